@@ -1,0 +1,32 @@
+#include "app/FramePacer.h"
+
+#include <SDL2/SDL.h>
+
+namespace qor {
+
+double cFramePacer::PeriodSeconds(int refreshRate) {
+    if (refreshRate < 24 || refreshRate > 500) refreshRate = 60;
+    return 1.0 / refreshRate;
+}
+
+void cFramePacer::Wait(bool hasVsync, SDL_Window* window) {
+    if (hasVsync) return;
+    int refresh = 0;
+    SDL_DisplayMode mode;
+    if (window && SDL_GetWindowDisplayMode(window, &mode) == 0) refresh = mode.refresh_rate;
+    const uint64_t frequency = SDL_GetPerformanceFrequency();
+    const auto period = static_cast<uint64_t>(PeriodSeconds(refresh) * frequency);
+    const uint64_t now = SDL_GetPerformanceCounter();
+    if (m_nextFrame == 0 || now > m_nextFrame + period) {
+        // First frame, or we fell behind: start the rhythm afresh.
+        m_nextFrame = now + period;
+        return;
+    }
+    if (now < m_nextFrame) {
+        const uint64_t ms = (m_nextFrame - now) * 1000 / frequency;
+        if (ms > 0) SDL_Delay(static_cast<uint32_t>(ms));
+    }
+    m_nextFrame += period;
+}
+
+}  // namespace qor

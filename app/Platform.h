@@ -1,0 +1,55 @@
+#pragma once
+// The process: single-instance lock, the one top-level window, the frame loop
+// that drives cGame, the half-second frame-rate sampling and a few platform
+// queries (keyboard and mouse state, cursor position, user language, title).
+#include <cstdint>
+#include <string>
+
+struct SDL_Window;
+union SDL_Event;
+
+namespace qor {
+
+extern SDL_Window* g_window;
+extern std::u16string g_windowTitle;
+extern int g_fullScreen;
+extern int g_inactive;
+extern int g_deviceCheck;
+extern int g_forceReset;
+extern int64_t g_perfFrequency;
+extern int64_t g_lastCounter;
+
+// Whole process; returns the exit code (0 also when another copy runs).
+int RunGame();
+
+// 1 on success, 0 on failure. Also used to switch full screen and windowed.
+int CreateGameWindow(int fullScreen);
+void DestroyGameWindow();
+
+// Turns one platform event into cGame input calls and window-state changes.
+// Returns false for the quit request.
+bool DispatchEvent(const SDL_Event& event);
+
+// Seconds since the previous call (or the last counter reset), from the
+// high-resolution counter, never capped.
+float SampleElapsedSeconds();
+// Starts the elapsed time afresh, so that a wait is never seen as a frame.
+void ResetFrameClock();
+
+bool IsLeftControlDown();
+void GetCursorClientPos(int* x, int* y);
+bool IsMouseButtonDown(int button);
+std::string GetUserLocaleName();
+void UpdateWindowTitle();
+void InitSystemPaths();
+
+// The windowed client size for a usable display area, shrunk to fit with the
+// 4:3 shape kept: the frame border and title bar sizes are the platform's.
+struct cClientSize {
+    int width;
+    int height;
+};
+cClientSize FitWindowedClient(int workWidth, int workHeight, int frameX, int frameTop,
+                              int frameBottom);
+
+}  // namespace qor

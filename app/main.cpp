@@ -1,0 +1,3 @@
+#include "app/Platform.h"
+
+int main() { return qor::RunGame(); }

@@ -1,0 +1,180 @@
+#include "gui/GUI.h"
+
+#include <algorithm>
+
+#include "engine/Log.h"
+#include "gui/Window.h"
+#include "gui/WindowFunction.h"
+
+namespace qor {
+
+float g_caretClock = 0.0f;
+
+cGUI::cGUI(float width, float height) : virtualWidth(width), virtualHeight(height) {}
+
+cGUI::~cGUI() {
+    for (auto& [name, window] : m_windows) {
+        if (window) window->SendEvent(kWndDestroyed);
+    }
+    m_queue.clear();
+    m_shown.clear();
+    m_windows.clear();
+}
+
+cWindow* cGUI::CreateWnd(const std::u16string& name, std::unique_ptr<cWindowFunction> function) {
+    auto window = std::make_shared<cWindow>(this, name, std::move(function));
+    if (auto it = m_windows.find(name); it != m_windows.end() && it->second) {
+        // The replaced window goes away: nothing may keep pointing at it.
+        cWindow* old = it->second.get();
+        std::erase_if(m_queue, [old](const cQueuedEvent& e) { return e.window == old; });
+        std::erase_if(m_shown, [old](const auto& w) { return w.get() == old; });
+    }
+    m_windows[name] = window;
+    window->SendEvent(kWndCreated);
+    return window.get();
+}
+
+bool cGUI::HasWnd(const std::u16string& name) const { return m_windows.count(name) != 0; }
+
+cWindow* cGUI::GetWnd(const std::u16string& name) { return m_windows[name].get(); }
+
+bool cGUI::OnShownStack(const cWindow* window) const {
+    return std::any_of(m_shown.begin(), m_shown.end(),
+                       [window](const auto& w) { return w.get() == window; });
+}
+
+void cGUI::ShowWnd(const std::u16string& name) {
+    const auto it = m_windows.find(name);
+    if (it == m_windows.end()) {
+        LogEntry(kLogWarning, u"cGUI", u"Window with name '%s' not found!", name);
+        return;
+    }
+    if (!it->second) {
+        LogEntry(kLogWarning, u"cGUI", u"Window with name '%s' not found! After checking!!!", name);
+        return;
+    }
+    std::shared_ptr<cWindow> window = it->second;
+    if (window->modal) {
+        for (auto w = m_shown.rbegin(); w != m_shown.rend(); ++w) {
+            (*w)->SendEvent(kWndDeactivated);
+            if ((*w)->modal) break;
+        }
+    }
+    if (!OnShownStack(window.get())) m_shown.push_back(window);
+    window->SendEvent(kWndShown);
+    window->SendEvent(kWndActivated);
+}
+
+void cGUI::HideWnd(const std::u16string& name) {
+    const auto it = m_windows.find(name);
+    if (it == m_windows.end() || !it->second) return;
+    std::shared_ptr<cWindow> window = it->second;
+    auto pos = std::find(m_shown.begin(), m_shown.end(), window);
+    if (pos == m_shown.end()) return;
+    window->SendEvent(kWndDeactivated);
+    if (window->modal) {
+        for (auto w = std::make_reverse_iterator(pos); w != m_shown.rend(); ++w) {
+            (*w)->SendEvent(kWndActivated);
+            if ((*w)->modal) break;
+        }
+    }
+    window->SendEvent(kWndHidden);
+    // The handlers above may have changed the stack: look the window up again.
+    pos = std::find(m_shown.begin(), m_shown.end(), window);
+    if (pos != m_shown.end()) m_shown.erase(pos);
+}
+
+bool cGUI::IsWndShown(const std::u16string& name) const {
+    const auto it = m_windows.find(name);
+    return it != m_windows.end() && it->second && OnShownStack(it->second.get());
+}
+
+void cGUI::CloseWnd(const std::u16string& name) {
+    const auto it = m_windows.find(name);
+    if (it != m_windows.end() && it->second) it->second->SendEvent(kWndCloseRequested);
+}
+
+void cGUI::PostEvent(int kind, cWindow* window, int param1, int param2) {
+    if (window) m_queue.push_back({kind, window, param1, param2});
+}
+
+void cGUI::Tick(float seconds) {
+    while (!m_queue.empty()) {
+        const cQueuedEvent e = m_queue.front();
+        m_queue.pop_front();
+        e.window->SendEvent(e.kind, e.param1, e.param2);
+    }
+    const int ms = static_cast<int>(seconds * 1000.0f);
+    for (auto w = m_shown.rbegin(); w != m_shown.rend(); ++w) {
+        m_queue.push_back({kWndTick, w->get(), ms, 0});
+    }
+    g_caretClock += seconds;
+    if (g_caretClock > 0.5f) {
+        g_caretClock = 0.0f;
+        caretOn = !caretOn;
+    }
+}
+
+void cGUI::Draw() {
+    // A copy: a draw handler may show or hide windows.
+    const auto shown = m_shown;
+    for (const auto& window : shown) window->SendEvent(kWndDraw);
+}
+
+bool cGUI::RouteInput(int kind, int param1, int param2) {
+    const auto shown = m_shown;
+    for (auto w = shown.rbegin(); w != shown.rend(); ++w) {
+        cWindow* window = w->get();
+        if (window->active && window->SendEvent(kind, param1, param2) == 1) return true;
+        if (window->modal) return true;
+    }
+    return false;
+}
+
+bool cGUI::KeyDown(int key) { return RouteInput(kWndKeyDown, key, 0); }
+
+bool cGUI::Char(int ch) { return RouteInput(kWndChar, ch, 0); }
+
+bool cGUI::MouseMove(int x, int y) {
+    if (pointerVisible) {
+        pointer.x = static_cast<float>(x);
+        pointer.y = static_cast<float>(screenHeight - y);
+    }
+    if (m_shown.empty() && !pointerVisible) return false;
+    ToVirtual(x, y);
+    return RouteInput(kWndMouseMove, 0, PackPosition(x, y));
+}
+
+bool cGUI::MouseDown(int x, int y, int button) {
+    ToVirtual(x, y);
+    const int kind = button == 0 ? kWndLeftDown : button == 1 ? kWndMiddleDown : 0;
+    return RouteInput(kind, 0, PackPosition(x, y));
+}
+
+void cGUI::LocaleChanged() {
+    for (auto& [name, window] : m_windows) {
+        if (window) window->SendEvent(kWndLocaleChanged);
+    }
+}
+
+void cGUI::ToVirtual(int& x, int& y) const {
+    const int W = screenWidth;
+    const int H = screenHeight;
+    if (W == 0 || H == 0) return;
+    const int VW = static_cast<int>(virtualWidth);
+    const int VH = static_cast<int>(virtualHeight);
+    const int W43 = 4 * H / 3;
+    if (W43 < W) x -= (W - W43) / 2;
+    x = x * VW / W;
+    y = VH - y * VH / H;
+    if (W43 < W) x = x * W / W43;
+}
+
+void cGUI::SetScreen(int x, int y, int width, int height) {
+    screenX = x;
+    screenY = y;
+    screenWidth = width;
+    screenHeight = height;
+}
+
+}  // namespace qor

@@ -1,0 +1,76 @@
+#pragma once
+// The GUI manager: owns every window by name, keeps the stack of shown
+// windows, converts platform-window pixels to its virtual screen (origin at the
+// bottom-left, y up), routes input from the top of the stack down, delivers
+// queued events one tick later and draws the shown windows bottom-up.
+#include <deque>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace qor {
+
+class cWindow;
+class cWindowFunction;
+
+class cGUI {
+public:
+    struct cQueuedEvent {
+        int kind;
+        cWindow* window;
+        int param1;
+        int param2;
+    };
+
+    cGUI(float virtualWidth, float virtualHeight);
+    ~cGUI();
+
+    cWindow* CreateWnd(const std::u16string& name, std::unique_ptr<cWindowFunction> function);
+    bool HasWnd(const std::u16string& name) const;
+    cWindow* GetWnd(const std::u16string& name);
+    void ShowWnd(const std::u16string& name);
+    void HideWnd(const std::u16string& name);
+    bool IsWndShown(const std::u16string& name) const;
+    void CloseWnd(const std::u16string& name);
+    void PostEvent(int kind, cWindow* window, int param1, int param2);
+
+    void Tick(float seconds);
+    void Draw();
+    bool KeyDown(int key);
+    bool Char(int ch);
+    bool MouseMove(int x, int y);
+    bool MouseDown(int x, int y, int button);
+    void LocaleChanged();
+    void ToVirtual(int& x, int& y) const;
+
+    void SetScreen(int x, int y, int width, int height);
+
+    // Bottom first; the last entry is the top.
+    const std::vector<std::shared_ptr<cWindow>>& shown() const { return m_shown; }
+
+    float virtualWidth;
+    float virtualHeight;
+    int screenX = 0;
+    int screenY = 0;
+    int screenWidth = 0;
+    int screenHeight = 0;
+    bool pointerVisible = true;
+    struct {
+        float x = 0, y = 0, width = 64, height = 64;
+        int align = 9;
+    } pointer;
+    bool caretOn = false;
+
+private:
+    bool OnShownStack(const cWindow* window) const;
+    bool RouteInput(int kind, int param1, int param2);
+
+    std::deque<cQueuedEvent> m_queue;
+    std::map<std::u16string, std::shared_ptr<cWindow>> m_windows;
+    std::vector<std::shared_ptr<cWindow>> m_shown;
+};
+
+extern float g_caretClock;
+
+}  // namespace qor

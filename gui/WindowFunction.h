@@ -1,0 +1,52 @@
+#pragma once
+// A window function receives every event of its window and decides what the
+// window does; the controls only draw themselves and report what happened.
+namespace qor {
+
+class cWindow;
+
+// Window event kinds. The numbers are shared with the window scripts: do not renumber.
+enum eWindowEvent : int {
+    kWndDraw = 1,
+    kWndTick = 2,
+    kWndKeyDown = 3,
+    kWndChar = 4,
+    kWndMouseMove = 5,
+    kWndLeftDown = 6,
+    kWndLeftUp = 7,
+    kWndCreated = 8,
+    kWndDestroyed = 9,
+    kWndShown = 10,
+    kWndCloseRequested = 11,
+    kWndFilled = 12,
+    kWndHidden = 14,
+    kWndActivated = 15,
+    kWndDeactivated = 16,
+    kWndMiddleDown = 17,
+    kWndMiddleUp = 18,
+    kWndHoverTimeout = 19,
+    kWndLocaleChanged = 20,
+    kWndPointerEnter = 32,
+    kWndPointerLeave = 33,
+    kWndEditEnter = 35,
+    kWndCommand = 48,
+    kWndCheckBox = 49,
+    kWndEditChanged = 50,
+    kWndSlider = 51,
+    kWndEditFocusLost = 52,
+    kWndListSelection = 53,
+};
+
+// Mouse positions reach window functions packed as y × 65536 + x, 16 bits each.
+inline int PackPosition(int x, int y) {
+    return static_cast<int>((static_cast<unsigned>(y & 0xFFFF) << 16) | (x & 0xFFFF));
+}
+
+class cWindowFunction {
+public:
+    virtual ~cWindowFunction() = default;
+    // 1 when the event was consumed.
+    virtual int OnEvent(cWindow* window, int kind, int param1, int param2);
+};
+
+}  // namespace qor
