@@ -107,6 +107,32 @@ std::u16string HomeFolder() {
 
 }  // namespace
 
+bool PumpEvents() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        if (!DispatchEvent(event)) return false;
+    }
+    return true;
+}
+
+void RunFrame(float seconds) {
+    if (!g_game) return;
+    const bool begun = g_render && g_render->Begin();
+    if (begun) {
+        g_game->DrawFrame();
+        g_render->End();
+    }
+    // Updates run even when the frame could not be drawn.
+    g_game->UpdateFrame(seconds);
+    if (begun) g_render->SwapBuffers();
+}
+
+void SampleFrameRate() {
+    if (!g_game) return;
+    g_game->fps = g_game->frameCounter * 2;
+    g_game->frameCounter = 0;
+}
+
 float SampleElapsedSeconds() {
     const int64_t counter = static_cast<int64_t>(SDL_GetPerformanceCounter());
     const int64_t delta = counter - g_lastCounter;
@@ -336,31 +362,19 @@ int RunGame() {
     cFramePacer pacer;
     uint64_t fpsTimer = SDL_GetTicks64();
     ResetFrameClock();
-    bool running = true;
-    while (running) {
-        SDL_Event event;
-        while (running && SDL_PollEvent(&event)) running = DispatchEvent(event);
-        if (!running) break;
+    while (PumpEvents()) {
         const float seconds = SampleElapsedSeconds();
-
         // The frame-rate sample, every half second, on this thread.
         if (const uint64_t now = SDL_GetTicks64(); now - fpsTimer >= kFpsSampleMs) {
             fpsTimer = now;
-            g_game->fps = g_game->frameCounter * 2;
-            g_game->frameCounter = 0;
+            SampleFrameRate();
         }
         if (g_inactive && !g_game->runWhileInactive) {
             SDL_WaitEvent(nullptr);
-            ResetFrameClock();
+            ResetFrameClock();  // the wait is never seen as a frame time
             continue;
         }
-        const bool begun = g_render && g_render->Begin();
-        if (begun) {
-            g_game->DrawFrame();
-            g_render->End();
-        }
-        g_game->UpdateFrame(seconds);
-        if (begun) g_render->SwapBuffers();
+        RunFrame(seconds);
         pacer.Wait(g_render && g_render->HasVsync(), g_window);
     }
 

@@ -30,6 +30,13 @@ void DestroyGameWindow();
 // Returns false for the quit request.
 bool DispatchEvent(const SDL_Event& event);
 
+// Dispatches every pending event; false once the quit request arrived.
+bool PumpEvents();
+// One frame: draw (when the renderer can), update, present.
+void RunFrame(float seconds);
+// The half-second frame-rate sample: frames drawn since the last one × 2.
+void SampleFrameRate();
+
 // Seconds since the previous call (or the last counter reset), from the
 // high-resolution counter, never capped.
 float SampleElapsedSeconds();
