@@ -5,6 +5,7 @@
 #include "app/Game.h"
 #include "app/Platform.h"
 #include "engine/Render.h"
+#include "tests/LeakCheck.h"
 #include "tests/TestUtil.h"
 
 namespace qor::test {
@@ -25,6 +26,7 @@ cEngineHarness::~cEngineHarness() {
 
 bool cEngineHarness::Boot(bool fullScreen) {
     UseTestSystemPaths();
+    MarkGLUsed();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
     m_sdl = true;
     g_perfFrequency = static_cast<int64_t>(SDL_GetPerformanceFrequency());
