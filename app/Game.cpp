@@ -3,12 +3,15 @@
 #include <cmath>
 
 #include "app/Widget.h"
+#include "engine/Atlas.h"
 #include "engine/Console.h"
+#include "engine/Font.h"
 #include "engine/Log.h"
 #include "engine/Path.h"
 #include "engine/Render.h"
 #include "engine/Script.h"
 #include "engine/SpriteBatch.h"
+#include "engine/StringTable.h"
 #include "engine/TextureCache.h"
 #include "gui/GUI.h"
 #include "gui/Window.h"
@@ -52,12 +55,16 @@ cGame::cGame() {
 
 cGame::~cGame() {
     focused = nullptr;
+    // The game object empties the atlas caches when it goes; without one, here.
+    ClearAtlasCaches();
     // Widgets go front to back, while every service still exists.
     for (auto& widget : m_widgets) widget.reset();
     m_widgets.clear();
     DestroyRender();
     DestroyScript();
+    ClearFontCache();
     ClearTextureCache();
+    ClearStringTable();
     m_batch.reset();
     m_gui.reset();
     delete g_log;

@@ -16,6 +16,7 @@
 #include "engine/Path.h"
 #include "engine/Render.h"
 #include "engine/Script.h"
+#include "engine/StringTable.h"
 #include "engine/Strings.h"
 #include "engine/TextureCache.h"
 #include "gui/GUI.h"
@@ -311,8 +312,14 @@ std::string GetUserLocaleName() {
 
 void UpdateWindowTitle() {
     if (!g_game) return;
-    // The localized "GameTitle" replaces the default title once the string
-    // table exists; until then the default stays.
+    std::u16string title = GetLocalizedText(u"GameTitle");
+    if (title.empty()) title = g_windowTitle;  // no localized title: keep the one we have
+    // The title buffer holds 254 characters; never split a surrogate pair.
+    if (title.size() > 254) {
+        title.resize(254);
+        if (title.back() >= 0xD800 && title.back() <= 0xDBFF) title.pop_back();
+    }
+    g_windowTitle = title;
     if (g_window) SDL_SetWindowTitle(g_window, ToUtf8(g_windowTitle).c_str());
 }
 
