@@ -10,7 +10,9 @@ double cFramePacer::PeriodSeconds(int refreshRate) {
 }
 
 void cFramePacer::Wait(bool hasVsync, SDL_Window* window) {
-    if (hasVsync) return;
+    // Some drivers accept a swap interval and never wait (the offscreen
+    // driver, Xvfb), so the pacer runs even with vsync. Where presentation
+    // really waits, the frame already ends near its target and nothing sleeps.
     int refresh = 0;
     SDL_DisplayMode mode;
     if (window && SDL_GetWindowDisplayMode(window, &mode) == 0) refresh = mode.refresh_rate;
@@ -24,7 +26,9 @@ void cFramePacer::Wait(bool hasVsync, SDL_Window* window) {
     }
     if (now < m_nextFrame) {
         const uint64_t ms = (m_nextFrame - now) * 1000 / frequency;
-        if (ms > 0) SDL_Delay(static_cast<uint32_t>(ms));
+        // Leave a millisecond of slack so a real vertical blank is not missed.
+        const uint64_t slack = hasVsync ? 2 : 0;
+        if (ms > slack) SDL_Delay(static_cast<uint32_t>(ms - slack));
     }
     m_nextFrame += period;
 }

@@ -1,0 +1,20 @@
+// Feeds arbitrary bytes to the JPEG decoder: it must return a code, never crash,
+// read out of bounds or allocate without bound.
+#include <cstddef>
+#include <cstdint>
+
+#include "engine/Image.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    qor::cImage image;
+    if (qor::DecodeJpeg(&image, data, size, u"fuzz.jpeg") == 0) {
+        // The level must be exactly what the format says, or the renderer's
+        // upload would overrun it.
+        if (image.levels.size() != 1 ||
+            image.levels[0].size() !=
+                qor::ImageLevelSize(image.format.id, image.width, image.height)) {
+            __builtin_trap();
+        }
+    }
+    return 0;
+}
