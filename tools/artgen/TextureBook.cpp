@@ -1,0 +1,17 @@
+#include "tools/artgen/TextureBook.h"
+
+namespace artgen {
+
+const std::vector<TextureDef>& TextureBook() {
+    static const std::vector<TextureDef> book = [] {
+        std::vector<TextureDef> all;
+        AddSkinTextures(all);
+        AddIconTextures(all);
+        AddScreenTextures(all);
+        AddSplashTextures(all);
+        return all;
+    }();
+    return book;
+}
+
+}  // namespace artgen
