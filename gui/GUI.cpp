@@ -2,7 +2,11 @@
 
 #include <algorithm>
 
+#include "app/Platform.h"
 #include "engine/Log.h"
+#include "engine/Render.h"
+#include "engine/SpriteBatch.h"
+#include "gui/Ctrl.h"
 #include "gui/Window.h"
 #include "gui/WindowFunction.h"
 
@@ -13,12 +17,16 @@ float g_caretClock = 0.0f;
 cGUI::cGUI(float width, float height) : virtualWidth(width), virtualHeight(height) {}
 
 cGUI::~cGUI() {
+    m_queue.clear();
     for (auto& [name, window] : m_windows) {
-        if (window) window->SendEvent(kWndDestroyed);
+        if (window)
+            window->SendEvent(kWndDestroyed);
     }
+    // Whatever the handlers posted would point at windows about to go.
     m_queue.clear();
     m_shown.clear();
     m_windows.clear();
+    pointer.texture.reset();
 }
 
 cWindow* cGUI::CreateWnd(const std::u16string& name, std::unique_ptr<cWindowFunction> function) {
@@ -34,9 +42,13 @@ cWindow* cGUI::CreateWnd(const std::u16string& name, std::unique_ptr<cWindowFunc
     return window.get();
 }
 
-bool cGUI::HasWnd(const std::u16string& name) const { return m_windows.count(name) != 0; }
+bool cGUI::HasWnd(const std::u16string& name) const {
+    return m_windows.count(name) != 0;
+}
 
-cWindow* cGUI::GetWnd(const std::u16string& name) { return m_windows[name].get(); }
+cWindow* cGUI::GetWnd(const std::u16string& name) {
+    return m_windows[name].get();
+}
 
 bool cGUI::OnShownStack(const cWindow* window) const {
     return std::any_of(m_shown.begin(), m_shown.end(),
@@ -57,31 +69,37 @@ void cGUI::ShowWnd(const std::u16string& name) {
     if (window->modal) {
         for (auto w = m_shown.rbegin(); w != m_shown.rend(); ++w) {
             (*w)->SendEvent(kWndDeactivated);
-            if ((*w)->modal) break;
+            if ((*w)->modal)
+                break;
         }
     }
-    if (!OnShownStack(window.get())) m_shown.push_back(window);
+    if (!OnShownStack(window.get()))
+        m_shown.push_back(window);
     window->SendEvent(kWndShown);
     window->SendEvent(kWndActivated);
 }
 
 void cGUI::HideWnd(const std::u16string& name) {
     const auto it = m_windows.find(name);
-    if (it == m_windows.end() || !it->second) return;
+    if (it == m_windows.end() || !it->second)
+        return;
     std::shared_ptr<cWindow> window = it->second;
     auto pos = std::find(m_shown.begin(), m_shown.end(), window);
-    if (pos == m_shown.end()) return;
+    if (pos == m_shown.end())
+        return;
     window->SendEvent(kWndDeactivated);
     if (window->modal) {
         for (auto w = std::make_reverse_iterator(pos); w != m_shown.rend(); ++w) {
             (*w)->SendEvent(kWndActivated);
-            if ((*w)->modal) break;
+            if ((*w)->modal)
+                break;
         }
     }
     window->SendEvent(kWndHidden);
     // The handlers above may have changed the stack: look the window up again.
     pos = std::find(m_shown.begin(), m_shown.end(), window);
-    if (pos != m_shown.end()) m_shown.erase(pos);
+    if (pos != m_shown.end())
+        m_shown.erase(pos);
 }
 
 bool cGUI::IsWndShown(const std::u16string& name) const {
@@ -91,11 +109,13 @@ bool cGUI::IsWndShown(const std::u16string& name) const {
 
 void cGUI::CloseWnd(const std::u16string& name) {
     const auto it = m_windows.find(name);
-    if (it != m_windows.end() && it->second) it->second->SendEvent(kWndCloseRequested);
+    if (it != m_windows.end() && it->second)
+        it->second->SendEvent(kWndCloseRequested);
 }
 
 void cGUI::PostEvent(int kind, cWindow* window, int param1, int param2) {
-    if (window) m_queue.push_back({kind, window, param1, param2});
+    if (window)
+        m_queue.push_back({kind, window, param1, param2});
 }
 
 void cGUI::Tick(float seconds) {
@@ -116,31 +136,78 @@ void cGUI::Tick(float seconds) {
 }
 
 void cGUI::Draw() {
+    if (g_render) {
+        g_render->Begin2D(virtualWidth, virtualHeight, true);
+        g_render->SetBlend(kBlendAlpha, 0.05f);
+    }
     // A copy: a draw handler may show or hide windows.
     const auto shown = m_shown;
-    for (const auto& window : shown) window->SendEvent(kWndDraw);
+    for (const auto& window : shown)
+        window->SendEvent(kWndDraw);
+    if (cSpriteBatch* batch = GuiBatch()) {
+        FlushBatch(batch);
+        batch->Clear();
+    }
+    if (g_render)
+        g_render->End2D();
+    if (pointerVisible)
+        DrawPointer();
+}
+
+void cGUI::DrawPointer() {
+    cSpriteBatch* batch = GuiBatch();
+    if (!pointer.texture || !batch || screenWidth <= 0 || screenHeight <= 0)
+        return;
+    float x = pointer.x;
+    float y = pointer.y;
+    if (pointer.align & kAlignRight) {
+        x -= pointer.width;
+    } else if (pointer.align & kAlignCenter) {
+        x -= pointer.width / 2;
+    }
+    if (pointer.align & kAlignTop) {
+        y -= pointer.height;
+    } else if (pointer.align & kAlignMiddle) {
+        y -= pointer.height / 2;
+    }
+    if (g_render) {
+        g_render->Begin2D(static_cast<float>(screenWidth), static_cast<float>(screenHeight), false);
+    }
+    DrawSprite(batch, pointer.texture, {0, 0, 1, 1}, {x, y, pointer.width, pointer.height},
+               kOpaqueWhite);
+    FlushBatch(batch);
+    batch->Clear();
+    if (g_render)
+        g_render->End2D();
 }
 
 bool cGUI::RouteInput(int kind, int param1, int param2) {
     const auto shown = m_shown;
     for (auto w = shown.rbegin(); w != shown.rend(); ++w) {
         cWindow* window = w->get();
-        if (window->active && window->SendEvent(kind, param1, param2) == 1) return true;
-        if (window->modal) return true;
+        if (window->active && window->SendEvent(kind, param1, param2) == 1)
+            return true;
+        if (window->modal)
+            return true;
     }
     return false;
 }
 
-bool cGUI::KeyDown(int key) { return RouteInput(kWndKeyDown, key, 0); }
+bool cGUI::KeyDown(int key) {
+    return RouteInput(kWndKeyDown, key, 0);
+}
 
-bool cGUI::Char(int ch) { return RouteInput(kWndChar, ch, 0); }
+bool cGUI::Char(int ch) {
+    return RouteInput(kWndChar, ch, 0);
+}
 
 bool cGUI::MouseMove(int x, int y) {
     if (pointerVisible) {
         pointer.x = static_cast<float>(x);
         pointer.y = static_cast<float>(screenHeight - y);
     }
-    if (m_shown.empty() && !pointerVisible) return false;
+    if (m_shown.empty() && !pointerVisible)
+        return false;
     ToVirtual(x, y);
     return RouteInput(kWndMouseMove, 0, PackPosition(x, y));
 }
@@ -153,21 +220,43 @@ bool cGUI::MouseDown(int x, int y, int button) {
 
 void cGUI::LocaleChanged() {
     for (auto& [name, window] : m_windows) {
-        if (window) window->SendEvent(kWndLocaleChanged);
+        if (window)
+            window->SendEvent(kWndLocaleChanged);
     }
 }
 
 void cGUI::ToVirtual(int& x, int& y) const {
     const int W = screenWidth;
     const int H = screenHeight;
-    if (W == 0 || H == 0) return;
+    if (W == 0 || H == 0)
+        return;
     const int VW = static_cast<int>(virtualWidth);
     const int VH = static_cast<int>(virtualHeight);
     const int W43 = 4 * H / 3;
-    if (W43 < W) x -= (W - W43) / 2;
+    if (W43 < W)
+        x -= (W - W43) / 2;
     x = x * VW / W;
     y = VH - y * VH / H;
-    if (W43 < W) x = x * W / W43;
+    if (W43 < W)
+        x = x * W / W43;
+}
+
+void cGUI::GetCursorClientPos(int* x, int* y) const {
+    if (m_cursorSource) {
+        m_cursorSource(x, y);
+    } else {
+        qor::GetCursorClientPos(x, y);
+    }
+}
+
+void cGUI::GetCursorVirtualPos(int* x, int* y) const {
+    int cx = 0, cy = 0;
+    GetCursorClientPos(&cx, &cy);
+    ToVirtual(cx, cy);
+    if (x)
+        *x = cx;
+    if (y)
+        *y = cy;
 }
 
 void cGUI::SetScreen(int x, int y, int width, int height) {

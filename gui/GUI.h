@@ -4,10 +4,13 @@
 // bottom-left, y up), routes input from the top of the stack down, delivers
 // queued events one tick later and draws the shown windows bottom-up.
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "engine/TextureCache.h"
 
 namespace qor {
 
@@ -15,7 +18,7 @@ class cWindow;
 class cWindowFunction;
 
 class cGUI {
-public:
+  public:
     struct cQueuedEvent {
         int kind;
         cWindow* window;
@@ -46,6 +49,14 @@ public:
 
     void SetScreen(int x, int y, int width, int height);
 
+    // The pointer position in client pixels, from the platform unless a test
+    // gave its own source.
+    void GetCursorClientPos(int* x, int* y) const;
+    // The same converted to the virtual screen.
+    void GetCursorVirtualPos(int* x, int* y) const;
+    using cCursorSource = std::function<void(int* x, int* y)>;
+    void SetCursorSource(cCursorSource source) { m_cursorSource = std::move(source); }
+
     // Bottom first; the last entry is the top.
     const std::vector<std::shared_ptr<cWindow>>& shown() const { return m_shown; }
 
@@ -56,19 +67,23 @@ public:
     int screenWidth = 0;
     int screenHeight = 0;
     bool pointerVisible = true;
+    // The software mouse pointer, in platform-window pixels with y up.
     struct {
         float x = 0, y = 0, width = 64, height = 64;
-        int align = 9;
+        cTextureRef texture;  // set by the game; nothing is drawn without one
+        int align = 9;        // alignment bits; 9 puts the top-left corner on the hot spot
     } pointer;
     bool caretOn = false;
 
-private:
+  private:
     bool OnShownStack(const cWindow* window) const;
     bool RouteInput(int kind, int param1, int param2);
+    void DrawPointer();
 
     std::deque<cQueuedEvent> m_queue;
     std::map<std::u16string, std::shared_ptr<cWindow>> m_windows;
     std::vector<std::shared_ptr<cWindow>> m_shown;
+    cCursorSource m_cursorSource;
 };
 
 extern float g_caretClock;

@@ -1,6 +1,8 @@
 #pragma once
 // A window function receives every event of its window and decides what the
 // window does; the controls only draw themselves and report what happened.
+#include <cstdint>
+
 namespace qor {
 
 class cWindow;
@@ -41,12 +43,28 @@ enum eWindowEvent : int {
 inline int PackPosition(int x, int y) {
     return static_cast<int>((static_cast<unsigned>(y & 0xFFFF) << 16) | (x & 0xFFFF));
 }
+// Each half is signed: the bars beside the 4:3 area of a wide window map to
+// negative virtual x.
+inline int UnpackX(int position) {
+    return static_cast<int16_t>(position & 0xFFFF);
+}
+inline int UnpackY(int position) {
+    return static_cast<int16_t>((static_cast<unsigned>(position) >> 16) & 0xFFFF);
+}
 
+// The generic dispatcher every window function starts from: drawing, ticks
+// with the hover time-out, keys to the focused control, pointer moves with
+// hover tracking, clicks that move the focus, closing, (de)activation and
+// re-translation of localization keys.
 class cWindowFunction {
-public:
+  public:
     virtual ~cWindowFunction() = default;
     // 1 when the event was consumed.
     virtual int OnEvent(cWindow* window, int kind, int param1, int param2);
+
+  protected:
+    // Adds every visible control to the sprite batch, without flushing.
+    static void DrawControls(cWindow* window);
 };
 
 }  // namespace qor

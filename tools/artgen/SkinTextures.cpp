@@ -225,6 +225,7 @@ void Knob(cairo_t* cr, double cx, double cy, bool over) {
         cairo_set_source(cr, glow);
         Circle(cr, cx, cy, 31);
         cairo_fill(cr);
+        cairo_pattern_destroy(glow);
     }
     Circle(cr, cx + 1, cy + 3, 21);
     cairo_set_source_rgba(cr, 0.2, 0.1, 0.04, 0.3);
