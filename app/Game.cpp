@@ -10,6 +10,7 @@
 #include "engine/Path.h"
 #include "engine/Render.h"
 #include "engine/Script.h"
+#include "engine/SoundManager.h"
 #include "engine/SpriteBatch.h"
 #include "engine/StringTable.h"
 #include "engine/TextureCache.h"
@@ -49,7 +50,7 @@ cGame::cGame() {
 
     CreateScript();
     CreateRender();
-    // The sound manager joins here, between the renderer and the settings.
+    CreateSoundManager();
     RunFile(cPath(u"{AppPath}/conf/settings.lua"));
 }
 
@@ -62,6 +63,7 @@ cGame::~cGame() {
     m_widgets.clear();
     DestroyRender();
     DestroyScript();
+    DestroySoundManager();
     ClearFontCache();
     ClearTextureCache();
     ClearStringTable();

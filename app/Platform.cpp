@@ -16,6 +16,7 @@
 #include "engine/Path.h"
 #include "engine/Render.h"
 #include "engine/Script.h"
+#include "engine/SoundManager.h"
 #include "engine/StringTable.h"
 #include "engine/Strings.h"
 #include "engine/TextureCache.h"
@@ -78,7 +79,7 @@ void OnWindowEvent(const SDL_WindowEvent& e) {
             break;
         case SDL_WINDOWEVENT_FOCUS_LOST:
             g_inactive = 1;
-            // Sound output pauses here once the sound manager exists.
+            if (g_soundManager) g_soundManager->PauseOutput();
             if (g_fullScreen && g_window) SDL_MinimizeWindow(g_window);
             break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
@@ -86,6 +87,7 @@ void OnWindowEvent(const SDL_WindowEvent& e) {
                 (SDL_GetWindowFlags(g_window) & SDL_WINDOW_MINIMIZED)) {
                 SDL_RestoreWindow(g_window);
             }
+            if (g_soundManager) g_soundManager->ResumeOutput();
             ResetFrameClock();  // the inactive time is not a frame time
             g_inactive = 0;
             break;
@@ -125,6 +127,8 @@ void RunFrame(float seconds) {
     }
     // Updates run even when the frame could not be drawn.
     g_game->UpdateFrame(seconds);
+    // Sound slides step with the game's clock, so they hold while output is paused.
+    if (g_soundManager) g_soundManager->Update(seconds);
     if (begun) g_render->SwapBuffers();
 }
 

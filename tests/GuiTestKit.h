@@ -61,6 +61,9 @@ class GuiFixture : public ::testing::Test {
     void SetUp() override {
         UseTestSystemPaths();
         game = std::make_unique<cGame>();
+        // As after the game's start-up: the console no longer claims keys, so
+        // the grave accent reaches the windows.
+        game->consoleEnabled = false;
         gui = game->gui();
         gui->SetScreen(0, 0, 1024, 768);
         // The platform pointer sits far off every control unless a test moves it.

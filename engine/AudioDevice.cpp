@@ -1,0 +1,595 @@
+#include "engine/AudioDevice.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/AudioDecoder.h"
+#include "engine/AudioStream.h"
+
+namespace qor {
+
+namespace {
+
+constexpr int kOutputChannels = 2;
+constexpr int kOutputFrameBytes = kOutputChannels * static_cast<int>(sizeof(int16_t));
+// About 23 ms a mixing round: short enough for clicks to answer at once.
+constexpr int kOutputBufferFrames = 1024;
+constexpr int kFirstMixerChannels = 32;
+// Twenty sounds with the full budget of twenty channels each would still fit.
+constexpr int kMaxMixerChannels = 512;
+
+// Handles are never reused, not even by a later device, so a stale handle can
+// never reach somebody else's channel.
+cAudioHandle g_lastHandle = 0;
+bool g_deviceOpen = false;
+
+float ClampVolume(float v) {
+    return v > 0.0f ? std::min(v, 1.0f) : 0.0f;
+}
+
+}  // namespace
+
+struct cAudioDevice::cSample {
+    Mix_Chunk* chunk = nullptr;
+    std::vector<int16_t> pcm;  // the chunk plays straight from here
+    uint64_t frames = 0;
+    std::vector<cAudioHandle> slots;  // one per channel of the budget; 0 = none yet
+};
+
+struct cAudioDevice::cVoice {
+    cAudioHandle handle = 0;
+    cAudioHandle sample = 0;
+    int mixChannel = -1;
+    bool paused = false;  // paused on its own, not by the pause of all output
+    bool loop = false;
+    cChannelVolume volume;
+    uint64_t startedAt = 0;  // mixed-frames clock when it last began running
+    uint64_t played = 0;     // frames played before that
+    uint64_t serial = 0;     // order of starts, to break ties
+};
+
+cAudioDevice::cAudioDevice() = default;
+
+cAudioDevice::~cAudioDevice() {
+    Free();
+}
+
+bool cAudioDevice::Init() {
+    if (m_open || g_deviceOpen) {
+        m_error = "an audio device is already open";
+        return false;
+    }
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        m_error = SDL_GetError();
+        return false;
+    }
+    m_sdlAudio = true;
+    // No format changes allowed: SDL converts for the hardware, and our music
+    // hook can rely on 16-bit stereo at 44100 Hz.
+    if (Mix_OpenAudioDevice(kAudioRate, AUDIO_S16SYS, kOutputChannels, kOutputBufferFrames, nullptr,
+                            0) != 0) {
+        m_error = Mix_GetError();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        m_sdlAudio = false;
+        return false;
+    }
+    int rate = 0, channels = 0;
+    Uint16 format = 0;
+    if (Mix_QuerySpec(&rate, &format, &channels) == 0 || rate != kAudioRate ||
+        format != AUDIO_S16SYS || channels != kOutputChannels) {
+        m_error = "the output did not open as 16-bit stereo at 44100 Hz";
+        Mix_CloseAudio();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        m_sdlAudio = false;
+        return false;
+    }
+    m_channelOwner.assign(static_cast<size_t>(Mix_AllocateChannels(kFirstMixerChannels)), 0);
+    if (m_paused)
+        Mix_Pause(-1);
+    Mix_HookMusic(&cAudioDevice::MusicHook, this);
+    m_open = true;
+    g_deviceOpen = true;
+    m_error.clear();
+    return true;
+}
+
+bool cAudioDevice::Free() {
+    if (!m_open)
+        return false;
+    Mix_HookMusic(nullptr, nullptr);  // waits for a mixing round in progress
+    Mix_HaltChannel(-1);
+    FreeEverything();
+    Mix_CloseAudio();
+    if (m_sdlAudio)
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    m_sdlAudio = false;
+    m_open = false;
+    g_deviceOpen = false;
+    return true;
+}
+
+void cAudioDevice::FreeEverything() {
+    std::unordered_map<cAudioHandle, std::unique_ptr<cAudioStream>> streams;
+    {
+        std::lock_guard lock(m_streamLock);
+        streams.swap(m_streams);
+    }
+    streams.clear();
+    m_voices.clear();
+    for (auto& [handle, sample] : m_samples)
+        Mix_FreeChunk(sample->chunk);
+    m_samples.clear();
+    m_channelOwner.clear();
+}
+
+void cAudioDevice::Pause() {
+    m_paused = true;
+    if (m_open)
+        Mix_Pause(-1);
+}
+
+void cAudioDevice::Start() {
+    m_paused = false;
+    if (!m_open)
+        return;
+    // Channels paused on their own stay paused; Mix_Resume(-1) would wake them.
+    for (auto& [handle, voice] : m_voices) {
+        if (voice->paused)
+            continue;
+        if (VoiceOnChannel(*voice))
+            Mix_Resume(voice->mixChannel);
+    }
+}
+
+void cAudioDevice::Update(float seconds) {
+    if (!m_open || m_paused || !(seconds > 0.0f))
+        return;
+    for (auto& [handle, voice] : m_voices) {
+        if (!voice->volume.sliding())
+            continue;
+        const bool stop = voice->volume.Step(seconds);
+        ApplyVoiceVolume(*voice);
+        if (stop)
+            StopVoice(*voice);
+    }
+    std::lock_guard lock(m_streamLock);
+    for (auto& [handle, stream] : m_streams) {
+        if (stream->volume.sliding() && stream->volume.Step(seconds))
+            stream->Stop();
+    }
+}
+
+void cAudioDevice::SetSampleVolume(float volume) {
+    m_sampleVolume = ClampVolume(volume);
+    for (auto& [handle, voice] : m_voices)
+        ApplyVoiceVolume(*voice);
+}
+
+void cAudioDevice::SetMusicVolume(float volume) {
+    m_musicVolume = ClampVolume(volume);
+}
+
+cAudioHandle cAudioDevice::NewHandle() {
+    if (++g_lastHandle == 0)
+        ++g_lastHandle;
+    return g_lastHandle;
+}
+
+// --- samples ---------------------------------------------------------------
+
+cAudioHandle cAudioDevice::SampleLoad(const uint8_t* data, size_t size, int maxChannels) {
+    if (!m_open) {
+        m_error = "no audio output";
+        return 0;
+    }
+    auto sample = std::make_unique<cSample>();
+    if (!DecodeVorbisSample(data, size, kMaxSampleFrames, &sample->pcm, &m_error))
+        return 0;
+    sample->frames = sample->pcm.size() / kOutputChannels;
+    sample->chunk = Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(sample->pcm.data()),
+                                      static_cast<Uint32>(sample->pcm.size() * sizeof(int16_t)));
+    if (!sample->chunk) {
+        m_error = Mix_GetError();
+        return 0;
+    }
+    sample->slots.assign(static_cast<size_t>(std::clamp(maxChannels, 1, kMaxSampleChannels)), 0);
+    const cAudioHandle handle = NewHandle();
+    m_samples.emplace(handle, std::move(sample));
+    return handle;
+}
+
+bool cAudioDevice::SampleFree(cAudioHandle handle) {
+    cSample* sample = FindSample(handle);
+    if (!sample)
+        return false;
+    for (cAudioHandle slot : sample->slots) {
+        if (cVoice* voice = FindVoice(slot))
+            StopVoice(*voice);
+        m_voices.erase(slot);
+    }
+    Mix_FreeChunk(sample->chunk);
+    m_samples.erase(handle);
+    return true;
+}
+
+cAudioHandle cAudioDevice::NewVoice(cAudioHandle sample) {
+    auto voice = std::make_unique<cVoice>();
+    voice->handle = NewHandle();
+    voice->sample = sample;
+    const cAudioHandle handle = voice->handle;
+    m_voices.emplace(handle, std::move(voice));
+    return handle;
+}
+
+cAudioHandle cAudioDevice::SampleGetChannel(cAudioHandle handle) {
+    cSample* sample = FindSample(handle);
+    if (!sample) {
+        m_error = "invalid sample";
+        return 0;
+    }
+    for (cAudioHandle& slot : sample->slots) {
+        if (slot == 0 || !FindVoice(slot))
+            return slot = NewVoice(handle);
+    }
+    for (cAudioHandle slot : sample->slots) {
+        cVoice* voice = FindVoice(slot);
+        if (VoiceState(*voice) == eChannelState::kStopped) {
+            // An idle channel comes back as a fresh one.
+            voice->loop = false;
+            voice->volume = cChannelVolume();
+            voice->paused = false;
+            return slot;
+        }
+    }
+    // Every channel is busy: the one furthest along gives way.
+    cAudioHandle* oldest = nullptr;
+    uint64_t furthest = 0, serial = 0;
+    for (cAudioHandle& slot : sample->slots) {
+        const cVoice* voice = FindVoice(slot);
+        const uint64_t position = VoicePosition(*voice);
+        if (!oldest || position > furthest || (position == furthest && voice->serial < serial)) {
+            oldest = &slot;
+            furthest = position;
+            serial = voice->serial;
+        }
+    }
+    StopVoice(*FindVoice(*oldest));
+    m_voices.erase(*oldest);
+    return *oldest = NewVoice(handle);
+}
+
+cAudioDevice::cSample* cAudioDevice::FindSample(cAudioHandle handle) {
+    auto it = m_samples.find(handle);
+    return it == m_samples.end() ? nullptr : it->second.get();
+}
+
+cAudioDevice::cVoice* cAudioDevice::FindVoice(cAudioHandle handle) {
+    auto it = m_voices.find(handle);
+    return it == m_voices.end() ? nullptr : it->second.get();
+}
+
+const cAudioDevice::cVoice* cAudioDevice::FindVoice(cAudioHandle handle) const {
+    auto it = m_voices.find(handle);
+    return it == m_voices.end() ? nullptr : it->second.get();
+}
+
+bool cAudioDevice::VoiceOnChannel(const cVoice& voice) const {
+    const int ch = voice.mixChannel;
+    return ch >= 0 && static_cast<size_t>(ch) < m_channelOwner.size() &&
+           m_channelOwner[static_cast<size_t>(ch)] == voice.handle && Mix_Playing(ch) != 0;
+}
+
+eChannelState cAudioDevice::VoiceState(const cVoice& voice) const {
+    if (!VoiceOnChannel(voice))
+        return eChannelState::kStopped;
+    return voice.paused ? eChannelState::kPaused : eChannelState::kPlaying;
+}
+
+uint64_t cAudioDevice::VoicePosition(const cVoice& voice) const {
+    if (!VoiceOnChannel(voice))
+        return voice.played;
+    uint64_t position = voice.played;
+    // The clock stands still while all output is paused, so no correction is
+    // needed for that.
+    if (!voice.paused)
+        position += m_mixedFrames.load() - voice.startedAt;
+    auto it = m_samples.find(voice.sample);
+    const uint64_t frames = it == m_samples.end() ? 0 : it->second->frames;
+    if (frames == 0)
+        return position;
+    return voice.loop ? position % frames : std::min(position, frames);
+}
+
+bool cAudioDevice::StartVoice(cVoice& voice) {
+    cSample* sample = FindSample(voice.sample);
+    if (!sample)
+        return false;
+    // Pick the channel ourselves so that its volume is right before the first
+    // sample of the sound is mixed.
+    int ch = -1;
+    for (size_t i = 0; i < m_channelOwner.size() && ch < 0; ++i) {
+        if (Mix_Playing(static_cast<int>(i)) == 0)
+            ch = static_cast<int>(i);
+    }
+    if (ch < 0) {
+        const int count = static_cast<int>(m_channelOwner.size());
+        if (count >= kMaxMixerChannels) {
+            m_error = "no free mixer channel";
+            return false;
+        }
+        m_channelOwner.resize(
+            static_cast<size_t>(Mix_AllocateChannels(std::min(count * 2, kMaxMixerChannels))), 0);
+        if (static_cast<int>(m_channelOwner.size()) <= count) {
+            m_error = "no free mixer channel";
+            return false;
+        }
+        ch = count;
+    }
+    m_channelOwner[static_cast<size_t>(ch)] = voice.handle;
+    voice.mixChannel = ch;
+    ApplyVoiceVolume(voice);
+    if (Mix_PlayChannel(ch, sample->chunk, voice.loop ? -1 : 0) < 0) {
+        m_error = Mix_GetError();
+        m_channelOwner[static_cast<size_t>(ch)] = 0;
+        voice.mixChannel = -1;
+        return false;
+    }
+    voice.startedAt = m_mixedFrames.load();
+    return true;
+}
+
+void cAudioDevice::StopVoice(cVoice& voice) {
+    if (VoiceOnChannel(voice))
+        Mix_HaltChannel(voice.mixChannel);
+    if (voice.mixChannel >= 0 && static_cast<size_t>(voice.mixChannel) < m_channelOwner.size() &&
+        m_channelOwner[static_cast<size_t>(voice.mixChannel)] == voice.handle) {
+        m_channelOwner[static_cast<size_t>(voice.mixChannel)] = 0;
+    }
+    voice.mixChannel = -1;
+    voice.paused = false;
+    voice.played = 0;
+}
+
+void cAudioDevice::ApplyVoiceVolume(const cVoice& voice) {
+    if (voice.mixChannel < 0 || static_cast<size_t>(voice.mixChannel) >= m_channelOwner.size() ||
+        m_channelOwner[static_cast<size_t>(voice.mixChannel)] != voice.handle) {
+        return;
+    }
+    const float v = voice.volume.value() * m_sampleVolume * MIX_MAX_VOLUME;
+    Mix_Volume(voice.mixChannel, static_cast<int>(std::lround(v)));
+}
+
+// --- streams ---------------------------------------------------------------
+
+cAudioHandle cAudioDevice::StreamCreate(std::shared_ptr<const std::vector<uint8_t>> memory) {
+    if (!m_open) {
+        m_error = "no audio output";
+        return 0;
+    }
+    std::unique_ptr<cAudioStream> stream = cAudioStream::Open(std::move(memory), &m_error);
+    if (!stream)
+        return 0;
+    const cAudioHandle handle = NewHandle();
+    std::lock_guard lock(m_streamLock);
+    m_streams.emplace(handle, std::move(stream));
+    return handle;
+}
+
+bool cAudioDevice::StreamFree(cAudioHandle handle) {
+    std::unique_ptr<cAudioStream> gone;
+    {
+        std::lock_guard lock(m_streamLock);
+        auto it = m_streams.find(handle);
+        if (it == m_streams.end())
+            return false;
+        gone = std::move(it->second);
+        m_streams.erase(it);
+    }
+    return true;
+}
+
+void cAudioDevice::MusicHook(void* device, uint8_t* stream, int bytes) {
+    static_cast<cAudioDevice*>(device)->MixMusic(stream, bytes);
+}
+
+void cAudioDevice::MixMusic(uint8_t* stream, int bytes) {
+    if (m_paused)
+        return;  // SDL_mixer calls the hook even while everything is paused
+    const int frames = bytes / kOutputFrameBytes;
+    if (frames <= 0)
+        return;
+    m_mixedFrames += static_cast<uint64_t>(frames);
+    std::lock_guard lock(m_streamLock);
+    bool any = false;
+    for (auto& [handle, s] : m_streams)
+        any = any || s->state() == cAudioStream::eState::kPlaying;
+    if (!any)
+        return;
+    m_mix.assign(static_cast<size_t>(frames) * kOutputChannels, 0.0f);
+    const float gain = m_musicVolume.load();
+    for (auto& [handle, s] : m_streams)
+        s->MixInto(m_mix.data(), frames, gain);
+    auto* out = reinterpret_cast<int16_t*>(stream);
+    for (size_t i = 0; i < m_mix.size(); ++i) {
+        out[i] = FloatToS16(static_cast<float>(out[i]) / 32768.0f + m_mix[i]);
+    }
+}
+
+// --- channels --------------------------------------------------------------
+
+bool cAudioDevice::ChannelPlay(cAudioHandle handle, bool restart) {
+    if (cVoice* voice = FindVoice(handle)) {
+        // An effect of a moment while the window is inactive is dropped, not
+        // saved up to sound all at once on activation.
+        if (m_paused) {
+            m_error = "output paused";
+            return false;
+        }
+        if (restart)
+            StopVoice(*voice);
+        if (VoiceOnChannel(*voice)) {
+            if (voice->paused) {
+                voice->paused = false;
+                voice->startedAt = m_mixedFrames.load();
+                Mix_Resume(voice->mixChannel);
+            }
+            return true;
+        }
+        voice->paused = false;
+        voice->played = 0;
+        voice->serial = ++m_playSerial;
+        return StartVoice(*voice);
+    }
+    std::lock_guard lock(m_streamLock);
+    auto it = m_streams.find(handle);
+    if (it == m_streams.end()) {
+        m_error = "invalid channel";
+        return false;
+    }
+    return it->second->Play(restart);
+}
+
+bool cAudioDevice::ChannelPause(cAudioHandle handle) {
+    if (cVoice* voice = FindVoice(handle)) {
+        const eChannelState state = VoiceState(*voice);
+        if (state == eChannelState::kStopped)
+            return false;
+        if (state == eChannelState::kPaused)
+            return true;
+        voice->played += m_mixedFrames.load() - voice->startedAt;
+        Mix_Pause(voice->mixChannel);
+        voice->paused = true;
+        return true;
+    }
+    std::lock_guard lock(m_streamLock);
+    auto it = m_streams.find(handle);
+    return it != m_streams.end() && it->second->Pause();
+}
+
+bool cAudioDevice::ChannelStop(cAudioHandle handle) {
+    if (cVoice* voice = FindVoice(handle)) {
+        StopVoice(*voice);
+        return true;
+    }
+    std::lock_guard lock(m_streamLock);
+    auto it = m_streams.find(handle);
+    if (it == m_streams.end())
+        return false;
+    it->second->Stop();
+    return true;
+}
+
+eChannelState cAudioDevice::ChannelIsActive(cAudioHandle handle) const {
+    if (const cVoice* voice = FindVoice(handle))
+        return VoiceState(*voice);
+    std::lock_guard lock(m_streamLock);
+    auto it = m_streams.find(handle);
+    if (it == m_streams.end())
+        return eChannelState::kStopped;
+    switch (it->second->state()) {
+        case cAudioStream::eState::kPlaying:
+            return eChannelState::kPlaying;
+        case cAudioStream::eState::kPaused:
+            return eChannelState::kPaused;
+        default:
+            return eChannelState::kStopped;
+    }
+}
+
+bool cAudioDevice::ChannelSetLoop(cAudioHandle handle, bool loop) {
+    if (cVoice* voice = FindVoice(handle)) {
+        voice->loop = loop;
+        return true;
+    }
+    std::lock_guard lock(m_streamLock);
+    auto it = m_streams.find(handle);
+    if (it == m_streams.end())
+        return false;
+    it->second->loop = loop;
+    return true;
+}
+
+bool cAudioDevice::ChannelGetLoop(cAudioHandle handle, bool* loop) const {
+    if (!loop)
+        return false;
+    if (const cVoice* voice = FindVoice(handle)) {
+        *loop = voice->loop;
+        return true;
+    }
+    std::lock_guard lock(m_streamLock);
+    auto it = m_streams.find(handle);
+    if (it == m_streams.end())
+        return false;
+    *loop = it->second->loop;
+    return true;
+}
+
+bool cAudioDevice::ChannelSetVolume(cAudioHandle handle, float volume) {
+    if (cVoice* voice = FindVoice(handle)) {
+        voice->volume.Set(volume);
+        ApplyVoiceVolume(*voice);
+        return true;
+    }
+    std::lock_guard lock(m_streamLock);
+    auto it = m_streams.find(handle);
+    if (it == m_streams.end())
+        return false;
+    it->second->volume.Set(volume);
+    return true;
+}
+
+bool cAudioDevice::ChannelGetVolume(cAudioHandle handle, float* volume) const {
+    if (!volume)
+        return false;
+    if (const cVoice* voice = FindVoice(handle)) {
+        *volume = voice->volume.value();
+        return true;
+    }
+    std::lock_guard lock(m_streamLock);
+    auto it = m_streams.find(handle);
+    if (it == m_streams.end())
+        return false;
+    *volume = it->second->volume.value();
+    return true;
+}
+
+bool cAudioDevice::ChannelSlideVolume(cAudioHandle handle, float target, uint32_t ms) {
+    if (cVoice* voice = FindVoice(handle)) {
+        const bool stop = voice->volume.Slide(target, ms);
+        ApplyVoiceVolume(*voice);
+        if (stop)
+            StopVoice(*voice);
+        return true;
+    }
+    std::lock_guard lock(m_streamLock);
+    auto it = m_streams.find(handle);
+    if (it == m_streams.end())
+        return false;
+    if (it->second->volume.Slide(target, ms))
+        it->second->Stop();
+    return true;
+}
+
+bool cAudioDevice::ChannelIsSliding(cAudioHandle handle) const {
+    if (const cVoice* voice = FindVoice(handle))
+        return voice->volume.sliding();
+    std::lock_guard lock(m_streamLock);
+    auto it = m_streams.find(handle);
+    return it != m_streams.end() && it->second->volume.sliding();
+}
+
+double cAudioDevice::ChannelGetPosition(cAudioHandle handle) const {
+    if (const cVoice* voice = FindVoice(handle)) {
+        return static_cast<double>(VoicePosition(*voice)) / kAudioRate;
+    }
+    std::lock_guard lock(m_streamLock);
+    auto it = m_streams.find(handle);
+    if (it == m_streams.end())
+        return 0.0;
+    return static_cast<double>(it->second->playedFrames()) / kAudioRate;
+}
+
+}  // namespace qor
