@@ -34,7 +34,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kData = "data";
-const fs::path kManifest = fs::path(QOR_TEST_FIXTURES) / ".." / ".." / "data-src" / "manifest.txt";
+const fs::path kManifest = fs::path(QOR_SOURCE_DIR) / "data-src" / "manifest.txt";
 
 std::string ReadBytes(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);

@@ -16,7 +16,7 @@ namespace qor::test {
 namespace {
 
 std::filesystem::path GoldenFolder() {
-    return std::filesystem::path(QOR_TEST_FIXTURES).parent_path() / "golden";
+    return std::filesystem::path(QOR_SOURCE_DIR) / "tests" / "golden";
 }
 
 std::filesystem::path FailureFolder() {
