@@ -6,6 +6,7 @@
 #include "engine/Atlas.h"
 #include "engine/Console.h"
 #include "engine/Font.h"
+#include "engine/Localization.h"
 #include "engine/Log.h"
 #include "engine/Path.h"
 #include "engine/Render.h"
@@ -177,9 +178,6 @@ const std::u16string& cGame::GetFocusedWidgetName() const {
     return focused ? focused->GetName() : kNoWidgetName;
 }
 
-void cGame::SetLocale(const std::u16string& name) {
-    locale = name;
-    cjkLocale = name.starts_with(u"ja") || name.starts_with(u"ko") || name.starts_with(u"zh");
-}
+void cGame::SetLocale(const std::u16string& name) { ApplyLocale(name); }
 
 }  // namespace qor
