@@ -17,6 +17,7 @@
 #include "engine/Render.h"
 #include "engine/Script.h"
 #include "engine/SoundManager.h"
+#include "engine/StartupSequence.h"
 #include "engine/StringTable.h"
 #include "engine/Strings.h"
 #include "engine/TextureCache.h"
@@ -368,7 +369,9 @@ int RunGame() {
         return 3;
     }
     game->gui()->pointerVisible = false;
-    // The game object is created and initialised here once it exists.
+    // Stands in for the game object until the game shell exists: splash, then loading.
+    auto startup = std::make_unique<cStartupSequence>();
+    startup->Start();
 
     cFramePacer pacer;
     uint64_t fpsTimer = SDL_GetTicks64();
@@ -391,6 +394,7 @@ int RunGame() {
 
     DestroyGameWindow();
     game.reset();
+    startup.reset();
     SDL_Quit();
     return 0;
 }

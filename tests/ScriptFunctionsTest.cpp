@@ -18,6 +18,7 @@ extern "C" {
 #include "engine/Console.h"
 #include "engine/Font.h"
 #include "engine/Log.h"
+#include "engine/Path.h"
 #include "engine/Script.h"
 #include "engine/StringTable.h"
 #include "engine/Strings.h"
@@ -198,14 +199,21 @@ TEST_F(ScriptFunctionsTest, SetWindowTitleKeepsAtMost254Characters) {
 }
 
 TEST_F(ScriptFunctionsTest, ChangeLocaleSwitchesTheGameLocale) {
+    test::cTempFolder data;
+    test::WriteUtf16File(data.path() / "conf/locale_ja.lua", u"setLocale('Hello', '\u3053\u3093\u306b\u3061\u306f')");
+    test::WriteUtf16File(data.path() / "conf/locale_en.lua", u"setLocale('Hello', 'Hello')");
+    const cSystemPaths saved = GetSystemPaths();
+    test::UseTestSystemPaths(data);
     ASSERT_TRUE(RegisterEngineScriptFunctions());
     ASSERT_EQ(RunBuffer(u"r = changeLocale('ja')"), 0);
     EXPECT_EQ(GlobalType("r"), kTrue);
     EXPECT_EQ(game->locale, u"ja");
     EXPECT_TRUE(game->cjkLocale);
+    EXPECT_EQ(GetLocalizedText(u"Hello"), u"\u3053\u3093\u306b\u3061\u306f");
     ASSERT_EQ(RunBuffer(u"changeLocale('en')"), 0);
     EXPECT_EQ(game->locale, u"en");
     EXPECT_FALSE(game->cjkLocale);
+    SetSystemPaths(saved);
 }
 
 // Every function with arguments of every wrong kind, hostile tables and

@@ -77,4 +77,11 @@ void UseTestSystemPaths() {
     SetSystemPaths(paths);
 }
 
+void UseTestSystemPaths(const cTempFolder& staticFolder) {
+    UseTestSystemPaths();
+    cSystemPaths paths = GetSystemPaths();
+    paths.staticPath = staticFolder.u16();
+    SetSystemPaths(paths);
+}
+
 }  // namespace qor::test

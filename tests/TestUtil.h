@@ -34,5 +34,7 @@ std::u16string ReadLog();
 
 // Points the engine's folder tokens at a temporary app folder and "data".
 void UseTestSystemPaths();
+// The same, with {StaticPath} at a folder of the test's own.
+void UseTestSystemPaths(const cTempFolder& staticFolder);
 
 }  // namespace qor::test
