@@ -2,9 +2,6 @@
 // headless through the real GUI path (projection, batches, pointer) and
 // compared with a golden image. Textures are painted here in code and the font
 // is rasterised at run time from DejaVu Sans with FreeType.
-#include <ft2build.h>
-#include FT_FREETYPE_H
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -38,84 +35,14 @@
 #include "gui/game/SectorCtrl.h"
 #include "tests/GLTestContext.h"
 #include "tests/GoldenImage.h"
+#include "tests/TestFont.h"
 #include "tests/LeakCheck.h"
 #include "tests/TestUtil.h"
 
 namespace qor::test {
 namespace {
 
-// ---- a font from DejaVu Sans ----
-
 constexpr int kPixelSize = 17;
-constexpr uint32_t kFontAtlas = 256;
-
-bool RasteriseFont(const std::u16string& name, std::string* why) {
-    FT_Library library = nullptr;
-    FT_Face face = nullptr;
-    if (FT_Init_FreeType(&library) != 0) {
-        *why = "FreeType did not start";
-        return false;
-    }
-    if (FT_New_Face(library, QOR_TEST_FONT, 0, &face) != 0) {
-        FT_Done_FreeType(library);
-        *why = std::string("no font at ") + QOR_TEST_FONT;
-        return false;
-    }
-    FT_Set_Pixel_Sizes(face, 0, kPixelSize);
-    const int ascender = static_cast<int>(face->size->metrics.ascender >> 6);
-    const int cell =
-        static_cast<int>((face->size->metrics.ascender - face->size->metrics.descender) >> 6);
-
-    cImage image;
-    image.Create(kImageRGBA32, kFontAtlas, kFontAtlas);
-    uint8_t* pixels = image.levels[0].data();
-    cFontRef font = CreateOrResetFont(name);
-    struct cCell {
-        char16_t ch;
-        int x, y, w;
-        float bearing, advance;
-    };
-    std::vector<cCell> cells;
-    int penX = 1, penY = 1;
-    for (char16_t c = 32; c < 127; ++c) {
-        if (FT_Load_Char(face, c, FT_LOAD_RENDER) != 0)
-            continue;
-        const FT_GlyphSlot slot = face->glyph;
-        const FT_Bitmap& bitmap = slot->bitmap;
-        const int w = std::max(static_cast<int>(bitmap.width), 1);
-        if (penX + w + 1 > static_cast<int>(kFontAtlas)) {
-            penX = 1;
-            penY += cell + 2;
-        }
-        const int top = ascender - slot->bitmap_top;
-        for (unsigned row = 0; row < bitmap.rows; ++row) {
-            const int y = penY + top + static_cast<int>(row);
-            if (y < penY || y >= penY + cell)
-                continue;
-            for (unsigned col = 0; col < bitmap.width; ++col) {
-                uint8_t* p = pixels + (static_cast<size_t>(y) * kFontAtlas + penX + col) * 4;
-                p[0] = p[1] = p[2] = 255;
-                p[3] = bitmap.buffer[row * bitmap.pitch + col];
-            }
-        }
-        cells.push_back({c, penX, penY, w, static_cast<float>(slot->bitmap_left),
-                         static_cast<float>(slot->advance.x >> 6)});
-        penX += w + 2;
-    }
-    FT_Done_Face(face);
-    FT_Done_FreeType(library);
-
-    AddTexture(name, std::move(image));
-    SetFontTexture(font.get(), name, 0, 0);
-    font->cellHeight = static_cast<float>(cell);
-    for (const cCell& g : cells) {
-        const char16_t ch[] = {g.ch, 0};
-        AddGlyph(font.get(), ch, static_cast<float>(g.x), static_cast<float>(g.y),
-                 static_cast<float>(g.w), static_cast<float>(cell), static_cast<float>(g.w),
-                 g.bearing, g.advance);
-    }
-    return true;
-}
 
 // ---- painted textures ----
 
@@ -399,7 +326,7 @@ class GuiGoldenTest : public GLTest {
 
 TEST_F(GuiGoldenTest, AWindowWithEveryControl) {
     std::string why;
-    if (!RasteriseFont(u"gui", &why))
+    if (!RasteriseTestFont({u"gui", u"gui", kPixelSize}, &why))
         GTEST_SKIP() << why;
     PaintTextures();
     cScriptFunctionHooks hooks;

@@ -1,8 +1,5 @@
 // Coloured text on screen: a bitmap font made at run time from DejaVu Sans
 // with FreeType, drawn with both colour codes and compared with a golden image.
-#include <ft2build.h>
-#include FT_FREETYPE_H
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,82 +13,12 @@
 #include "engine/TextureCache.h"
 #include "tests/GLTestContext.h"
 #include "tests/GoldenImage.h"
+#include "tests/TestFont.h"
 
 namespace qor::test {
 namespace {
 
-constexpr int kPixelSize = 18;
 constexpr int kCellHeight = 24;
-constexpr int kBaseline = 19;  // rows from the top of a cell down to the baseline
-constexpr uint32_t kAtlasSize = 256;
-
-// Rasterises printable ASCII into a white-on-transparent atlas texture and
-// describes each glyph to the font the way a font script would: pixel cells
-// from the top-left of the image.
-bool BuildDejaVuFont(cFont* font, std::string* why) {
-    FT_Library library = nullptr;
-    FT_Face face = nullptr;
-    if (FT_Init_FreeType(&library) != 0) {
-        *why = "FreeType did not start";
-        return false;
-    }
-    if (FT_New_Face(library, QOR_TEST_FONT, 0, &face) != 0) {
-        FT_Done_FreeType(library);
-        *why = std::string("no font at ") + QOR_TEST_FONT;
-        return false;
-    }
-    FT_Set_Pixel_Sizes(face, 0, kPixelSize);
-
-    cImage image;
-    image.Create(kImageRGBA32, kAtlasSize, kAtlasSize);
-    uint8_t* pixels = image.levels[0].data();
-    struct cCell {
-        char16_t ch;
-        int x, y, w;
-        float bearing, advance;
-    };
-    std::vector<cCell> cells;
-    int penX = 1, penY = 1;
-    for (char c = 32; c < 127; ++c) {
-        if (FT_Load_Char(face, static_cast<FT_ULong>(c), FT_LOAD_RENDER) != 0)
-            continue;
-        const FT_GlyphSlot slot = face->glyph;
-        const FT_Bitmap& bitmap = slot->bitmap;
-        const int w = std::max<int>(static_cast<int>(bitmap.width), 1);
-        if (penX + w + 1 > static_cast<int>(kAtlasSize)) {
-            penX = 1;
-            penY += kCellHeight + 2;
-        }
-        const int top = kBaseline - slot->bitmap_top;
-        for (unsigned row = 0; row < bitmap.rows; ++row) {
-            const int y = penY + top + static_cast<int>(row);
-            if (y < penY || y >= penY + kCellHeight)
-                continue;
-            for (unsigned col = 0; col < bitmap.width; ++col) {
-                uint8_t* p = pixels + (static_cast<size_t>(y) * kAtlasSize + penX + col) * 4;
-                p[0] = p[1] = p[2] = 255;  // blue, green, red
-                p[3] = bitmap.buffer[row * bitmap.pitch + col];
-            }
-        }
-        cells.push_back({static_cast<char16_t>(c), penX, penY, w,
-                         static_cast<float>(slot->bitmap_left),
-                         static_cast<float>(slot->advance.x >> 6)});
-        penX += w + 2;
-    }
-    FT_Done_Face(face);
-    FT_Done_FreeType(library);
-
-    AddTexture(u"dejavu18", std::move(image));
-    SetFontTexture(font, u"dejavu18", 0, 0);
-    font->cellHeight = kCellHeight;
-    for (const cCell& cell : cells) {
-        const char16_t ch[] = {cell.ch, 0};
-        AddGlyph(font, ch, static_cast<float>(cell.x), static_cast<float>(cell.y),
-                 static_cast<float>(cell.w), kCellHeight, static_cast<float>(cell.w), cell.bearing,
-                 cell.advance);
-    }
-    return true;
-}
 
 class TextGoldenTest : public GLTest {
   protected:
@@ -116,10 +43,10 @@ std::array<int, 3> Brightest(const cRgbaImage& frame, int x0, int x1, int y0, in
 }
 
 TEST_F(TextGoldenTest, ColourCodesChangeAndRestoreTheColour) {
-    cFontRef font = CreateOrResetFont(u"dejavu18");
     std::string why;
-    if (!BuildDejaVuFont(font.get(), &why))
+    if (!RasteriseTestFont({u"dejavu18", u"dejavu18", 18, kCellHeight, 19}, &why))
         GTEST_SKIP() << why;
+    cFontRef font = FindFont(u"dejavu18");
 
     const std::u16string line1 = u"^FF4040FFRed ^^plain ^40A0FFFFblue^^ again";
     const std::u16string line2 = u"^40E040A0Half green^^, ^^^FFD000FFgold";
