@@ -4,6 +4,7 @@
 #include "engine/LoadingScriptFunctions.h"
 #include "engine/LoadingWidget.h"
 #include "engine/Log.h"
+#include "engine/Music.h"
 #include "engine/Script.h"
 #include "engine/ScriptFunctions.h"
 #include "engine/SoundManager.h"
@@ -67,6 +68,14 @@ void cStartupSequence::OnEndLoading() {
     if (g_game)
         g_game->runWhileInactive = false;
     LogEntry(kLogText, kSender, u"Loading complete.");
+    // The menu's tune, as the menu will start it; faded in, looping.
+    if (g_soundManager) {
+        if (cMusic* music = g_soundManager->FindMusic(u"music0")) {
+            music->SetLoop();
+            music->Fade(true, 1.0f);
+            music->Play();
+        }
+    }
 }
 
 }  // namespace qor

@@ -134,6 +134,9 @@ TEST_F(StartupTest, SplashThenLoadingBringInEveryResourceOfTheData) {
         EXPECT_NE(g_soundManager->FindStreamBuffer(file.name), 0) << ToUtf8(file.full);
         EXPECT_EQ(g_soundManager->FindMusic(file.name)->name, file.name);
     }
+    // The menu tune starts once everything is in.
+    ASSERT_TRUE(g_soundManager->device().IsOpen());  // the dummy driver of the tests
+    EXPECT_TRUE(g_soundManager->FindMusic(u"music0")->IsActive());
     EXPECT_EQ(test::ReadLog().find(u"Cannot load"), std::u16string::npos);
 }
 
