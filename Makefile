@@ -36,7 +36,7 @@ test-asan: asan
 
 bench: build
 	cmake --build $(BUILD) -j$(JOBS) --target benchmarks
-	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && "$$b"; done
+	@cd $(BUILD) && for b in bench/*; do [ -x "$$b" ] && "./$$b"; done
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

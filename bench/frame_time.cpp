@@ -1,0 +1,97 @@
+// Whole frames of the real start-up screens on the software renderer: boots the
+// engine headless (SDL offscreen, llvmpipe), runs splash and loading over the
+// generated data and prints the time of each frame's draw + update + present.
+// Run from the build folder, next to data/:  cd build && ./bench/frame_time
+#include <SDL2/SDL.h>
+#include <epoxy/gl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Game.h"
+#include "app/Platform.h"
+#include "engine/LoadingWidget.h"
+#include "engine/Render.h"
+#include "engine/StartupSequence.h"
+#include "gui/GUI.h"
+
+namespace {
+
+struct cFigures {
+    double mean = 0, p95 = 0, worst = 0;
+};
+
+cFigures Measure(int frames) {
+    std::vector<double> ms;
+    const double frequency = static_cast<double>(SDL_GetPerformanceFrequency());
+    for (int i = 0; i < frames; ++i) {
+        qor::PumpEvents();
+        const uint64_t start = SDL_GetPerformanceCounter();
+        qor::RunFrame(1.0f / 60.0f);
+        glFinish();  // count the rasterising, not only the submission
+        ms.push_back((SDL_GetPerformanceCounter() - start) * 1000.0 / frequency);
+    }
+    std::sort(ms.begin(), ms.end());
+    cFigures f;
+    for (double v : ms) f.mean += v;
+    f.mean /= ms.size();
+    f.p95 = ms[ms.size() * 95 / 100];
+    f.worst = ms.back();
+    return f;
+}
+
+void Print(const char* what, const cFigures& f) {
+    std::printf("%-28s mean %6.2f ms   p95 %6.2f ms   worst %6.2f ms\n", what, f.mean, f.p95,
+                f.worst);
+}
+
+}  // namespace
+
+int main() {
+    setenv("SDL_VIDEODRIVER", "offscreen", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    std::string home = (std::filesystem::temp_directory_path() / "qor-bench-XXXXXX").string();
+    if (!mkdtemp(home.data())) return 1;
+    setenv("XDG_DATA_HOME", home.c_str(), 1);
+    if (!std::filesystem::exists("data/conf/splash.lua")) {
+        std::fprintf(stderr, "run me from the build folder (data/ not found)\n");
+        return 1;
+    }
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return 1;
+    qor::g_perfFrequency = static_cast<int64_t>(SDL_GetPerformanceFrequency());
+    qor::InitSystemPaths();
+    {
+        auto game = std::make_unique<qor::cGame>();
+        if (!qor::CreateGameWindow(1)) return 1;
+        auto startup = std::make_unique<qor::cStartupSequence>();
+        startup->Start();
+        std::printf("frames of %dx%d on %s\n", game->gui()->screenWidth,
+                    game->gui()->screenHeight, glGetString(GL_RENDERER));
+
+        Print("splash", Measure(120));
+        // A key press skips each splash step.
+        while (!startup->loading()) {
+            SDL_Event e{};
+            e.type = SDL_KEYDOWN;
+            e.key.keysym.sym = SDLK_SPACE;
+            e.key.keysym.scancode = SDL_SCANCODE_SPACE;
+            qor::DispatchEvent(e);
+            Measure(2);
+        }
+        Print("loading (loads as it goes)", Measure(180));
+        while (!startup->loadingEnded()) Measure(10);
+        Print("loaded, idle screen", Measure(120));
+
+        qor::DestroyGameWindow();
+        startup.reset();
+        game.reset();
+    }
+    SDL_Quit();
+    std::filesystem::remove_all(home);
+    return 0;
+}
