@@ -391,6 +391,13 @@ bool cAudioDevice::StreamFree(cAudioHandle handle) {
     return true;
 }
 
+template <class R, class F>
+R cAudioDevice::WithStream(cAudioHandle handle, R none, F&& use) const {
+    std::lock_guard lock(m_streamLock);
+    auto it = m_streams.find(handle);
+    return it == m_streams.end() ? none : use(*it->second);
+}
+
 void cAudioDevice::MusicHook(void* device, uint8_t* stream, int bytes) {
     static_cast<cAudioDevice*>(device)->MixMusic(stream, bytes);
 }
@@ -464,9 +471,7 @@ bool cAudioDevice::ChannelPause(cAudioHandle handle) {
         voice->paused = true;
         return true;
     }
-    std::lock_guard lock(m_streamLock);
-    auto it = m_streams.find(handle);
-    return it != m_streams.end() && it->second->Pause();
+    return WithStream(handle, false, [](cAudioStream& s) { return s.Pause(); });
 }
 
 bool cAudioDevice::ChannelStop(cAudioHandle handle) {
@@ -474,29 +479,25 @@ bool cAudioDevice::ChannelStop(cAudioHandle handle) {
         StopVoice(*voice);
         return true;
     }
-    std::lock_guard lock(m_streamLock);
-    auto it = m_streams.find(handle);
-    if (it == m_streams.end())
-        return false;
-    it->second->Stop();
-    return true;
+    return WithStream(handle, false, [](cAudioStream& s) {
+        s.Stop();
+        return true;
+    });
 }
 
 eChannelState cAudioDevice::ChannelIsActive(cAudioHandle handle) const {
     if (const cVoice* voice = FindVoice(handle))
         return VoiceState(*voice);
-    std::lock_guard lock(m_streamLock);
-    auto it = m_streams.find(handle);
-    if (it == m_streams.end())
-        return eChannelState::kStopped;
-    switch (it->second->state()) {
-        case cAudioStream::eState::kPlaying:
-            return eChannelState::kPlaying;
-        case cAudioStream::eState::kPaused:
-            return eChannelState::kPaused;
-        default:
-            return eChannelState::kStopped;
-    }
+    return WithStream(handle, eChannelState::kStopped, [](cAudioStream& s) {
+        switch (s.state()) {
+            case cAudioStream::eState::kPlaying:
+                return eChannelState::kPlaying;
+            case cAudioStream::eState::kPaused:
+                return eChannelState::kPaused;
+            default:
+                return eChannelState::kStopped;
+        }
+    });
 }
 
 bool cAudioDevice::ChannelSetLoop(cAudioHandle handle, bool loop) {
@@ -504,12 +505,10 @@ bool cAudioDevice::ChannelSetLoop(cAudioHandle handle, bool loop) {
         voice->loop = loop;
         return true;
     }
-    std::lock_guard lock(m_streamLock);
-    auto it = m_streams.find(handle);
-    if (it == m_streams.end())
-        return false;
-    it->second->loop = loop;
-    return true;
+    return WithStream(handle, false, [loop](cAudioStream& s) {
+        s.loop = loop;
+        return true;
+    });
 }
 
 bool cAudioDevice::ChannelGetLoop(cAudioHandle handle, bool* loop) const {
@@ -519,12 +518,10 @@ bool cAudioDevice::ChannelGetLoop(cAudioHandle handle, bool* loop) const {
         *loop = voice->loop;
         return true;
     }
-    std::lock_guard lock(m_streamLock);
-    auto it = m_streams.find(handle);
-    if (it == m_streams.end())
-        return false;
-    *loop = it->second->loop;
-    return true;
+    return WithStream(handle, false, [loop](cAudioStream& s) {
+        *loop = s.loop;
+        return true;
+    });
 }
 
 bool cAudioDevice::ChannelSetVolume(cAudioHandle handle, float volume) {
@@ -533,12 +530,10 @@ bool cAudioDevice::ChannelSetVolume(cAudioHandle handle, float volume) {
         ApplyVoiceVolume(*voice);
         return true;
     }
-    std::lock_guard lock(m_streamLock);
-    auto it = m_streams.find(handle);
-    if (it == m_streams.end())
-        return false;
-    it->second->volume.Set(volume);
-    return true;
+    return WithStream(handle, false, [volume](cAudioStream& s) {
+        s.volume.Set(volume);
+        return true;
+    });
 }
 
 bool cAudioDevice::ChannelGetVolume(cAudioHandle handle, float* volume) const {
@@ -548,12 +543,10 @@ bool cAudioDevice::ChannelGetVolume(cAudioHandle handle, float* volume) const {
         *volume = voice->volume.value();
         return true;
     }
-    std::lock_guard lock(m_streamLock);
-    auto it = m_streams.find(handle);
-    if (it == m_streams.end())
-        return false;
-    *volume = it->second->volume.value();
-    return true;
+    return WithStream(handle, false, [volume](cAudioStream& s) {
+        *volume = s.volume.value();
+        return true;
+    });
 }
 
 bool cAudioDevice::ChannelSlideVolume(cAudioHandle handle, float target, uint32_t ms) {
@@ -564,32 +557,26 @@ bool cAudioDevice::ChannelSlideVolume(cAudioHandle handle, float target, uint32_
             StopVoice(*voice);
         return true;
     }
-    std::lock_guard lock(m_streamLock);
-    auto it = m_streams.find(handle);
-    if (it == m_streams.end())
-        return false;
-    if (it->second->volume.Slide(target, ms))
-        it->second->Stop();
-    return true;
+    return WithStream(handle, false, [target, ms](cAudioStream& s) {
+        if (s.volume.Slide(target, ms))
+            s.Stop();
+        return true;
+    });
 }
 
 bool cAudioDevice::ChannelIsSliding(cAudioHandle handle) const {
     if (const cVoice* voice = FindVoice(handle))
         return voice->volume.sliding();
-    std::lock_guard lock(m_streamLock);
-    auto it = m_streams.find(handle);
-    return it != m_streams.end() && it->second->volume.sliding();
+    return WithStream(handle, false, [](cAudioStream& s) { return s.volume.sliding(); });
 }
 
 double cAudioDevice::ChannelGetPosition(cAudioHandle handle) const {
     if (const cVoice* voice = FindVoice(handle)) {
         return static_cast<double>(VoicePosition(*voice)) / kAudioRate;
     }
-    std::lock_guard lock(m_streamLock);
-    auto it = m_streams.find(handle);
-    if (it == m_streams.end())
-        return 0.0;
-    return static_cast<double>(it->second->playedFrames()) / kAudioRate;
+    return WithStream(handle, 0.0, [](cAudioStream& s) {
+        return static_cast<double>(s.playedFrames()) / kAudioRate;
+    });
 }
 
 }  // namespace qor

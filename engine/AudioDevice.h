@@ -109,6 +109,10 @@ class cAudioDevice {
     cAudioHandle NewHandle();
     cVoice* FindVoice(cAudioHandle channel);
     const cVoice* FindVoice(cAudioHandle channel) const;
+    // Calls `use` with the music stream of `channel` under the stream lock and
+    // returns its result; `none` when the channel is no stream.
+    template <class R, class F>
+    R WithStream(cAudioHandle channel, R none, F&& use) const;
     cSample* FindSample(cAudioHandle sample);
     bool VoiceOnChannel(const cVoice& voice) const;
     eChannelState VoiceState(const cVoice& voice) const;
