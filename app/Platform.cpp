@@ -248,8 +248,8 @@ int CreateGameWindow(int fullScreen) {
     LogEntry(kLogText, u"cGame", u"Resizing and Updating Window... Ok");
 
     if (!g_render || !g_render->CreateDevice(g_window)) return 0;
+    // CreateDevice has already re-made the device textures of the cached textures.
     LogEntry(kLogText, u"  cRender", u"Change viewport. Ok");
-    RecreateDeviceTextures();
     ResizeToDrawable();  // the size message a new window gets when it is shown
     return 1;
 }
