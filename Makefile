@@ -5,6 +5,11 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= 2
 CMAKE_GEN  := -G Ninja
+# A developer's ccache, when installed, makes rebuilds across checkouts cheap; CI has none.
+CCACHE     := $(shell command -v ccache 2>/dev/null)
+ifneq ($(CCACHE),)
+CMAKE_GEN  += -DCMAKE_C_COMPILER_LAUNCHER=$(CCACHE) -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE)
+endif
 
 .PHONY: play test deps build asan test-normal test-asan bench clean
 
