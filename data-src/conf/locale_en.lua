@@ -16,3 +16,11 @@ setLocale("Player", "Player")
 
 -- The window title.
 setLocale("GameTitle", "Brindlemoor")
+
+-- The six spells sold at the altars.
+setLocale("SpellFieldFast", "Swift Harvest")
+setLocale("SpellWorkerFast", "Busy Hands")
+setLocale("SpellWaterFreeze", "Ice Path")
+setLocale("SpellTreeRestore", "Regrowth")
+setLocale("SpellEnemyFreeze", "Frozen Foes")
+setLocale("SpellShield", "Guardian Shield")
