@@ -7,19 +7,14 @@
 #include <cmath>
 
 #include "engine/AudioDecoder.h"
+#include "engine/AudioDeviceVoice.h"
 #include "engine/AudioStream.h"
 
 namespace qor {
 
-namespace {
+using namespace audio_output;
 
-constexpr int kOutputChannels = 2;
-constexpr int kOutputFrameBytes = kOutputChannels * static_cast<int>(sizeof(int16_t));
-// About 23 ms a mixing round: short enough for clicks to answer at once.
-constexpr int kOutputBufferFrames = 1024;
-constexpr int kFirstMixerChannels = 32;
-// Twenty sounds with the full budget of twenty channels each would still fit.
-constexpr int kMaxMixerChannels = 512;
+namespace {
 
 // Handles are never reused, not even by a later device, so a stale handle can
 // never reach somebody else's channel.
@@ -31,25 +26,6 @@ float ClampVolume(float v) {
 }
 
 }  // namespace
-
-struct cAudioDevice::cSample {
-    Mix_Chunk* chunk = nullptr;
-    std::vector<int16_t> pcm;  // the chunk plays straight from here
-    uint64_t frames = 0;
-    std::vector<cAudioHandle> slots;  // one per channel of the budget; 0 = none yet
-};
-
-struct cAudioDevice::cVoice {
-    cAudioHandle handle = 0;
-    cAudioHandle sample = 0;
-    int mixChannel = -1;
-    bool paused = false;  // paused on its own, not by the pause of all output
-    bool loop = false;
-    cChannelVolume volume;
-    uint64_t startedAt = 0;  // mixed-frames clock when it last began running
-    uint64_t played = 0;     // frames played before that
-    uint64_t serial = 0;     // order of starts, to break ties
-};
 
 cAudioDevice::cAudioDevice() = default;
 
@@ -69,8 +45,7 @@ bool cAudioDevice::Init() {
     m_sdlAudio = true;
     // No format changes allowed: SDL converts for the hardware, and our music
     // hook can rely on 16-bit stereo at 44100 Hz.
-    if (Mix_OpenAudioDevice(kAudioRate, AUDIO_S16SYS, kOutputChannels, kOutputBufferFrames, nullptr,
-                            0) != 0) {
+    if (Mix_OpenAudioDevice(kAudioRate, AUDIO_S16SYS, kChannels, kBufferFrames, nullptr, 0) != 0) {
         m_error = Mix_GetError();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         m_sdlAudio = false;
@@ -79,7 +54,7 @@ bool cAudioDevice::Init() {
     int rate = 0, channels = 0;
     Uint16 format = 0;
     if (Mix_QuerySpec(&rate, &format, &channels) == 0 || rate != kAudioRate ||
-        format != AUDIO_S16SYS || channels != kOutputChannels) {
+        format != AUDIO_S16SYS || channels != kChannels) {
         m_error = "the output did not open as 16-bit stereo at 44100 Hz";
         Mix_CloseAudio();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -119,6 +94,7 @@ void cAudioDevice::FreeEverything() {
     }
     streams.clear();
     m_voices.clear();
+    m_voicesFreed = false;
     for (auto& [handle, sample] : m_samples)
         Mix_FreeChunk(sample->chunk);
     m_samples.clear();
@@ -147,6 +123,7 @@ void cAudioDevice::Start() {
 void cAudioDevice::Update(float seconds) {
     if (!m_open || m_paused || !(seconds > 0.0f))
         return;
+    ForgetFreedVoices();
     for (auto& [handle, voice] : m_voices) {
         if (!voice->volume.sliding())
             continue;
@@ -176,190 +153,6 @@ cAudioHandle cAudioDevice::NewHandle() {
     if (++g_lastHandle == 0)
         ++g_lastHandle;
     return g_lastHandle;
-}
-
-// --- samples ---------------------------------------------------------------
-
-cAudioHandle cAudioDevice::SampleLoad(const uint8_t* data, size_t size, int maxChannels) {
-    if (!m_open) {
-        m_error = "no audio output";
-        return 0;
-    }
-    auto sample = std::make_unique<cSample>();
-    if (!DecodeVorbisSample(data, size, kMaxSampleFrames, &sample->pcm, &m_error))
-        return 0;
-    sample->frames = sample->pcm.size() / kOutputChannels;
-    sample->chunk = Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(sample->pcm.data()),
-                                      static_cast<Uint32>(sample->pcm.size() * sizeof(int16_t)));
-    if (!sample->chunk) {
-        m_error = Mix_GetError();
-        return 0;
-    }
-    sample->slots.assign(static_cast<size_t>(std::clamp(maxChannels, 1, kMaxSampleChannels)), 0);
-    const cAudioHandle handle = NewHandle();
-    m_samples.emplace(handle, std::move(sample));
-    return handle;
-}
-
-bool cAudioDevice::SampleFree(cAudioHandle handle) {
-    cSample* sample = FindSample(handle);
-    if (!sample)
-        return false;
-    for (cAudioHandle slot : sample->slots) {
-        if (cVoice* voice = FindVoice(slot))
-            StopVoice(*voice);
-        m_voices.erase(slot);
-    }
-    Mix_FreeChunk(sample->chunk);
-    m_samples.erase(handle);
-    return true;
-}
-
-cAudioHandle cAudioDevice::NewVoice(cAudioHandle sample) {
-    auto voice = std::make_unique<cVoice>();
-    voice->handle = NewHandle();
-    voice->sample = sample;
-    const cAudioHandle handle = voice->handle;
-    m_voices.emplace(handle, std::move(voice));
-    return handle;
-}
-
-cAudioHandle cAudioDevice::SampleGetChannel(cAudioHandle handle) {
-    cSample* sample = FindSample(handle);
-    if (!sample) {
-        m_error = "invalid sample";
-        return 0;
-    }
-    for (cAudioHandle& slot : sample->slots) {
-        if (slot == 0 || !FindVoice(slot))
-            return slot = NewVoice(handle);
-    }
-    for (cAudioHandle slot : sample->slots) {
-        cVoice* voice = FindVoice(slot);
-        if (VoiceState(*voice) == eChannelState::kStopped) {
-            // An idle channel comes back as a fresh one.
-            voice->loop = false;
-            voice->volume = cChannelVolume();
-            voice->paused = false;
-            return slot;
-        }
-    }
-    // Every channel is busy: the one furthest along gives way.
-    cAudioHandle* oldest = nullptr;
-    uint64_t furthest = 0, serial = 0;
-    for (cAudioHandle& slot : sample->slots) {
-        const cVoice* voice = FindVoice(slot);
-        const uint64_t position = VoicePosition(*voice);
-        if (!oldest || position > furthest || (position == furthest && voice->serial < serial)) {
-            oldest = &slot;
-            furthest = position;
-            serial = voice->serial;
-        }
-    }
-    StopVoice(*FindVoice(*oldest));
-    m_voices.erase(*oldest);
-    return *oldest = NewVoice(handle);
-}
-
-cAudioDevice::cSample* cAudioDevice::FindSample(cAudioHandle handle) {
-    auto it = m_samples.find(handle);
-    return it == m_samples.end() ? nullptr : it->second.get();
-}
-
-cAudioDevice::cVoice* cAudioDevice::FindVoice(cAudioHandle handle) {
-    auto it = m_voices.find(handle);
-    return it == m_voices.end() ? nullptr : it->second.get();
-}
-
-const cAudioDevice::cVoice* cAudioDevice::FindVoice(cAudioHandle handle) const {
-    auto it = m_voices.find(handle);
-    return it == m_voices.end() ? nullptr : it->second.get();
-}
-
-bool cAudioDevice::VoiceOnChannel(const cVoice& voice) const {
-    const int ch = voice.mixChannel;
-    return ch >= 0 && static_cast<size_t>(ch) < m_channelOwner.size() &&
-           m_channelOwner[static_cast<size_t>(ch)] == voice.handle && Mix_Playing(ch) != 0;
-}
-
-eChannelState cAudioDevice::VoiceState(const cVoice& voice) const {
-    if (!VoiceOnChannel(voice))
-        return eChannelState::kStopped;
-    return voice.paused ? eChannelState::kPaused : eChannelState::kPlaying;
-}
-
-uint64_t cAudioDevice::VoicePosition(const cVoice& voice) const {
-    if (!VoiceOnChannel(voice))
-        return voice.played;
-    uint64_t position = voice.played;
-    // The clock stands still while all output is paused, so no correction is
-    // needed for that.
-    if (!voice.paused)
-        position += m_mixedFrames.load() - voice.startedAt;
-    auto it = m_samples.find(voice.sample);
-    const uint64_t frames = it == m_samples.end() ? 0 : it->second->frames;
-    if (frames == 0)
-        return position;
-    return voice.loop ? position % frames : std::min(position, frames);
-}
-
-bool cAudioDevice::StartVoice(cVoice& voice) {
-    cSample* sample = FindSample(voice.sample);
-    if (!sample)
-        return false;
-    // Pick the channel ourselves so that its volume is right before the first
-    // sample of the sound is mixed.
-    int ch = -1;
-    for (size_t i = 0; i < m_channelOwner.size() && ch < 0; ++i) {
-        if (Mix_Playing(static_cast<int>(i)) == 0)
-            ch = static_cast<int>(i);
-    }
-    if (ch < 0) {
-        const int count = static_cast<int>(m_channelOwner.size());
-        if (count >= kMaxMixerChannels) {
-            m_error = "no free mixer channel";
-            return false;
-        }
-        m_channelOwner.resize(
-            static_cast<size_t>(Mix_AllocateChannels(std::min(count * 2, kMaxMixerChannels))), 0);
-        if (static_cast<int>(m_channelOwner.size()) <= count) {
-            m_error = "no free mixer channel";
-            return false;
-        }
-        ch = count;
-    }
-    m_channelOwner[static_cast<size_t>(ch)] = voice.handle;
-    voice.mixChannel = ch;
-    ApplyVoiceVolume(voice);
-    if (Mix_PlayChannel(ch, sample->chunk, voice.loop ? -1 : 0) < 0) {
-        m_error = Mix_GetError();
-        m_channelOwner[static_cast<size_t>(ch)] = 0;
-        voice.mixChannel = -1;
-        return false;
-    }
-    voice.startedAt = m_mixedFrames.load();
-    return true;
-}
-
-void cAudioDevice::StopVoice(cVoice& voice) {
-    if (VoiceOnChannel(voice))
-        Mix_HaltChannel(voice.mixChannel);
-    if (voice.mixChannel >= 0 && static_cast<size_t>(voice.mixChannel) < m_channelOwner.size() &&
-        m_channelOwner[static_cast<size_t>(voice.mixChannel)] == voice.handle) {
-        m_channelOwner[static_cast<size_t>(voice.mixChannel)] = 0;
-    }
-    voice.mixChannel = -1;
-    voice.paused = false;
-    voice.played = 0;
-}
-
-void cAudioDevice::ApplyVoiceVolume(const cVoice& voice) {
-    if (voice.mixChannel < 0 || static_cast<size_t>(voice.mixChannel) >= m_channelOwner.size() ||
-        m_channelOwner[static_cast<size_t>(voice.mixChannel)] != voice.handle) {
-        return;
-    }
-    const float v = voice.volume.value() * m_sampleVolume * MIX_MAX_VOLUME;
-    Mix_Volume(voice.mixChannel, static_cast<int>(std::lround(v)));
 }
 
 // --- streams ---------------------------------------------------------------
@@ -405,7 +198,7 @@ void cAudioDevice::MusicHook(void* device, uint8_t* stream, int bytes) {
 void cAudioDevice::MixMusic(uint8_t* stream, int bytes) {
     if (m_paused)
         return;  // SDL_mixer calls the hook even while everything is paused
-    const int frames = bytes / kOutputFrameBytes;
+    const int frames = bytes / kFrameBytes;
     if (frames <= 0)
         return;
     m_mixedFrames += static_cast<uint64_t>(frames);
@@ -415,7 +208,7 @@ void cAudioDevice::MixMusic(uint8_t* stream, int bytes) {
         any = any || s->state() == cAudioStream::eState::kPlaying;
     if (!any)
         return;
-    m_mix.assign(static_cast<size_t>(frames) * kOutputChannels, 0.0f);
+    m_mix.assign(static_cast<size_t>(frames) * kChannels, 0.0f);
     const float gain = m_musicVolume.load();
     for (auto& [handle, s] : m_streams)
         s->MixInto(m_mix.data(), frames, gain);
@@ -445,6 +238,10 @@ bool cAudioDevice::ChannelPlay(cAudioHandle handle, bool restart) {
             }
             return true;
         }
+        MakeRoom(voice->sample, handle);
+        voice = FindVoice(handle);  // making room told other holders
+        if (!voice)
+            return false;
         voice->paused = false;
         voice->played = 0;
         voice->serial = ++m_playSerial;
@@ -483,6 +280,22 @@ bool cAudioDevice::ChannelStop(cAudioHandle handle) {
         s.Stop();
         return true;
     });
+}
+
+bool cAudioDevice::ChannelFree(cAudioHandle handle) {
+    cVoice* voice = FindVoice(handle);
+    if (!voice)
+        return false;
+    voice->freed = true;
+    voice->onLost = nullptr;
+    // Nobody can resume a stopped or paused channel any more, nor stop one
+    // that repeats (clearing its loop flag does not end the running pass).
+    if (VoiceState(*voice) != eChannelState::kPlaying || voice->looping) {
+        DropVoice(handle);
+    } else {
+        m_voicesFreed = true;
+    }
+    return true;
 }
 
 eChannelState cAudioDevice::ChannelIsActive(cAudioHandle handle) const {

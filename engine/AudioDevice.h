@@ -12,6 +12,7 @@
 // Only one device can be open in a process (SDL_mixer is process-wide).
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -70,10 +71,12 @@ class cAudioDevice {
     // on at most `maxChannels` channels at once (clamped to 1..20).
     cAudioHandle SampleLoad(const uint8_t* data, size_t size, int maxChannels);
     bool SampleFree(cAudioHandle sample);
-    // A channel to play the sample on. An idle channel of the sample is handed
-    // out again; when all of them are busy the one furthest along is stopped
-    // and replaced by a new channel (its old handle becomes invalid).
-    cAudioHandle SampleGetChannel(cAudioHandle sample);
+    // A new channel of the sample that belongs to the caller alone until it
+    // gives it back with ChannelFree: no two holders ever share a channel.
+    // The sample's budget limits how many of its channels play at once, and
+    // starting one more takes the place of the one furthest along: that
+    // channel stops, its handle dies and `onLost` of its holder is called.
+    cAudioHandle SampleGetChannel(cAudioHandle sample, std::function<void()> onLost = {});
 
     // --- streams ---
     // A music stream playing from `memory`, which the stream shares.
@@ -88,6 +91,10 @@ class cAudioDevice {
     bool ChannelPlay(cAudioHandle channel, bool restart);
     bool ChannelPause(cAudioHandle channel);
     bool ChannelStop(cAudioHandle channel);
+    // Gives a sample channel back. A one-shot that is playing plays to its end
+    // (or until its place is taken) and goes then; a repeating one stops at
+    // once. Its holder hears no more of it.
+    bool ChannelFree(cAudioHandle channel);
     // A channel's own state; pausing all output does not change it.
     eChannelState ChannelIsActive(cAudioHandle channel) const;
     // A sample channel's loop flag takes effect at its next start; a stream's
@@ -117,15 +124,20 @@ class cAudioDevice {
     bool VoiceOnChannel(const cVoice& voice) const;
     eChannelState VoiceState(const cVoice& voice) const;
     uint64_t VoicePosition(const cVoice& voice) const;
-    cAudioHandle NewVoice(cAudioHandle sample);
     bool StartVoice(cVoice& voice);
     void StopVoice(cVoice& voice);
+    // Frees a place in the sample's budget for `starting`, if it is full.
+    void MakeRoom(cAudioHandle sample, cAudioHandle starting);
+    // Stops and forgets a voice; its holder, if any, is told.
+    void DropVoice(cAudioHandle handle);
+    void ForgetFreedVoices();
     void ApplyVoiceVolume(const cVoice& voice);
     void FreeEverything();
     static void MusicHook(void* device, uint8_t* stream, int bytes);
     void MixMusic(uint8_t* stream, int bytes);
 
     bool m_open = false;
+    bool m_voicesFreed = false;  // some freed voice may still be waiting to end
     bool m_sdlAudio = false;
     std::string m_error;
     std::atomic<bool> m_paused{false};

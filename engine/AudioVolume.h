@@ -17,10 +17,15 @@ class cChannelVolume {
     bool sliding() const { return m_remaining > 0.0f; }
     float target() const { return m_target; }
 
-    // Sets the volume now. A running slide goes on from the new value and
-    // still reaches its target in its remaining time: a fade-out in progress
-    // must still stop its channel when someone moves the volume meanwhile.
-    void Set(float volume) { m_value = Clamp(volume); }
+    // Sets the volume now, and it holds: a slide to a level under way ends
+    // here. A fade-out goes on from the new value and still stops its channel
+    // in its remaining time, so that a cross-fade never leaves the old track
+    // playing under the new one.
+    void Set(float volume) {
+        m_value = Clamp(volume);
+        if (!m_stopAtEnd)
+            m_remaining = 0.0f;
+    }
 
     // Starts a slide to `target` (0..1, or kFadeOutAndStop) over `ms`
     // milliseconds, replacing a slide in progress. Returns true when the
@@ -44,11 +49,6 @@ class cChannelVolume {
         m_value += (m_target - m_value) * (seconds / m_remaining);
         m_remaining -= seconds;
         return false;
-    }
-
-    void CancelSlide() {
-        m_remaining = 0.0f;
-        m_stopAtEnd = false;
     }
 
   private:

@@ -70,8 +70,10 @@ bool cMusic::Fade(bool fadeIn, float seconds) {
     if (!channel)
         return false;
     if (fadeIn) {
+        // Up to the track's own full volume: the music setting scales every
+        // track in the mix, so it must not be part of the fade's target too.
         device.ChannelSetVolume(channel, 0.0f);
-        return device.ChannelSlideVolume(channel, device.GetMusicVolume(), ToMilliseconds(seconds));
+        return device.ChannelSlideVolume(channel, 1.0f, ToMilliseconds(seconds));
     }
     return device.ChannelSlideVolume(channel, cChannelVolume::kFadeOutAndStop,
                                      ToMilliseconds(seconds));

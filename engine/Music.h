@@ -24,9 +24,11 @@ class cMusic {
     bool Play();
     bool Pause();
     bool IsActive() const;
+    // The track's own volume, which the music setting scales in the mix.
     bool SetVolume(float volume);
-    // Fade in: volume 0, then a slide up to the global music volume. Fade out:
-    // a slide down after which the track stops. Neither call waits.
+    // Fade in: volume 0, then a slide up to full (the music setting applies on
+    // top, in the mix). Fade out: a slide down after which the track stops.
+    // Neither call waits.
     bool Fade(bool fadeIn, float seconds);
     bool SetLoop();
 

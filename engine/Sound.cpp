@@ -17,25 +17,42 @@ cSound::cSound(std::u16string_view bufferName) {
         return;
     }
     bufferIndex = index;
-    if (!manager || static_cast<size_t>(index) >= manager->soundBuffers.size())
-        return;
-    const cSoundManager::cSoundBuffer& buffer = *manager->soundBuffers[static_cast<size_t>(index)];
-    channel = manager->device().SampleGetChannel(buffer.sample);
-    if (channel == 0) {
-        LogEntry(kLogWarning, kSender, u"Init: BASS_SampleGetChannel '%s'", buffer.name);
+    TakeChannel(true);
+}
+
+bool cSound::TakeChannel(bool logFailure) {
+    cSoundManager* manager = g_soundManager;
+    if (!manager || bufferIndex < 0 ||
+        static_cast<size_t>(bufferIndex) >= manager->soundBuffers.size()) {
+        return false;
     }
+    const cSoundManager::cSoundBuffer& buffer =
+        *manager->soundBuffers[static_cast<size_t>(bufferIndex)];
+    cAudioDevice& device = manager->device();
+    // Told when a newer sound takes the channel, or the sample goes.
+    channel = device.SampleGetChannel(buffer.sample, [this] { channel = 0; });
+    if (channel == 0) {
+        if (logFailure)
+            LogEntry(kLogWarning, kSender, u"Init: BASS_SampleGetChannel '%s'", buffer.name);
+        return false;
+    }
+    if (loop)
+        device.ChannelSetLoop(channel, true);
+    return true;
 }
 
 cSound::~cSound() {
     if (!channel || !g_soundManager)
         return;
-    bool loop = false;
-    if (g_soundManager->device().ChannelGetLoop(channel, &loop) && loop) {
-        g_soundManager->device().ChannelStop(channel);
-    }
+    cAudioDevice& device = g_soundManager->device();
+    if (loop)
+        device.ChannelStop(channel);
+    device.ChannelFree(channel);
 }
 
 bool cSound::Play() {
+    if (!channel)
+        TakeChannel(false);  // the failure is the invalid-play warning below
     if (channel && g_soundManager)
         return g_soundManager->device().ChannelPlay(channel, false);
     if (!channel && !reported) {
@@ -45,8 +62,11 @@ bool cSound::Play() {
     return false;
 }
 
-bool cSound::SetLoop(bool loop) {
-    return channel && g_soundManager && g_soundManager->device().ChannelSetLoop(channel, loop);
+bool cSound::SetLoop(bool looping) {
+    if (!g_soundManager || (!channel && !TakeChannel(false)))
+        return false;
+    loop = looping;
+    return g_soundManager->device().ChannelSetLoop(channel, looping);
 }
 
 bool cSound::IsPlaying() const {

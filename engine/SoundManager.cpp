@@ -106,11 +106,10 @@ void cSoundManager::SetVolume(int kind, float volume) {
     if (kind == kVolumeSounds) {
         m_device.SetSampleVolume(stored);
     } else if (kind == kVolumeMusic) {
+        // The mix scales every track by this, playing ones at once; setting it
+        // as the tracks' own volume too would square it (0.5 heard as 0.25)
+        // and a fade-in under way would end at the old setting.
         m_device.SetMusicVolume(stored);
-        for (size_t i = 1; i < musics.size(); ++i) {
-            if (musics[i]->IsActive())
-                musics[i]->SetVolume(volume);
-        }
     }
 }
 

@@ -72,6 +72,7 @@ class cSoundManager {
     bool Free();
 
     // kind 1: sounds, kind 2: music; volume 0..1, anything else is refused.
+    // Each scales its kind in the mix, on top of every channel's own volume.
     void SetVolume(int kind, float volume);
     // The global volume of a kind as it was stored (0 for other kinds).
     float GetVolume(int kind) const;

@@ -9,9 +9,6 @@
 
 #include <chrono>
 #include <cmath>
-#include <cstdlib>
-#include <functional>
-#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -19,45 +16,13 @@
 #include "engine/AudioDecoder.h"
 #include "engine/AudioStream.h"
 #include "tests/AudioTestOgg.h"
-#include "tests/TestUtil.h"
+#include "tests/AudioTestOutput.h"
 
 namespace qor::test {
 namespace {
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
-
-// Polls until `done` holds or two seconds passed (the output runs in real time).
-bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds limit = 2000ms) {
-    const auto end = Clock::now() + limit;
-    while (!done()) {
-        if (Clock::now() > end)
-            return false;
-        std::this_thread::sleep_for(2ms);
-    }
-    return true;
-}
-
-// Sets an environment variable for one scope and puts the old value back.
-class cScopedEnv {
-  public:
-    cScopedEnv(const char* name, const std::string& value) : m_name(name) {
-        if (const char* old = std::getenv(name))
-            m_old = old;
-        setenv(name, value.c_str(), 1);
-    }
-    ~cScopedEnv() {
-        if (m_old) {
-            setenv(m_name, m_old->c_str(), 1);
-        } else {
-            unsetenv(m_name);
-        }
-    }
-
-  private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
 
 // --- decoding ----------------------------------------------------------------
 
@@ -179,42 +144,69 @@ TEST_F(AudioDeviceTest, OnlyOneOutputOpensAtATime) {
     EXPECT_TRUE(device.IsOpen());
 }
 
-TEST_F(AudioDeviceTest, BusyBudgetGivesWayByPositionNotByAge) {
+TEST_F(AudioDeviceTest, FullBudgetGivesWayByPositionNotByAgeAndTellsTheHolder) {
     const cAudioHandle sample = LoadSample(3.0, 2);
-    const cAudioHandle a = device.SampleGetChannel(sample);
+    std::vector<char> lost;  // which holders were told, in order
+    auto holder = [&](char name) { return [&lost, name] { lost.push_back(name); }; };
+    const cAudioHandle a = device.SampleGetChannel(sample, holder('a'));
+    const cAudioHandle b = device.SampleGetChannel(sample, holder('b'));
+    const cAudioHandle c = device.SampleGetChannel(sample, holder('c'));
+    EXPECT_NE(a, b);
+    EXPECT_NE(b, c) << "every holder has a channel of its own, played or not";
     ASSERT_TRUE(device.ChannelPlay(a, false));
     ASSERT_TRUE(WaitFor([&] { return Position(a) > 0.05; }));
     ASSERT_TRUE(device.ChannelPause(a));  // a is older but stays early in the sound
-    const cAudioHandle b = device.SampleGetChannel(sample);
-    ASSERT_NE(b, a);
     ASSERT_TRUE(device.ChannelPlay(b, false));
     ASSERT_TRUE(WaitFor([&] { return Position(b) > Position(a) + 0.1; }));
+    EXPECT_TRUE(lost.empty());
 
-    // Both channels are busy: b, the younger but further along, gives way.
-    const cAudioHandle c = device.SampleGetChannel(sample);
-    EXPECT_EQ(State(c), eChannelState::kStopped);
-    EXPECT_NE(c, a);
-    EXPECT_NE(c, b);
+    // Both places are taken: b, the younger but further along, gives way.
+    ASSERT_TRUE(device.ChannelPlay(c, false));
+    EXPECT_EQ(lost, std::vector<char>{'b'});
     EXPECT_EQ(State(b), eChannelState::kStopped);
-    EXPECT_FALSE(device.ChannelPlay(b, false)) << "a replaced channel's handle is dead";
+    EXPECT_FALSE(device.ChannelPlay(b, false)) << "a channel that gave way is gone";
     EXPECT_EQ(State(a), eChannelState::kPaused);
-    EXPECT_EQ(device.SampleGetChannel(sample), c) << "c is idle, so it is handed out again";
+    EXPECT_EQ(State(c), eChannelState::kPlaying);
 
     // c starts at 0 while a is paused further in: a gives way now.
-    ASSERT_TRUE(device.ChannelPlay(c, false));
-    const cAudioHandle d = device.SampleGetChannel(sample);
-    EXPECT_EQ(State(a), eChannelState::kStopped);
+    const cAudioHandle d = device.SampleGetChannel(sample, holder('d'));
+    ASSERT_TRUE(device.ChannelPlay(d, false));
+    EXPECT_EQ(lost, (std::vector<char>{'b', 'a'}));
     EXPECT_EQ(State(c), eChannelState::kPlaying);
-    EXPECT_NE(d, c);
+    EXPECT_EQ(State(d), eChannelState::kPlaying);
 }
 
-TEST_F(AudioDeviceTest, FinishedOneShotFreesItsChannel) {
+TEST_F(AudioDeviceTest, FreedChannelPlaysToItsEndAndThenGoes) {
+    const cAudioHandle sample = LoadSample(0.1, 1);
+    bool told = false;
+    const cAudioHandle shot = device.SampleGetChannel(sample, [&] { told = true; });
+    const cAudioHandle idle = device.SampleGetChannel(sample);
+    ASSERT_TRUE(device.ChannelPlay(shot, false));
+    ASSERT_TRUE(device.ChannelFree(shot));
+    ASSERT_TRUE(device.ChannelFree(idle));
+    EXPECT_FALSE(device.ChannelSetVolume(idle, 0.5f)) << "an idle channel goes at once";
+    EXPECT_EQ(State(shot), eChannelState::kPlaying) << "a freed one-shot plays on";
+    ASSERT_TRUE(WaitFor([&] { return State(shot) == eChannelState::kStopped; }));
+    device.Update(0.01f);
+    EXPECT_FALSE(device.ChannelSetVolume(shot, 0.5f)) << "and goes once it ended";
+    EXPECT_FALSE(told) << "a holder that gave its channel back is not told again";
+
+    // A freed channel still counts against the budget while it plays.
+    const cAudioHandle again = device.SampleGetChannel(sample);
+    const cAudioHandle newer = device.SampleGetChannel(sample);
+    ASSERT_TRUE(device.ChannelPlay(again, false));
+    ASSERT_TRUE(device.ChannelFree(again));
+    ASSERT_TRUE(device.ChannelPlay(newer, false));
+    EXPECT_EQ(State(again), eChannelState::kStopped);
+    EXPECT_EQ(State(newer), eChannelState::kPlaying);
+}
+
+TEST_F(AudioDeviceTest, FinishedOneShotPlaysAgainFromTheTop) {
     const cAudioHandle sample = LoadSample(0.05, 1);
     const cAudioHandle a = device.SampleGetChannel(sample);
     ASSERT_TRUE(device.ChannelPlay(a, false));
     EXPECT_EQ(State(a), eChannelState::kPlaying);
     ASSERT_TRUE(WaitFor([&] { return State(a) == eChannelState::kStopped; }));
-    EXPECT_EQ(device.SampleGetChannel(sample), a);
     // Playing it again starts from the top.
     ASSERT_TRUE(device.ChannelPlay(a, false));
     EXPECT_EQ(State(a), eChannelState::kPlaying);
@@ -293,6 +285,36 @@ TEST_F(AudioDeviceTest, PauseOfAllOutputHoldsStreamsSamplesAndSlides) {
     EXPECT_EQ(State(voice), eChannelState::kStopped);
 }
 
+TEST_F(AudioDeviceTest, VolumeSetDuringASlideHoldsButAFadeOutStillStops) {
+    const cAudioHandle sample = LoadSample(0.5, 1);
+    const struct {
+        const char* what;
+        float target;  // of a one-second slide from full volume
+        float volume;  // set halfway through
+        float after;   // volume once the slide's time is up
+        bool stopped;
+    } cases[] = {
+        {"slide down, then set", 0.0f, 0.7f, 0.7f, false},
+        {"slide up, then set", 1.0f, 0.3f, 0.3f, false},
+        {"fade-out, then set", -1.0f, 0.8f, 0.0f, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const cAudioHandle channel : {device.SampleGetChannel(sample), CreateStream(0.5)}) {
+            ASSERT_TRUE(device.ChannelPlay(channel, false));
+            ASSERT_TRUE(device.ChannelSetVolume(channel, c.target == 1.0f ? 0.0f : 1.0f));
+            ASSERT_TRUE(device.ChannelSlideVolume(channel, c.target, 1000));
+            device.Update(0.5f);
+            ASSERT_TRUE(device.ChannelSetVolume(channel, c.volume));
+            EXPECT_FLOAT_EQ(Volume(channel), c.volume);
+            device.Update(0.6f);
+            EXPECT_FLOAT_EQ(Volume(channel), c.after);
+            EXPECT_FALSE(device.ChannelIsSliding(channel));
+            EXPECT_EQ(State(channel) == eChannelState::kStopped, c.stopped);
+        }
+    }
+}
+
 TEST_F(AudioDeviceTest, ChannelPausedOnItsOwnStaysPausedWhenOutputResumes) {
     const cAudioHandle sample = LoadSample(2.0, 2);
     const cAudioHandle kept = device.SampleGetChannel(sample);
@@ -343,30 +365,12 @@ TEST(AudioNoDeviceTest, InitFailsWithAReasonAndNothingLoads) {
 
 // --- what reaches the output -------------------------------------------------
 
-// RMS of the left channel over windows of `frames` frames.
-std::vector<double> WindowLevels(const std::vector<uint8_t>& bytes, size_t frames) {
-    std::vector<double> levels;
-    const size_t total = bytes.size() / 4;
-    for (size_t start = 0; start + frames <= total; start += frames) {
-        double sum = 0.0;
-        for (size_t i = start; i < start + frames; ++i) {
-            const auto left = static_cast<int16_t>(bytes[i * 4] | (bytes[i * 4 + 1] << 8));
-            sum += static_cast<double>(left) * left;
-        }
-        levels.push_back(std::sqrt(sum / static_cast<double>(frames)));
-    }
-    return levels;
-}
-
 TEST(AudioDiskOutputTest, FadeOutIsHeardFallingSteadilyToSilence) {
-    cTempFolder dir;
-    const std::string file = (dir.path() / "mixed.raw").string();
-    cScopedEnv driver("SDL_AUDIODRIVER", "disk");
-    cScopedEnv output("SDL_DISKAUDIOFILE", file);
+    cDiskOutput disk;
     {
         cAudioDevice device;
         ASSERT_TRUE(device.Init()) << device.error();
-        if (std::string(SDL_GetCurrentAudioDriver()) != "disk") {
+        if (!cDiskOutput::InUse()) {
             GTEST_SKIP() << "audio was already running on another driver";
         }
         auto ogg =
@@ -390,8 +394,7 @@ TEST(AudioDiskOutputTest, FadeOutIsHeardFallingSteadilyToSilence) {
         }
         std::this_thread::sleep_for(250ms);
     }
-    const std::vector<uint8_t> bytes = ReadBytes(file);
-    const std::vector<double> levels = WindowLevels(bytes, 882);  // 20 ms
+    const std::vector<double> levels = WindowLevels(disk.Left(), 882);  // 20 ms
     ASSERT_GT(levels.size(), 30u);
 
     const double peak = *std::max_element(levels.begin(), levels.end());

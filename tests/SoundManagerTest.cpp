@@ -5,18 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cmath>
-#include <functional>
 #include <limits>
 #include <thread>
 
-#include "app/Game.h"
-#include "engine/Music.h"
 #include "engine/Sound.h"
-#include "engine/SoundResources.h"
-#include "engine/Strings.h"
-#include "tests/AudioTestOgg.h"
-#include "tests/TestUtil.h"
+#include "tests/AudioTestOutput.h"
+#include "tests/SoundTestFixture.h"
 
 namespace qor::test {
 namespace {
@@ -24,102 +18,20 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds limit = 2000ms) {
-    const auto end = Clock::now() + limit;
-    while (!done()) {
-        if (Clock::now() > end)
-            return false;
-        std::this_thread::sleep_for(2ms);
-    }
-    return true;
-}
-
-// The HTML log as plain text.
-std::u16string Unescape(std::u16string text) {
-    const std::pair<std::u16string, std::u16string> entities[] = {
-        {u"&#39;", u"'"}, {u"&nbsp;", u" "}, {u"&quot;", u"\""},
-        {u"&lt;", u"<"},  {u"&gt;", u">"},   {u"&amp;", u"&"}};
-    for (const auto& [from, to] : entities) {
-        for (size_t at = text.find(from); at != std::u16string::npos;
-             at = text.find(from, at + to.size())) {
-            text.replace(at, from.size(), to);
-        }
-    }
-    return text;
-}
-
-size_t Count(const std::u16string& text, std::u16string_view what) {
-    size_t n = 0;
-    for (size_t at = text.find(what); at != std::u16string::npos; at = text.find(what, at + 1)) {
-        ++n;
-    }
-    return n;
-}
-
-class SoundManagerTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        UseTestSystemPaths();
-        game = std::make_unique<cGame>();
-        // The engine core may already have made the manager.
-        if (!g_soundManager)
-            CreateSoundManager();
-        ASSERT_NE(g_soundManager, nullptr);
-        ASSERT_TRUE(g_soundManager->device().IsOpen()) << g_soundManager->device().error();
-        logStart = ReadLog().size();
-    }
-    void TearDown() override {
-        game.reset();
-        if (g_soundManager)
-            DestroySoundManager();
-    }
-
-    std::u16string Logged() const { return Unescape(ReadLog().substr(logStart)); }
-    cSoundManager& manager() const { return *g_soundManager; }
-
-    cPath WriteTone(const std::string& name, const cTone& tone) {
-        WriteBytes(dir.path() / (name + ".ogg"), EncodeToneOgg(tone));
-        return cPath(dir.u16(name + ".ogg"));
-    }
-    int LoadSound(const std::string& name, double seconds, int channels = 1) {
-        cSampleRecord record;
-        record.maxChannels = channels;
-        const int rc = ReadSoundBuffer(&record, WriteTone(name, {seconds, 440.0, 44100, 1, 0.4f}));
-        EXPECT_EQ(rc, 0);
-        return manager().AddSoundBuffer(FromUtf8(name), record.sample);
-    }
-    cMusic* LoadMusic(const std::string& name, double seconds) {
-        cStreamRecord record;
-        EXPECT_EQ(ReadStreamBuffer(&record, WriteTone(name, {seconds, 330.0, 44100, 2, 0.4f})), 0);
-        manager().AddStreamBuffer(FromUtf8(name), record.stream, record.memory);
-        return manager().CreateMusic(FromUtf8(name));
-    }
-    float Volume(const cMusic* music) const {
-        float v = -1.0f;
-        EXPECT_TRUE(manager().device().ChannelGetVolume(music->Channel(), &v));
-        return v;
-    }
-    double Position(const cMusic* music) const {
-        return manager().device().ChannelGetPosition(music->Channel());
-    }
-
-    std::unique_ptr<cGame> game;
-    cTempFolder dir;
-    size_t logStart = 0;
-};
+using SoundManagerTest = cSoundTest;
 
 TEST_F(SoundManagerTest, CreateAndDestroyReportWhatTheyFind) {
     EXPECT_FALSE(CreateSoundManager());
-    EXPECT_EQ(Count(Logged(), u"Manager already exists"), 1u);
+    EXPECT_EQ(CountIn(Logged(), u"Manager already exists"), 1u);
     EXPECT_TRUE(DestroySoundManager());
     EXPECT_EQ(g_soundManager, nullptr);
     EXPECT_FALSE(DestroySoundManager());
-    EXPECT_EQ(Count(Logged(), u"Manager does not exist"), 1u);
+    EXPECT_EQ(CountIn(Logged(), u"Manager does not exist"), 1u);
     ASSERT_TRUE(CreateSoundManager());
     const std::u16string log = Logged();
     EXPECT_NE(log.find(u"DestroySoundManager"), std::u16string::npos);
     EXPECT_NE(log.find(u"CreateSoundManager"), std::u16string::npos);
-    EXPECT_EQ(Count(log, u"Ok"), 2u);
+    EXPECT_EQ(CountIn(log, u"Ok"), 2u);
 }
 
 TEST_F(SoundManagerTest, LookupsAreExactAndFallBackToThePlaceholders) {
@@ -147,7 +59,7 @@ TEST_F(SoundManagerTest, LookupsAreExactAndFallBackToThePlaceholders) {
     EXPECT_FALSE(unknown->Play());
     EXPECT_FALSE(unknown->Fade(true, 1.0f));
     EXPECT_FALSE(unknown->IsActive());
-    EXPECT_EQ(Count(Logged(), u"Play: invalid music 'missing_track'"), 1u);
+    EXPECT_EQ(CountIn(Logged(), u"Play: invalid music 'missing_track'"), 1u);
 }
 
 TEST_F(SoundManagerTest, SetVolumeAcceptsOnlyZeroToOne) {
@@ -172,22 +84,27 @@ TEST_F(SoundManagerTest, SetVolumeAcceptsOnlyZeroToOne) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "kind " << c.kind << " value " << c.value);
-        const size_t before = Count(Logged(), u"SetVolume: volume invalid");
+        const size_t before = CountIn(Logged(), u"SetVolume: volume invalid");
         manager().SetVolume(c.kind, c.value);
-        EXPECT_EQ(Count(Logged(), u"SetVolume: volume invalid") - before, c.refused ? 1u : 0u);
+        EXPECT_EQ(CountIn(Logged(), u"SetVolume: volume invalid") - before, c.refused ? 1u : 0u);
         EXPECT_FLOAT_EQ(manager().GetVolume(kVolumeSounds), c.sounds);
         EXPECT_FLOAT_EQ(manager().GetVolume(kVolumeMusic), c.music);
     }
 }
 
-TEST_F(SoundManagerTest, MusicVolumeAlsoSetsEveryPlayingTrack) {
+TEST_F(SoundManagerTest, MusicSettingLeavesTheTracksOwnVolumesAlone) {
     cMusic* playing = LoadMusic("music0", 2.0);
-    cMusic* idle = LoadMusic("music1", 2.0);
+    cMusic* fading = LoadMusic("music1", 2.0);
     ASSERT_TRUE(playing->Play());
+    ASSERT_TRUE(fading->Fade(true, 1.0f));
+    ASSERT_TRUE(fading->Play());
+    manager().Update(0.5f);
     manager().SetVolume(kVolumeMusic, 0.4f);
-    EXPECT_FLOAT_EQ(Volume(playing), 0.4f);
-    EXPECT_FLOAT_EQ(Volume(idle), 1.0f);
     EXPECT_FLOAT_EQ(manager().GetVolume(kVolumeMusic), 0.4f);
+    EXPECT_FLOAT_EQ(Volume(playing), 1.0f);
+    EXPECT_NEAR(Volume(fading), 0.5f, 1e-4);
+    manager().Update(0.6f);
+    EXPECT_FLOAT_EQ(Volume(fading), 1.0f) << "a fade-in ends at full, whatever the setting";
 }
 
 TEST_F(SoundManagerTest, SoundWithoutBufferLogsOnceMadeAndOncePlayed) {
@@ -197,19 +114,36 @@ TEST_F(SoundManagerTest, SoundWithoutBufferLogsOnceMadeAndOncePlayed) {
     EXPECT_FALSE(sound.Play());
     EXPECT_FALSE(sound.Play());
     const std::u16string log = Logged();
-    EXPECT_EQ(Count(log, u"constructor: sound buffer not found 'nothing'"), 1u);
-    EXPECT_EQ(Count(log, u"Play: invalid sound (id = 0)"), 1u);
+    EXPECT_EQ(CountIn(log, u"constructor: sound buffer not found 'nothing'"), 1u);
+    EXPECT_EQ(CountIn(log, u"Play: invalid sound (id = 0)"), 1u);
+}
+
+TEST_F(SoundManagerTest, SoundOutlivingTheManagerStaysSilent) {
+    LoadSound("strike", 1.0);
+    cSound sound(u"strike");
+    ASSERT_TRUE(sound.Play());
+    ASSERT_TRUE(DestroySoundManager());
+    EXPECT_FALSE(sound.SetLoop(true));
+    EXPECT_FALSE(sound.Play());
+    EXPECT_FALSE(sound.IsPlaying());
 }
 
 TEST_F(SoundManagerTest, LoopingSoundStopsWithItsObjectAndOneShotPlaysOn) {
-    LoadSound("strike", 2.0, 2);
+    LoadSound("strike", 2.0, 3);
     const cAudioDevice& device = manager().device();
-    cAudioHandle looping = 0, oneShot = 0;
+    cAudioHandle looping = 0, oneShot = 0, unlooped = 0;
     {
         cSound loop(u"strike");
         ASSERT_TRUE(loop.SetLoop(true));
         ASSERT_TRUE(loop.Play());
         looping = loop.channel;
+        // Started looping, then told not to: its running pass repeats still,
+        // and nobody would be left to stop it.
+        cSound repeating(u"strike");
+        ASSERT_TRUE(repeating.SetLoop(true));
+        ASSERT_TRUE(repeating.Play());
+        ASSERT_TRUE(repeating.SetLoop(false));
+        unlooped = repeating.channel;
         cSound once(u"strike");
         ASSERT_TRUE(once.Play());
         oneShot = once.channel;
@@ -217,7 +151,63 @@ TEST_F(SoundManagerTest, LoopingSoundStopsWithItsObjectAndOneShotPlaysOn) {
         EXPECT_TRUE(once.IsPlaying());
     }
     EXPECT_EQ(device.ChannelIsActive(looping), eChannelState::kStopped);
+    EXPECT_EQ(device.ChannelIsActive(unlooped), eChannelState::kStopped);
     EXPECT_EQ(device.ChannelIsActive(oneShot), eChannelState::kPlaying);
+}
+
+// Budget 1: two sounds of one sample made side by side must not share its
+// one channel, whichever of them plays or goes first.
+TEST_F(SoundManagerTest, EverySoundKeepsItsOwnChannelAndLoopFlag) {
+    LoadSound("strike", 2.0, 1);
+    const cAudioDevice& device = manager().device();
+    {
+        cSound first(u"strike");
+        ASSERT_TRUE(first.SetLoop(true));  // before its first play
+        {
+            cSound second(u"strike");
+            EXPECT_NE(second.channel, first.channel);
+        }
+        ASSERT_TRUE(first.Play());
+        bool looping = false;
+        ASSERT_TRUE(device.ChannelGetLoop(first.channel, &looping));
+        EXPECT_TRUE(looping) << "the loop flag set before the first play was lost";
+    }
+    cSound looping(u"strike");
+    {
+        cSound idle(u"strike");
+        ASSERT_TRUE(looping.SetLoop(true));
+        ASSERT_TRUE(looping.Play());
+    }
+    EXPECT_TRUE(looping.IsPlaying()) << "another sound's end stopped this one";
+}
+
+TEST_F(SoundManagerTest, FullBudgetTakesTheChannelOfTheSoundFurthestAlong) {
+    LoadSound("chop", 3.0, 2);
+    cSound first(u"chop"), second(u"chop"), third(u"chop");
+    first.SetLoop(true);
+    ASSERT_TRUE(first.Play());
+    ASSERT_TRUE(WaitFor([&] { return Position(first.channel) > 0.1; }));
+    ASSERT_TRUE(second.Play());
+    ASSERT_TRUE(WaitFor([&] { return Position(second.channel) > 0.02; }));
+
+    // A third sound plays: the first, furthest along, gives way and knows it.
+    ASSERT_TRUE(third.Play());
+    EXPECT_TRUE(third.IsPlaying());
+    EXPECT_LT(Position(third.channel), Position(second.channel)) << "it started from the top";
+    EXPECT_FALSE(first.IsPlaying());
+    EXPECT_EQ(first.channel, 0u);
+    EXPECT_TRUE(second.IsPlaying());
+
+    // The first plays again on a channel of its own, still looping; now the
+    // second is furthest along.
+    ASSERT_TRUE(first.Play());
+    EXPECT_TRUE(first.IsPlaying());
+    bool looping = false;
+    EXPECT_TRUE(manager().device().ChannelGetLoop(first.channel, &looping) && looping);
+    EXPECT_NE(first.channel, third.channel);
+    EXPECT_EQ(second.channel, 0u);
+    EXPECT_TRUE(third.IsPlaying());
+    EXPECT_EQ(CountIn(Logged(), u"invalid sound"), 0u);
 }
 
 TEST_F(SoundManagerTest, NamedSoundsForTheControlsPlayAndAMissingNameLogsOnce) {
@@ -227,8 +217,8 @@ TEST_F(SoundManagerTest, NamedSoundsForTheControlsPlayAndAMissingNameLogsOnce) {
     for (int i = 0; i < 3; ++i)
         EXPECT_FALSE(PlayNamedSound(u"mouse_in"));
     const std::u16string log = Logged();
-    EXPECT_EQ(Count(log, u"constructor: sound buffer not found 'mouse_in'"), 1u);
-    EXPECT_EQ(Count(log, u"click"), 0u);
+    EXPECT_EQ(CountIn(log, u"constructor: sound buffer not found 'mouse_in'"), 1u);
+    EXPECT_EQ(CountIn(log, u"click"), 0u);
 }
 
 TEST_F(SoundManagerTest, MusicStartedWhileInactiveWaitsForActivation) {
@@ -270,12 +260,12 @@ TEST_F(SoundManagerTest, CrossFadeReturnsAtOnceAndRunsOnTheFrameClock) {
     EXPECT_FLOAT_EQ(Volume(level), 0.0f);
     manager().Update(0.5f);
     EXPECT_NEAR(Volume(menu), 0.5f, 1e-4);
-    EXPECT_NEAR(Volume(level), 0.4f, 1e-4);  // halfway to the music volume
+    EXPECT_NEAR(Volume(level), 0.5f, 1e-4);  // halfway up; the setting scales the mix
     EXPECT_TRUE(menu->IsActive());
     manager().Update(0.6f);
     EXPECT_FALSE(menu->IsActive()) << "a fade-out stops the track";
     EXPECT_TRUE(level->IsActive());
-    EXPECT_NEAR(Volume(level), 0.8f, 1e-4);
+    EXPECT_NEAR(Volume(level), 1.0f, 1e-4);
 
     // Back to the menu: its music comes back where it stopped.
     const double stoppedAt = Position(menu);
@@ -287,15 +277,10 @@ TEST_F(SoundManagerTest, CrossFadeReturnsAtOnceAndRunsOnTheFrameClock) {
 
 TEST_F(SoundManagerTest, WithoutOutputTheGameRunsSilentlyAndSaysSoOnce) {
     DestroySoundManager();
-    const char* old = std::getenv("SDL_AUDIODRIVER");
-    const std::string saved = old ? old : "";
-    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     const size_t start = ReadLog().size();
-    EXPECT_FALSE(CreateSoundManager());
-    if (old) {
-        setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
-    } else {
-        unsetenv("SDL_AUDIODRIVER");
+    {
+        cScopedEnv driver("SDL_AUDIODRIVER", "no-such-driver");
+        EXPECT_FALSE(CreateSoundManager());
     }
     ASSERT_NE(g_soundManager, nullptr) << "the manager stays, silent";
 
@@ -311,12 +296,12 @@ TEST_F(SoundManagerTest, WithoutOutputTheGameRunsSilentlyAndSaysSoOnce) {
     manager().ResumeOutput();
     manager().Update(0.1f);
 
-    const std::u16string log = Unescape(ReadLog().substr(start));
-    EXPECT_EQ(Count(log, u"Init: BASS_Init"), 1u);
-    EXPECT_EQ(Count(log, u"no audio output"), 1u);
-    EXPECT_EQ(Count(log, u"ReadSoundBuffer"), 0u);
-    EXPECT_EQ(Count(log, u"ReadStreamBuffer"), 0u);
-    EXPECT_EQ(Count(log, u"invalid music"), 0u);
+    const std::u16string log = UnescapeLog(ReadLog().substr(start));
+    EXPECT_EQ(CountIn(log, u"Init: BASS_Init"), 1u);
+    EXPECT_EQ(CountIn(log, u"no audio output"), 1u);
+    EXPECT_EQ(CountIn(log, u"ReadSoundBuffer"), 0u);
+    EXPECT_EQ(CountIn(log, u"ReadStreamBuffer"), 0u);
+    EXPECT_EQ(CountIn(log, u"invalid music"), 0u);
     EXPECT_TRUE(DestroySoundManager());
 }
 

@@ -8,41 +8,17 @@
 
 #include <set>
 
-#include "app/Game.h"
-#include "engine/SoundManager.h"
-#include "engine/Strings.h"
-#include "tests/AudioTestOgg.h"
-#include "tests/TestUtil.h"
+#include "tests/SoundTestFixture.h"
 
 namespace qor::test {
 namespace {
 
-class SoundResourcesTest : public ::testing::Test {
+class SoundResourcesTest : public cSoundTest {
   protected:
-    void SetUp() override {
-        UseTestSystemPaths();
-        game = std::make_unique<cGame>();
-        if (!g_soundManager)
-            CreateSoundManager();
-        ASSERT_NE(g_soundManager, nullptr);
-        ASSERT_TRUE(g_soundManager->device().IsOpen());
-        logStart = ReadLog().size();
-    }
-    void TearDown() override {
-        game.reset();
-        if (g_soundManager)
-            DestroySoundManager();
-    }
-
     cPath Write(const std::string& name, const std::vector<uint8_t>& bytes) {
         WriteBytes(dir.path() / name, bytes);
         return cPath(dir.u16(name));
     }
-    std::u16string Logged() const { return ReadLog().substr(logStart); }
-
-    std::unique_ptr<cGame> game;
-    cTempFolder dir;
-    size_t logStart = 0;
 };
 
 TEST_F(SoundResourcesTest, ChannelCountZeroMeansOneAndAboveNineteenMeansTwenty) {
