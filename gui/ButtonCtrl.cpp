@@ -27,8 +27,10 @@ int cButtonSysCtrl::OnEvent(int kind, int param1, int param2) {
             state = kButtonPressed;
             break;
         case kWndLeftUp:
-            // A release without a press on this button (dragged in) clicks nothing.
-            if (state == kButtonPressed)
+            // A release without a press on this button (dragged in) clicks nothing,
+            // nor does one elsewhere: a window on top may have taken the moves
+            // that would have told the button the pointer left.
+            if (state == kButtonPressed && IsAt(param2))
                 Post(kWndCommand);
             state = kButtonNormal;
             break;

@@ -129,4 +129,8 @@ void cCtrl::Send(int kind, int param1) {
         window->SendEvent(kind, param1, GetIndex());
 }
 
+bool cCtrl::IsAt(int position) const {
+    return HitTest(static_cast<float>(UnpackX(position)), static_cast<float>(UnpackY(position)));
+}
+
 }  // namespace qor

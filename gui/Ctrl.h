@@ -101,6 +101,8 @@ class cCtrl {
     void Post(int kind, int param1 = 0);
     // Sends a window event with this control's index at once.
     void Send(int kind, int param1 = 0);
+    // True when the packed window position (y × 65536 + x) hits this control.
+    bool IsAt(int position) const;
 };
 
 }  // namespace qor

@@ -55,6 +55,17 @@ bool cGUI::OnShownStack(const cWindow* window) const {
                        [window](const auto& w) { return w.get() == window; });
 }
 
+void cGUI::SendDownToModal(const std::vector<std::shared_ptr<cWindow>>& windows, int kind) {
+    for (auto w = windows.rbegin(); w != windows.rend(); ++w) {
+        // An earlier handler of this walk may have hidden it.
+        if (!OnShownStack(w->get()))
+            continue;
+        (*w)->SendEvent(kind);
+        if ((*w)->modal)
+            break;
+    }
+}
+
 void cGUI::ShowWnd(const std::u16string& name) {
     const auto it = m_windows.find(name);
     if (it == m_windows.end()) {
@@ -66,17 +77,15 @@ void cGUI::ShowWnd(const std::u16string& name) {
         return;
     }
     std::shared_ptr<cWindow> window = it->second;
-    if (window->modal) {
-        for (auto w = m_shown.rbegin(); w != m_shown.rend(); ++w) {
-            (*w)->SendEvent(kWndDeactivated);
-            if ((*w)->modal)
-                break;
-        }
-    }
+    // A copy: the windows told of the new modal one may show or hide windows.
+    if (window->modal)
+        SendDownToModal(std::vector(m_shown), kWndDeactivated);
     if (!OnShownStack(window.get()))
         m_shown.push_back(window);
     window->SendEvent(kWndShown);
-    window->SendEvent(kWndActivated);
+    // Its own handler may have hidden it again at once.
+    if (OnShownStack(window.get()))
+        window->SendEvent(kWndActivated);
 }
 
 void cGUI::HideWnd(const std::u16string& name) {
@@ -84,22 +93,25 @@ void cGUI::HideWnd(const std::u16string& name) {
     if (it == m_windows.end() || !it->second)
         return;
     std::shared_ptr<cWindow> window = it->second;
-    auto pos = std::find(m_shown.begin(), m_shown.end(), window);
-    if (pos == m_shown.end())
+    // A window that closes itself whenever it is deactivated asks again from
+    // inside this call: the call already running finishes the job.
+    if (!OnShownStack(window.get()) || IsHiding(window.get()))
         return;
+    m_hiding.push_back(window.get());
     window->SendEvent(kWndDeactivated);
     if (window->modal) {
-        for (auto w = std::make_reverse_iterator(pos); w != m_shown.rend(); ++w) {
-            (*w)->SendEvent(kWndActivated);
-            if ((*w)->modal)
-                break;
-        }
+        // The handlers may have changed the stack: the windows below it now.
+        const auto pos = std::find(m_shown.begin(), m_shown.end(), window);
+        if (pos != m_shown.end())
+            SendDownToModal(std::vector(m_shown.begin(), pos), kWndActivated);
     }
     window->SendEvent(kWndHidden);
-    // The handlers above may have changed the stack: look the window up again.
-    pos = std::find(m_shown.begin(), m_shown.end(), window);
-    if (pos != m_shown.end())
-        m_shown.erase(pos);
+    std::erase(m_shown, window);
+    std::erase(m_hiding, window.get());
+}
+
+bool cGUI::IsHiding(const cWindow* window) const {
+    return std::find(m_hiding.begin(), m_hiding.end(), window) != m_hiding.end();
 }
 
 bool cGUI::IsWndShown(const std::u16string& name) const {
@@ -142,8 +154,10 @@ void cGUI::Draw() {
     }
     // A copy: a draw handler may show or hide windows.
     const auto shown = m_shown;
-    for (const auto& window : shown)
-        window->SendEvent(kWndDraw);
+    for (const auto& window : shown) {
+        if (OnShownStack(window.get()))
+            window->SendEvent(kWndDraw);
+    }
     if (cSpriteBatch* batch = GuiBatch()) {
         FlushBatch(batch);
         batch->Clear();
@@ -182,9 +196,12 @@ void cGUI::DrawPointer() {
 }
 
 bool cGUI::RouteInput(int kind, int param1, int param2) {
+    // A copy: a handler may show or hide windows; one it hid hears no more.
     const auto shown = m_shown;
     for (auto w = shown.rbegin(); w != shown.rend(); ++w) {
         cWindow* window = w->get();
+        if (!OnShownStack(window))
+            continue;
         if (window->active && window->SendEvent(kind, param1, param2) == 1)
             return true;
         if (window->modal)

@@ -77,12 +77,17 @@ class cGUI {
 
   private:
     bool OnShownStack(const cWindow* window) const;
+    bool IsHiding(const cWindow* window) const;
+    // Sends `kind` to the windows from the last of `windows` down to the first
+    // modal one, passing over those no longer shown when their turn comes.
+    void SendDownToModal(const std::vector<std::shared_ptr<cWindow>>& windows, int kind);
     bool RouteInput(int kind, int param1, int param2);
     void DrawPointer();
 
     std::deque<cQueuedEvent> m_queue;
     std::map<std::u16string, std::shared_ptr<cWindow>> m_windows;
     std::vector<std::shared_ptr<cWindow>> m_shown;
+    std::vector<const cWindow*> m_hiding;  // in the middle of HideWnd
     cCursorSource m_cursorSource;
 };
 

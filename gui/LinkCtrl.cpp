@@ -20,7 +20,10 @@ int cLinkSysCtrl::OnEvent(int kind, int param1, int param2) {
             PlayGuiSound(u"click");
             break;
         case kWndLeftUp:
-            Post(kWndCommand);
+            // A focused link hears every release in its window, most of them
+            // elsewhere.
+            if (IsAt(param2))
+                Post(kWndCommand);
             break;
         case kWndPointerEnter:
             PlayGuiSound(u"mouse_in");

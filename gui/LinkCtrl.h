@@ -1,7 +1,7 @@
 #pragma once
 // Clickable text: every left-button release over it is a command (event 48),
-// wherever the press began. The text takes its pointer-over colour while the
-// pointer is on it.
+// wherever the press began; a release elsewhere is none, even with the focus.
+// The text takes its pointer-over colour while the pointer is on it.
 #include "gui/LabelCtrl.h"
 
 namespace qor {

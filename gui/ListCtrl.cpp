@@ -129,15 +129,23 @@ void cListCtrl::InsertItem(int position, cCtrl* control, int data) {
 void cListCtrl::RemoveItem(int index) {
     if (!ValidIndex(index))
         return;
+    // The rows shift under the pointer: the lit one is told before it loses
+    // the hover, or it would stay lit.
+    SetHot(-1);
     items.erase(items.begin() + index);
-    hot = -1;
+    KeepFirstInRange();
     Refresh();
 }
 
 void cListCtrl::Clear() {
     items.clear();
     hot = -1;
+    KeepFirstInRange();
     Refresh();
+}
+
+void cListCtrl::KeepFirstInRange() {
+    first = std::clamp(first, 0, std::max(GetCount() - 1, 0));
 }
 
 void cListCtrl::SetItemData(int index, int value) {

@@ -73,6 +73,8 @@ class cListCtrl : public cCtrl {
     // Tests the item against the platform pointer and updates the hot item, so
     // that an item moving under a still pointer lights up.
     void TrackPointer(int index);
+    // After items went: the first shown row is an item again (0 when empty).
+    void KeepFirstInRange();
 };
 
 }  // namespace qor

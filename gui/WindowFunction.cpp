@@ -61,12 +61,15 @@ int OnMouseMove(cWindow* window, int param1, int param2) {
     }
     cCtrl* old = window->hovered;
     if (hit != old) {
-        if (TakesPart(old))
-            old->OnEvent(kWndPointerLeave, 0, 0);
-        if (TakesPart(hit))
-            hit->OnEvent(kWndPointerEnter, 0, 0);
+        // The new hover is in place before the controls hear of it: their
+        // handlers may cover this window with a modal one, and the
+        // deactivation that follows must clear this hover, not be undone by it.
         window->hoverTimer = hit ? 0.5f : -1.0f;
         window->hovered = hit;
+        if (TakesPart(old))
+            old->OnEvent(kWndPointerLeave, 0, 0);
+        if (window->hovered == hit && TakesPart(hit))
+            hit->OnEvent(kWndPointerEnter, 0, 0);
     }
     int consumed = 0;
     cCtrl* hovered = window->hovered;
@@ -85,7 +88,10 @@ int OnLeftDown(cWindow* window, int param1, int param2) {
     if (!hovered || hovered->HasFlag(kCtrlDisabled))
         return 0;
     if (TakesPart(hovered) && hovered->OnEvent(kWndLeftDown, param1, param2) == 0) {
-        SetFocusCtrl(window, hovered);
+        // Unless the press deactivated this window (a toolbar command that opens
+        // a modal window): then nothing here should hold the keyboard.
+        if (window->hovered == hovered)
+            SetFocusCtrl(window, hovered);
         return 1;
     }
     return 0;

@@ -136,6 +136,20 @@ TEST_F(ButtonTest, PressedDraggedOffAndReleasedElsewhereCommandsNothing) {
     EXPECT_TRUE(TakeEvents().empty());
 }
 
+TEST_F(ButtonTest, AReleaseOverAnotherWindowIsNoClickThoughTheButtonNeverSawThePointerLeave) {
+    cWindow* top = MakeWindow(u"top", {kWndCommand});
+    new cImageCtrl(u"cover", top);
+    top->controls.back()->SetRect(300, 300, 200, 200, 0);
+    Move(150, 120);
+    Press(150, 120);
+    Move(400, 400);  // taken by the window on top: the button hears no leave
+    EXPECT_EQ(button->state, kButtonPressed);
+    Release(400, 400);
+    Tick();
+    EXPECT_TRUE(TakeEvents().empty());
+    EXPECT_EQ(button->state, kButtonNormal);
+}
+
 TEST_F(ButtonTest, TheStateSelectsTheImageOneUvHeightDownUnlessSingleFrame) {
     cSpriteBatch* batch = GuiBatch();
     button->SetTexture(u"buttons", 0);
@@ -161,7 +175,7 @@ TEST_F(ButtonTest, TheStateSelectsTheImageOneUvHeightDownUnlessSingleFrame) {
     batch->Clear();
 }
 
-TEST_F(CtrlBasicTest, ALinkCommandsOnEveryReleaseOverItAndLightsUpUnderThePointer) {
+TEST_F(CtrlBasicTest, ALinkCommandsOnEveryReleaseOverItAndNowhereElseAndLightsUpUnderThePointer) {
     cWindow* w = MakeWindow(u"w", {kWndCommand});
     auto* link = new cLinkSysCtrl(u"more", w);
     link->SetFont(u"test");
@@ -182,6 +196,12 @@ TEST_F(CtrlBasicTest, ALinkCommandsOnEveryReleaseOverItAndLightsUpUnderThePointe
     EXPECT_EQ(TakeSounds(), (std::vector<std::string>{"mouse_in", "click"}));
     Move(500, 500);
     EXPECT_EQ(link->GetColor(), 0xFF0000FFu);
+    // The link keeps the focus from its press; a release far from it is no command.
+    ASSERT_EQ(w->focused, link);
+    Press(500, 500);
+    Release(500, 500);
+    Tick();
+    EXPECT_TRUE(TakeEvents().empty());
 }
 
 TEST_F(CtrlBasicTest, ACheckBoxTogglesOnThePressAndIsHitOnItsBoxOrItsText) {

@@ -92,6 +92,22 @@ TEST_F(CtrlGameTest, ATextAreaBreaksOnlyAtLineFeedsAndStacksLinesUpwards) {
     EXPECT_FLOAT_EQ(area->GetTextRect().y, 205);
 }
 
+TEST_F(CtrlGameTest, AnEmptiedTextAreaDrawsNothing) {
+    cWindow* w = MakeWindow(u"w");
+    auto* area = new cTextAreaCtrl(u"story", w);
+    area->SetFont(u"test");
+    area->SetRect(100, 200, 50, 20, 0);
+    area->SetText(u"ab\ncd");
+    ASSERT_EQ(area->lines.size(), 2u);
+    area->SetText(u"");
+    EXPECT_TRUE(area->lines.empty());
+    ExpectRect(area->GetTextRect(), 100, 200, 0, 0, "empty text rectangle");
+    cSpriteBatch* batch = GuiBatch();
+    batch->Clear();
+    area->Draw();
+    EXPECT_EQ(batch->VertexEnd(), 0);
+}
+
 TEST_F(CtrlGameTest, AnUpwardBarShowsTheLowestPartOfItsImage) {
     cWindow* w = MakeWindow(u"w");
     auto* bar = new cProgressVertCtrl(u"mana", w);

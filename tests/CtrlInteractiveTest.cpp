@@ -333,6 +333,32 @@ TEST_F(ListTest, MultiselectTogglesAndTheRowUnderThePointerTakesTheHoverColour) 
     EXPECT_EQ(list->hot, -1);
 }
 
+TEST_F(ListTest, RemovingOrClearingKeepsTheFirstShownRowAndTheHoverAmongTheItems) {
+    list->SetFirstVisible(5);
+    list->RemoveItem(5);
+    EXPECT_EQ(list->GetFirstVisible(), 4);
+    EXPECT_TRUE(list->IsItemVisible(4));
+    EXPECT_FLOAT_EQ(list->ItemAt(4)->GetRect().y, 175);  // on the top row
+    list->Clear();
+    EXPECT_EQ(list->GetFirstVisible(), 0);
+    list->AddItem(-1, u"New", 0);
+    EXPECT_TRUE(list->IsItemVisible(0));
+    EXPECT_FLOAT_EQ(list->ItemAt(0)->GetRect().y, 175);
+
+    // The row under the pointer does not stay lit when another row goes.
+    list->SetColor(1, 0, 0, 0);
+    list->SetColor(0, 0, 1, kListNormalColorFlag);
+    list->ApplyStyle();
+    list->AddItem(-1, u"Other", 0);
+    auto* row0 = static_cast<cLabelCtrl*>(list->ItemAt(0));
+    Move(110, RowY(0));
+    EXPECT_EQ(row0->GetColor(), 0xFFFF0000u);
+    list->RemoveItem(1);
+    EXPECT_EQ(list->hot, -1);
+    Move(700, 700);
+    EXPECT_EQ(row0->GetColor(), 0xFF0000FFu);
+}
+
 TEST_F(GuiFixture, AToolbarReportsPressesOfEnabledCellsAndFillsItsGridRowByRow) {
     cWindow* w = MakeWindow(u"hud", {kWndListSelection});
     auto* bar = new cToolbarSysCtrl(u"tools", w);

@@ -5,12 +5,13 @@
 using namespace qor;
 
 void cTextAreaCtrl::Refresh() {
+    lines.clear();
+    linePositions.clear();
+    textRect = {rect.x, rect.y, 0.0f, 0.0f};
     if (caption.empty())
         return;
     if (caption.back() != u'\n')
         caption.push_back(u'\n');
-    lines.clear();
-    linePositions.clear();
     std::vector<float> widths;
     float widest = 0.0f;
     size_t start = 0;
