@@ -1,7 +1,6 @@
 #include "engine/FileSystem.h"
 
 #include <gtest/gtest.h>
-#include <minizip/zip.h>
 #include <sys/resource.h>
 
 #include <csignal>
@@ -12,6 +11,7 @@
 #include "engine/Path.h"
 #include "engine/Strings.h"
 #include "tests/TestUtil.h"
+#include "tests/TestZip.h"
 
 namespace qor {
 namespace {
@@ -68,18 +68,8 @@ std::string ReadString(const std::filesystem::path& file) {
     return std::string(bytes.begin(), bytes.end());
 }
 
-void MakeZip(const std::string& file,
-             const std::vector<std::pair<std::string, std::string>>& members) {
-    zipFile zip = zipOpen(file.c_str(), APPEND_STATUS_CREATE);
-    ASSERT_NE(zip, nullptr);
-    for (const auto& [name, content] : members) {
-        ASSERT_EQ(zipOpenNewFileInZip(zip, name.c_str(), nullptr, nullptr, 0, nullptr, 0, nullptr,
-                                      Z_DEFLATED, Z_DEFAULT_COMPRESSION),
-                  ZIP_OK);
-        zipWriteInFileInZip(zip, content.data(), static_cast<unsigned>(content.size()));
-        zipCloseFileInZip(zip);
-    }
-    zipClose(zip, nullptr);
+void MakeZip(const std::string& file, const std::vector<test::cZipMember>& members) {
+    ASSERT_TRUE(test::WriteTestZip(file, members));
 }
 
 TEST(FileSystem, ReadsZipMembersWithoutRegardToCaseAndNeverWritesThem) {
