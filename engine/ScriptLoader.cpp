@@ -128,21 +128,19 @@ int DoFileFunction(lua_State* L) {
     return lua_gettop(L) - base;
 }
 
-// require's searcher for Lua modules: the templates of package.path with "?"
-// replaced by the module name (dots become folder separators). The first file
-// that opens is loaded; a module not found returns the list of files tried.
-// Upvalue 1 is the package table.
-int LuaModuleSearcher(lua_State* L) {
-    const char* module = luaL_checkstring(L, 1);
+// The search behind require's Lua searcher: the templates of package.path
+// with "?" replaced by the module name (dots become folder separators). The
+// first file that opens is loaded. Pushes the loaded chunk, or the list of
+// files tried when none opens, and returns true; or pushes an error message
+// and returns false. Raises no Lua error itself: an error would jump over the
+// destructors of the strings here.
+bool SearchLuaModule(lua_State* L, const char* module, const char* pathTemplates) {
     std::string name = module;
     for (char& c : name) {
         if (c == '.')
             c = '/';
     }
-    lua_getfield(L, lua_upvalueindex(1), "path");
-    if (!lua_isstring(L, -1))
-        return luaL_error(L, "'package.path' must be a string");
-    const std::string path = lua_tostring(L, -1);
+    const std::string path = pathTemplates;
     std::string tried;
     size_t start = 0;
     while (start <= path.size()) {
@@ -164,12 +162,24 @@ int LuaModuleSearcher(lua_State* L) {
         }
         std::fclose(probe);
         if (LoadFileChunk(L, file.c_str()) != 0) {
-            return luaL_error(L, "error loading module '%s' from file '%s':\n\t%s", module,
-                              file.c_str(), lua_tostring(L, -1));
+            lua_pushfstring(L, "error loading module '%s' from file '%s':\n\t%s", module,
+                            file.c_str(), lua_tostring(L, -1));
+            return false;
         }
-        return 1;
+        return true;
     }
     lua_pushlstring(L, tried.data(), tried.size());
+    return true;
+}
+
+// require's searcher for Lua modules. Upvalue 1 is the package table.
+int LuaModuleSearcher(lua_State* L) {
+    const char* module = luaL_checkstring(L, 1);
+    lua_getfield(L, lua_upvalueindex(1), "path");
+    if (!lua_isstring(L, -1))
+        return luaL_error(L, "'package.path' must be a string");
+    if (!SearchLuaModule(L, module, lua_tostring(L, -1)))
+        return lua_error(L);
     return 1;
 }
 
