@@ -118,35 +118,37 @@ void SetWriteFaultHook(cWriteFaultHook hook) {
 
 bool ReplaceFileContents(const std::string& target, const void* data, size_t size) {
     std::string temp;
-    int fd = -1;
-    if (!FailInjected(eWriteStep::kCreate))
-        fd = CreateBeside(target, &temp);
+    const int fd = FailInjected(eWriteStep::kCreate) ? -1 : CreateBeside(target, &temp);
     if (fd < 0) {
         LogFailure(target, eWriteStep::kCreate, errno);
         return false;
     }
-    eWriteStep failed = eWriteStep::kWrite;
+    // Each step runs only when the ones before it worked; `step` ends at the
+    // first that failed.
+    eWriteStep step = eWriteStep::kWrite;
     bool ok = WriteAll(fd, static_cast<const uint8_t*>(data), size);
     if (ok) {
-        failed = eWriteStep::kSync;
-        ok = !FailInjected(failed) && ::fsync(fd) == 0;
+        step = eWriteStep::kSync;
+        ok = !FailInjected(step) && ::fsync(fd) == 0;
     }
     int error = errno;
-    if (ok) {
-        failed = eWriteStep::kClose;
-        ok = !FailInjected(failed) && ::close(fd) == 0;
-        error = errno;
-    } else {
-        ::close(fd);
+    // Closed in any case; a failed close can mean lost data (network folders, quotas).
+    const bool closeInjected = ok && FailInjected(eWriteStep::kClose);
+    if (::close(fd) != 0 || closeInjected) {
+        if (ok) {
+            step = eWriteStep::kClose;
+            error = closeInjected ? EIO : errno;
+        }
+        ok = false;
     }
     if (ok) {
-        failed = eWriteStep::kRename;
-        ok = !FailInjected(failed) && ::rename(temp.c_str(), target.c_str()) == 0;
+        step = eWriteStep::kRename;
+        ok = !FailInjected(step) && ::rename(temp.c_str(), target.c_str()) == 0;
         error = errno;
     }
     if (!ok) {
         ::unlink(temp.c_str());
-        LogFailure(target, failed, error);
+        LogFailure(target, step, error);
         return false;
     }
     SyncFolderOf(target);

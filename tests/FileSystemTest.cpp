@@ -233,6 +233,10 @@ TEST(FileSystem, EveryFailedWriteStepKeepsTheOldFile) {
     cGame game;  // for the log
     cTempFolder dir;
     const cPath target(dir.u16("map.dat"));
+    const auto openFiles = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+    };
+    const auto openBefore = openFiles();
     for (eWriteStep step : {eWriteStep::kCreate, eWriteStep::kWrite, eWriteStep::kSync,
                             eWriteStep::kClose, eWriteStep::kRename}) {
         SCOPED_TRACE(static_cast<int>(step));
@@ -251,6 +255,7 @@ TEST(FileSystem, EveryFailedWriteStepKeepsTheOldFile) {
         EXPECT_EQ(ReadString(dir.path() / "map.dat"), "old map");
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
     }
+    EXPECT_EQ(openFiles(), openBefore);  // no descriptor left behind by a failure
     EXPECT_NE(test::ReadLog().find(u"map.dat not written: write failed"), std::u16string::npos);
     EXPECT_EQ(WriteTextFile(target, u"new"), 0);
     EXPECT_EQ(ReadString(dir.path() / "map.dat"), std::string("\xFF\xFEn\0e\0w\0", 8));
