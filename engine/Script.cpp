@@ -14,6 +14,7 @@ extern "C" {
 #include "engine/Console.h"
 #include "engine/FileSystem.h"
 #include "engine/Log.h"
+#include "engine/ScriptLoader.h"
 #include "engine/Strings.h"
 
 namespace qor {
@@ -22,15 +23,11 @@ lua_State* g_lua = nullptr;
 
 namespace {
 
-constexpr char kBinaryChunkMark = '\x1B';
-
-// Precompiled chunks can crash the interpreter; no game file is bytecode.
-bool IsBinaryChunk(const char* text, size_t size) { return size > 0 && text[0] == kBinaryChunkMark; }
-
 std::u16string StackString(lua_State* L, int index) {
     size_t size = 0;
     const char* s = lua_tolstring(L, index, &size);
-    if (!s) return lua_isnil(L, index) ? u"nil" : u"(error object is not a string)";
+    if (!s)
+        return lua_isnil(L, index) ? u"nil" : u"(error object is not a string)";
     return FromUtf8(std::string_view(s, size));
 }
 
@@ -49,15 +46,18 @@ int ScriptErrorReporter(lua_State* L) {
 int PrintSink(lua_State* L) {
     size_t size = 0;
     const char* s = lua_tolstring(L, -1, &size);
-    if (!s || !g_game) return 0;
+    if (!s || !g_game)
+        return 0;
     const std::u16string text = FromUtf8(std::string_view(s, size));
-    if (g_log && g_log->console()) g_log->console()->Print(text);
+    if (g_log && g_log->console())
+        g_log->console()->Print(text);
     LogText(text);
     return 0;
 }
 
 void EmitPrinted(lua_State* L, const char* s, size_t size) {
-    if (!s) luaL_error(L, "'input parameter' must be a string to 'qor_print'");
+    if (!s)
+        luaL_error(L, "'input parameter' must be a string to 'qor_print'");
     RawGetGlobal(L, "_QOR_PRINT");
     if (lua_isfunction(L, -1)) {
         lua_pushlstring(L, s, size);
@@ -79,112 +79,15 @@ int Print(lua_State* L) {
         lua_call(L, 1, 1);
         size_t size = 0;
         const char* s = lua_tolstring(L, -1, &size);
-        if (!s) return luaL_error(L, "'tostring' must return a string to 'print'");
-        if (i > 1) EmitPrinted(L, "\t", 1);
+        if (!s)
+            return luaL_error(L, "'tostring' must return a string to 'print'");
+        if (i > 1)
+            EmitPrinted(L, "\t", 1);
         EmitPrinted(L, s, size);
         lua_pop(L, 1);
     }
     EmitPrinted(L, "\n", 1);
     return 0;
-}
-
-// The loaders scripts can reach are wrapped so that no path leads to bytecode.
-int SafeLoadString(lua_State* L) {
-    size_t size = 0;
-    const char* s = luaL_checklstring(L, 1, &size);
-    const char* chunkName = luaL_optstring(L, 2, s);
-    if (IsBinaryChunk(s, size)) {
-        lua_pushnil(L);
-        lua_pushstring(L, "binary chunks are not accepted");
-        return 2;
-    }
-    if (luaL_loadbuffer(L, s, size, chunkName) != 0) {
-        lua_pushnil(L);
-        lua_insert(L, -2);
-        return 2;
-    }
-    return 1;
-}
-
-struct ReaderState {
-    lua_State* L;
-    bool first = true;
-    bool refused = false;
-};
-
-const char* GuardedReader(lua_State* L, void* data, size_t* size) {
-    auto* state = static_cast<ReaderState*>(data);
-    luaL_checkstack(L, 2, "too many nested functions");
-    lua_pushvalue(L, 1);
-    lua_call(L, 0, 1);
-    if (lua_isnil(L, -1)) {
-        *size = 0;
-        return nullptr;
-    }
-    if (!lua_isstring(L, -1)) luaL_error(L, "reader function must return a string");
-    lua_replace(L, 3);  // keep the piece alive in a reserved slot
-    const char* s = lua_tolstring(L, 3, size);
-    if (state->first && *size > 0) {
-        state->first = false;
-        if (IsBinaryChunk(s, *size)) {
-            state->refused = true;
-            *size = 0;
-            return nullptr;
-        }
-    }
-    return s;
-}
-
-int SafeLoad(lua_State* L) {
-    luaL_checktype(L, 1, LUA_TFUNCTION);
-    const char* chunkName = luaL_optstring(L, 2, "=(load)");
-    lua_settop(L, 3);
-    ReaderState state{L};
-    const int status = lua_load(L, GuardedReader, &state, chunkName);
-    if (state.refused) {
-        lua_pushnil(L);
-        lua_pushstring(L, "binary chunks are not accepted");
-        return 2;
-    }
-    if (status != 0) {
-        lua_pushnil(L);
-        lua_insert(L, -2);
-        return 2;
-    }
-    return 1;
-}
-
-bool FileIsBinaryChunk(const char* name) {
-    if (!name) return false;
-    FILE* f = std::fopen(name, "rb");
-    if (!f) return false;
-    const int c = std::fgetc(f);
-    std::fclose(f);
-    return c == kBinaryChunkMark;
-}
-
-int SafeLoadFile(lua_State* L) {
-    const char* name = luaL_optstring(L, 1, nullptr);
-    if (FileIsBinaryChunk(name)) {
-        lua_pushnil(L);
-        lua_pushstring(L, "binary chunks are not accepted");
-        return 2;
-    }
-    if (luaL_loadfile(L, name) != 0) {
-        lua_pushnil(L);
-        lua_insert(L, -2);
-        return 2;
-    }
-    return 1;
-}
-
-int SafeDoFile(lua_State* L) {
-    const char* name = luaL_optstring(L, 1, nullptr);
-    const int base = lua_gettop(L);
-    if (FileIsBinaryChunk(name)) return luaL_error(L, "binary chunks are not accepted");
-    if (luaL_loadfile(L, name) != 0) return lua_error(L);
-    lua_call(L, 0, LUA_MULTRET);
-    return lua_gettop(L) - base;
 }
 
 int Panic(lua_State* L) {
@@ -227,10 +130,7 @@ bool CreateScript() {
     OpenLibrary(L, luaopen_debug, LUA_DBLIBNAME);
 
     SetGlobalFunction(L, "print", Print);
-    SetGlobalFunction(L, "loadstring", SafeLoadString);
-    SetGlobalFunction(L, "load", SafeLoad);
-    SetGlobalFunction(L, "loadfile", SafeLoadFile);
-    SetGlobalFunction(L, "dofile", SafeDoFile);
+    InstallChunkLoaders(L);
     SetGlobalFunction(L, "_ALERT", ScriptErrorReporter);
     SetGlobalFunction(L, "_ERROR", ScriptErrorReporter);
     SetGlobalFunction(L, "_QOR_PRINT", PrintSink);
@@ -260,17 +160,13 @@ bool DestroyScript() {
 }
 
 int RunBuffer(std::u16string_view text) {
-    if (text.empty() || !g_lua) return 0;
+    if (text.empty() || !g_lua)
+        return 0;
     lua_State* L = g_lua;
     const std::string chunk = ToUtf8(text);
-    int status = 0;
-    if (IsBinaryChunk(chunk.data(), chunk.size())) {
-        status = LUA_ERRSYNTAX;
-    } else {
-        status = luaL_loadbuffer(L, chunk.data(), chunk.size(), chunk.c_str());
-        if (status != 0) lua_pop(L, 1);
-    }
+    int status = LoadChunk(L, chunk.data(), chunk.size(), chunk.c_str(), eChunkSource::kText);
     if (status != 0) {
+        lua_pop(L, 1);
         LogEntry(kLogWarning, u"cScript", u"Invalid buffer: %s", text);
         return status;
     }
@@ -293,28 +189,33 @@ int RunFile(const cPath& path) {
 }
 
 float GetNumberGlobal(const char* name, float defaultValue) {
-    if (!g_lua || !name) return defaultValue;
+    if (!g_lua || !name)
+        return defaultValue;
     RawGetGlobal(g_lua, name);
-    const float value = lua_isnumber(g_lua, -1) ? static_cast<float>(lua_tonumber(g_lua, -1))
-                                                : defaultValue;
+    const float value =
+        lua_isnumber(g_lua, -1) ? static_cast<float>(lua_tonumber(g_lua, -1)) : defaultValue;
     lua_pop(g_lua, 1);
     return value;
 }
 
 std::u16string GetLocaleGlobal(std::u16string_view defaultValue) {
-    if (!g_lua) return std::u16string(defaultValue);
+    if (!g_lua)
+        return std::u16string(defaultValue);
     RawGetGlobal(g_lua, "currentLocale");
     std::u16string value(defaultValue);
-    if (lua_isstring(g_lua, -1)) value = StackString(g_lua, -1);
+    if (lua_isstring(g_lua, -1))
+        value = StackString(g_lua, -1);
     lua_pop(g_lua, 1);
     return value;
 }
 
 bool GetRunWindowedGlobal(bool* out) {
-    if (!g_lua) return false;
+    if (!g_lua)
+        return false;
     RawGetGlobal(g_lua, "runWindowed");
     const bool found = lua_isboolean(g_lua, -1);
-    if (found && out) *out = lua_toboolean(g_lua, -1) != 0;
+    if (found && out)
+        *out = lua_toboolean(g_lua, -1) != 0;
     lua_pop(g_lua, 1);
     return found;
 }

@@ -1,12 +1,17 @@
 #include "engine/FileSystem.h"
 
 #include <gtest/gtest.h>
-#include <minizip/zip.h>
+#include <sys/resource.h>
 
+#include <csignal>
+#include <cstdlib>
+
+#include "app/Game.h"
 #include "engine/BitStream.h"
 #include "engine/Path.h"
 #include "engine/Strings.h"
 #include "tests/TestUtil.h"
+#include "tests/TestZip.h"
 
 namespace qor {
 namespace {
@@ -14,11 +19,11 @@ namespace {
 using test::cTempFolder;
 
 class PathTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         saved = GetSystemPaths();
-        SetSystemPaths({u"/opt/game", u"data", u"/home/p/.local/share/Vantrel/Brindlemoor",
-                        u"/home/p"});
+        SetSystemPaths(
+            {u"/opt/game", u"data", u"/home/p/.local/share/Vantrel/Brindlemoor", u"/home/p"});
     }
     void TearDown() override { SetSystemPaths(saved); }
     cSystemPaths saved;
@@ -31,10 +36,12 @@ TEST_F(PathTest, ParsesTokensFoldersArchivesAndExtensions) {
     const std::vector<Case> cases = {
         {u"{StaticPath}/gui/pack.zip/win/main.lua", u"data/gui/pack.zip/win/main.lua", u"",
          u"data\\gui\\pack.zip", u"win", u"main", u"lua"},
-        {u"{AppPath}/conf/settings.lua", u"/home/p/.local/share/Vantrel/Brindlemoor/conf/settings.lua",
-         u"/", u"", u"home\\p\\.local\\share\\Vantrel\\Brindlemoor\\conf", u"settings", u"lua"},
+        {u"{AppPath}/conf/settings.lua",
+         u"/home/p/.local/share/Vantrel/Brindlemoor/conf/settings.lua", u"/", u"",
+         u"home\\p\\.local\\share\\Vantrel\\Brindlemoor\\conf", u"settings", u"lua"},
         // Only the first token is expanded.
-        {u"{ExePath}/{UserPath}", u"/opt/game/{UserPath}", u"/", u"", u"opt\\game", u"{UserPath}", u""},
+        {u"{ExePath}/{UserPath}", u"/opt/game/{UserPath}", u"/", u"", u"opt\\game", u"{UserPath}",
+         u""},
         // The last ".zip" that ends a folder names the archive.
         {u"a.zip/b.zip/c/d.txt", u"a.zip/b.zip/c/d.txt", u"", u"a.zip\\b.zip", u"c", u"d", u"txt"},
         {u"data\\x.zip\\y.png", u"data/x.zip/y.png", u"", u"data\\x.zip", u"", u"y", u"png"},
@@ -56,17 +63,13 @@ TEST_F(PathTest, ParsesTokensFoldersArchivesAndExtensions) {
     EXPECT_EQ(cPath(u"{StaticPath}/gui/pack.zip/win/main.lua").ArchiveFile(), u"data/gui/pack.zip");
 }
 
-void MakeZip(const std::string& file, const std::vector<std::pair<std::string, std::string>>& members) {
-    zipFile zip = zipOpen(file.c_str(), APPEND_STATUS_CREATE);
-    ASSERT_NE(zip, nullptr);
-    for (const auto& [name, content] : members) {
-        ASSERT_EQ(zipOpenNewFileInZip(zip, name.c_str(), nullptr, nullptr, 0, nullptr, 0, nullptr,
-                                      Z_DEFLATED, Z_DEFAULT_COMPRESSION),
-                  ZIP_OK);
-        zipWriteInFileInZip(zip, content.data(), static_cast<unsigned>(content.size()));
-        zipCloseFileInZip(zip);
-    }
-    zipClose(zip, nullptr);
+std::string ReadString(const std::filesystem::path& file) {
+    const std::vector<uint8_t> bytes = test::ReadBytes(file);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+void MakeZip(const std::string& file, const std::vector<test::cZipMember>& members) {
+    ASSERT_TRUE(test::WriteTestZip(file, members));
 }
 
 TEST(FileSystem, ReadsZipMembersWithoutRegardToCaseAndNeverWritesThem) {
@@ -103,12 +106,50 @@ TEST(FileSystem, ReadsZipMembersWithoutRegardToCaseAndNeverWritesThem) {
     EXPECT_EQ(test::ReadBytes(zipFile), before);
 }
 
+// Names of 1024 bytes and more must neither be read past their end nor spoil
+// the lookup of the members after them.
+TEST(FileSystem, LongZipMemberNamesAreComparedByTheirFullLength) {
+    cTempFolder dir;
+    const std::string longName = "deep/" + std::string(1100, 'n') + ".txt";
+    std::string nearMiss = longName;
+    nearMiss[1090] = 'm';  // differs only after the first 1024 bytes
+    MakeZip((dir.path() / "pack.zip").string(),
+            {{longName, "long"}, {nearMiss.substr(0, 1030), "cut"}, {"a.txt", "short"}});
+
+    struct Case {
+        std::string member;
+        int code;
+        std::string content;
+    };
+    const std::vector<Case> cases = {
+        {longName, 0, "long"},
+        {"a.txt", 0, "short"},
+        {"A.TXT", 0, "short"},
+        {nearMiss, 1, ""},
+        {longName.substr(0, 1024), 1, ""},
+        {"b.txt", 1, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.member.substr(0, 40) + "... " + std::to_string(c.member.size()));
+        const cPath path(dir.u16("pack.zip/" + c.member));
+        std::vector<uint8_t> bytes;
+        cFileHolder file;
+        EXPECT_EQ(OpenFile(file, path, u"rb"), c.code);
+        EXPECT_EQ(Exists(path), c.code == 0);
+        if (c.code == 0) {
+            EXPECT_EQ(ReadWholeFile(path, &bytes), 0);
+            EXPECT_EQ(std::string(bytes.begin(), bytes.end()), c.content);
+        }
+    }
+}
+
 TEST(FileSystem, CorruptOrTruncatedZipFailsCleanly) {
     cTempFolder dir;
     const std::string zipFile = (dir.path() / "pack.zip").string();
     MakeZip(zipFile, {{"a.txt", std::string(5000, 'a')}});
     std::vector<uint8_t> bytes = test::ReadBytes(zipFile);
-    test::WriteBytes(dir.path() / "cut.zip", std::vector<uint8_t>(bytes.begin(), bytes.begin() + bytes.size() / 2));
+    test::WriteBytes(dir.path() / "cut.zip",
+                     std::vector<uint8_t>(bytes.begin(), bytes.begin() + bytes.size() / 2));
     test::WriteBytes(dir.path() / "junk.zip", std::string(300, 'J'));
     std::vector<uint8_t> out;
     EXPECT_NE(ReadWholeFile(cPath(dir.u16("cut.zip/a.txt")), &out), 0);
@@ -120,7 +161,9 @@ TEST(FileSystem, TextFilesNeedTheByteOrderMark) {
     test::WriteUtf16File(dir.path() / "ok.lua", std::u16string(u"x = '\u00e9'\0ignored", 15));
     test::WriteBytes(dir.path() / "utf8.lua", "x = 1");
     test::WriteBytes(dir.path() / "empty.lua", "");
-    test::WriteBytes(dir.path() / "odd.lua", std::string("\xFF\xFE" "a\0b", 5));
+    test::WriteBytes(dir.path() / "odd.lua", std::string("\xFF\xFE"
+                                                         "a\0b",
+                                                         5));
 
     std::u16string text;
     EXPECT_EQ(ReadTextFile(cPath(dir.u16("ok.lua")), &text), 0);
@@ -154,6 +197,70 @@ TEST(FileSystem, DataFilesRoundTripThroughBitStreams) {
     EXPECT_EQ(ReadDataFile(cPath(dir.u16("player.dat")), nullptr), 4);
 }
 
+// A file-size limit makes the system refuse the write part way, for root too:
+// the player's old file must survive and the caller must hear of it.
+TEST(FileSystem, WriteRefusedByTheSystemKeepsTheOldFile) {
+    cTempFolder dir;
+    test::WriteBytes(dir.path() / "player.dat", "old progress");
+    test::WriteBytes(dir.path() / "settings.lua", "old settings");
+    const std::u16string data = dir.u16("player.dat"), text = dir.u16("settings.lua");
+    const auto limitedWrite = [](auto write) {
+        ::signal(SIGXFSZ, SIG_IGN);  // a refused write then fails with EFBIG
+        const rlimit limit{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::_Exit(write());
+    };
+    EXPECT_EXIT(limitedWrite([&] {
+                    cBitStream big;
+                    for (int i = 0; i < 4000; ++i)
+                        big.WriteU32(i);
+                    return WriteDataFile(big, cPath(data));
+                }),
+                ::testing::ExitedWithCode(2), "");
+    EXPECT_EXIT(
+        limitedWrite([&] { return WriteTextFile(cPath(text), std::u16string(5000, u'x')); }),
+        ::testing::ExitedWithCode(2), "");
+    EXPECT_EQ(ReadString(dir.path() / "player.dat"), "old progress");
+    EXPECT_EQ(ReadString(dir.path() / "settings.lua"), "old settings");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}),
+              2);  // no leftovers
+}
+
+// Whichever step of a replacement fails, the old file survives whole, no
+// half-written file is left beside it, and the next write works again.
+TEST(FileSystem, EveryFailedWriteStepKeepsTheOldFile) {
+    test::UseTestSystemPaths();
+    cGame game;  // for the log
+    cTempFolder dir;
+    const cPath target(dir.u16("map.dat"));
+    const auto openFiles = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+    };
+    const auto openBefore = openFiles();
+    for (eWriteStep step : {eWriteStep::kCreate, eWriteStep::kWrite, eWriteStep::kSync,
+                            eWriteStep::kClose, eWriteStep::kRename}) {
+        SCOPED_TRACE(static_cast<int>(step));
+        test::WriteBytes(dir.path() / "map.dat", "old map");
+        int calls = 0;
+        SetWriteFaultHook([&](eWriteStep s) {
+            ++calls;
+            return s == step;
+        });
+        EXPECT_EQ(WriteTextFile(target, std::u16string(300, u'n')), 2);
+        cBitStream stream;
+        stream.WriteU32(7);
+        EXPECT_EQ(WriteDataFile(stream, target), 2);
+        SetWriteFaultHook({});
+        EXPECT_GE(calls, 2);
+        EXPECT_EQ(ReadString(dir.path() / "map.dat"), "old map");
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+    }
+    EXPECT_EQ(openFiles(), openBefore);  // no descriptor left behind by a failure
+    EXPECT_NE(test::ReadLog().find(u"map.dat not written: write failed"), std::u16string::npos);
+    EXPECT_EQ(WriteTextFile(target, u"new"), 0);
+    EXPECT_EQ(ReadString(dir.path() / "map.dat"), std::string("\xFF\xFEn\0e\0w\0", 8));
+}
+
 TEST(FileSystem, FoldersAreCreatedEnumeratedInByteOrderAndRemoved) {
     cTempFolder dir;
     EXPECT_TRUE(CreateFolder(dir.u16("app/conf/")));  // chain created in one call
@@ -176,7 +283,8 @@ TEST(FileSystem, FoldersAreCreatedEnumeratedInByteOrderAndRemoved) {
     for (cPath p = FindFirst(finder, cPath(dir.u16("app"))); !p.empty(); p = FindNext(finder)) {
         names.push_back(p.name + (p.ext.empty() ? u"" : u"." + p.ext));
     }
-    EXPECT_EQ(names, (std::vector<std::u16string>{u"B.lvl", u"_x.lvl", u"a.lvl", u"b.lvl", u"conf"}));
+    EXPECT_EQ(names,
+              (std::vector<std::u16string>{u"B.lvl", u"_x.lvl", u"a.lvl", u"b.lvl", u"conf"}));
 
     EXPECT_TRUE(RemoveFolder(cPath(dir.u16("app"))));
     EXPECT_FALSE(Exists(cPath(dir.u16("app"))));

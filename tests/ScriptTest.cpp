@@ -18,7 +18,7 @@ namespace {
 
 // The script host lives inside a real cGame, as in the game.
 class ScriptTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         test::UseTestSystemPaths();
         game = std::make_unique<cGame>();
@@ -28,7 +28,8 @@ protected:
 
     std::u16string ConsoleText() const {
         std::u16string all;
-        for (const auto& line : g_log->console()->lines()) all += line + u"\n";
+        for (const auto& line : g_log->console()->lines())
+            all += line + u"\n";
         return all;
     }
     double Number(const char* name) const {
@@ -74,12 +75,71 @@ TEST_F(ScriptTest, PrecompiledChunksAreRefusedEverywhere) {
                         u"local dumped = string.dump(f)\n"
                         u"local a, ea = loadstring(dumped)\n"
                         u"local done = false\n"
-                        u"local b, eb = load(function() if done then return nil end done = true return dumped end)\n"
+                        u"local b, eb = load(function() if done then return nil end done = true "
+                        u"return dumped end)\n"
                         u"refused = (a == nil and b == nil) and 1 or 0"),
               0);
     EXPECT_EQ(Number("refused"), 1);
     EXPECT_EQ(RunBuffer(u"local f = loadstring('return 7') seven = f()"), 0);
     EXPECT_EQ(Number("seven"), 7);
+}
+
+// A "#" first line is skipped in script files, as Lua does; what follows it must
+// still never be taken as bytecode, whichever loader a script calls.
+TEST_F(ScriptTest, BytecodeAfterAHashLineIsRefusedByEveryLoader) {
+    test::cTempFolder dir;
+    const std::string folder = dir.path().string();
+    ASSERT_EQ(RunBuffer(u"folder = '" + FromUtf8(folder) + u"'"), 0);
+    EXPECT_EQ(
+        RunBuffer(
+            u"local dumped = string.dump(function() return 42 end)\n"
+            u"local function put(name, bytes)\n"
+            u"  local f = assert(io.open(folder .. '/' .. name, 'wb'))\n"
+            u"  f:write(bytes) f:close()\n"
+            u"end\n"
+            u"put('hashbin.lua', '#!/usr/bin/env lua\\n' .. dumped)\n"
+            u"put('bin.lua', dumped)\n"
+            u"put('hashtext.lua', '#!/usr/bin/env lua\\nreturn 7, debug.getinfo(1, "
+            u"\"l\").currentline')\n"
+            u"package.path = folder .. '/?.lua'\n"
+            u"local function refused(f, err)\n"
+            u"  return f == nil and tostring(err):find('binary chunks are not accepted', 1, true) "
+            u"~= nil\n"
+            u"end\n"
+            u"local function refusedCall(ok, err) return refused(ok or nil, err) end\n"
+            u"local function pieces(text)\n"
+            u"  local done = false\n"
+            u"  return function() if done then return nil end done = true return text end\n"
+            u"end\n"
+            u"results = {\n"
+            u"  loadfile = refused(loadfile(folder .. '/hashbin.lua')),\n"
+            u"  loadfilePlain = refused(loadfile(folder .. '/bin.lua')),\n"
+            u"  dofile = refusedCall(pcall(dofile, folder .. '/hashbin.lua')),\n"
+            u"  require = refusedCall(pcall(require, 'hashbin')),\n"
+            u"  requirePlain = refusedCall(pcall(require, 'bin')),\n"
+            u"  loadstring = loadstring('#!x\\n' .. dumped) == nil and "
+            u"refused(loadstring(dumped)),\n"
+            u"  load = load(pieces('#!x\\n' .. dumped)) == nil and refused(load(pieces(dumped))),\n"
+            u"}\n"
+            u"textValue, textLine = dofile(folder .. '/hashtext.lua')\n"
+            u"requiredValue = require('hashtext')\n"
+            u"missing = select(2, pcall(require, 'no.such'))\n"),
+        0);
+    for (const char* route :
+         {"loadfile", "loadfilePlain", "dofile", "require", "requirePlain", "loadstring", "load"}) {
+        lua_getglobal(g_lua, "results");
+        lua_getfield(g_lua, -1, route);
+        EXPECT_TRUE(lua_toboolean(g_lua, -1)) << route;
+        lua_pop(g_lua, 2);
+    }
+    // Text after a "#" line still loads, with the file's own line numbers.
+    EXPECT_EQ(Number("textValue"), 7);
+    EXPECT_EQ(Number("textLine"), 2);
+    EXPECT_EQ(Number("requiredValue"), 7);
+    lua_getglobal(g_lua, "missing");
+    EXPECT_NE(std::string(lua_tostring(g_lua, -1)).find("no file '" + folder + "/no/such.lua'"),
+              std::string::npos);
+    lua_pop(g_lua, 1);
 }
 
 TEST_F(ScriptTest, PrintGoesToTheSinkPieceByPiece) {
