@@ -125,6 +125,10 @@ void SetBlendKeepingAlphaTest(int blendKind) {
 void cParticleGroup::Draw() const {
     if (quadCount == 0 || !qor::g_render || !qor::g_render->HasDevice())
         return;
+    // As in the sprite batch: no texture draws plain colour, a texture whose
+    // device texture could not be made draws nothing.
+    if (texture && !texture->HasDeviceTexture())
+        return;
     SetBlendKeepingAlphaTest(blendKind);
     qor::g_render->BindTexture(texture.get());
     qor::g_render->UploadVertices(vertices.data(),
