@@ -15,6 +15,13 @@ namespace {
 using namespace datakit;
 using namespace datakit::palette;
 
+// Keeps a frame's painting a pixel clear of its cell's edge: filtering at the
+// edge of a frame must not pick up the neighbouring frame.
+void ClipToCell(cairo_t* cr, int w, int h) {
+    cairo_rectangle(cr, 1, 1, w - 2, h - 2);
+    cairo_clip(cr);
+}
+
 // --- beam: 8 frames of 32 x 64; the game stretches it 2 x wide and 6 x high.
 constexpr int kBeamW = 32, kBeamH = 64, kBeamFrames = 8;
 
@@ -29,7 +36,7 @@ void PaintBeamFrame(cairo_t* cr, int frame) {
             double width;
             Rgb color;
             double alpha;
-        } layers[] = {{26, kMana, 0.55}, {14, kSkyLight, 0.9}, {6, kCream, 1.0}};
+        } layers[] = {{24, kMana, 0.55}, {14, kSkyLight, 0.9}, {6, kCream, 1.0}};
         for (const auto& l : layers) {
             cairo_rectangle(c, cx - l.width * w / 2, 0, l.width * w, kBeamH);
             cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, kBeamH);
@@ -41,7 +48,7 @@ void PaintBeamFrame(cairo_t* cr, int frame) {
             cairo_pattern_destroy(p);
         }
         // The bright foot where the beam touches the ground.
-        Ellipse(c, cx, kBeamH - 4, 15 * w, 4);
+        Ellipse(c, cx, kBeamH - 5, 13 * w, 3.5);
         SetColor(c, kCream, 0.85);
         cairo_fill(c);
     });
@@ -59,6 +66,7 @@ void PaintBeam(cairo_t* cr, const PaintContext&) {
     for (int f = 0; f < kBeamFrames; ++f) {
         cairo_save(cr);
         cairo_translate(cr, f * kBeamW, 0);
+        ClipToCell(cr, kBeamW, kBeamH);
         PaintBeamFrame(cr, f);
         cairo_restore(cr);
     }
@@ -71,6 +79,7 @@ void PaintGrid(cairo_t* cr, int frames, int columns, int cell, Paint paint) {
     for (int f = 0; f < frames; ++f) {
         cairo_save(cr);
         cairo_translate(cr, (f % columns) * cell, (f / columns) * cell);
+        ClipToCell(cr, cell, cell);
         paint(f);
         cairo_restore(cr);
     }
@@ -105,8 +114,8 @@ void PaintBlastFrame(cairo_t* cr, int frame) {
         auto puffs = [&]() {
             for (int i = 0; i < 6; ++i) {
                 const double a = i * M_PI / 3 + 0.3;
-                const double d = 8 + 16 * t;
-                Circle(cr, c + std::cos(a) * d, c + std::sin(a) * d - 3 * t, 6 + 7 * t);
+                const double d = 7 + 11 * t;
+                Circle(cr, c + std::cos(a) * d, c + std::sin(a) * d - 2 * t, 5 + 6 * t);
             }
         };
         cairo_push_group(cr);
@@ -146,8 +155,9 @@ constexpr int kRocketCell = 128, kRocketFrames = 8, kRays = 12;
 
 void PaintRocketFrame(cairo_t* cr, int frame) {
     static const Rgb kColors[] = {kHoney, kBerry, kMana, kLeaf, kPlum, kGold};
-    static const double kReach[kRocketFrames] = {0, 22, 38, 49, 55, 58, 60, 61};
-    static const double kDroop[kRocketFrames] = {0, 0, 0, 1, 4, 8, 13, 19};
+    // The lowest star stays inside the cell: reach + droop + its radius < 63.
+    static const double kReach[kRocketFrames] = {0, 18, 31, 40, 44, 46, 47, 48};
+    static const double kDroop[kRocketFrames] = {0, 0, 0, 1, 3, 5, 7, 10};
     static const double kFade[kRocketFrames] = {1, 1, 1, 1, 0.95, 0.82, 0.62, 0.34};
     const double c = kRocketCell / 2.0;
     const double reach = kReach[frame], droop = kDroop[frame], fade = kFade[frame];
