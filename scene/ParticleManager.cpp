@@ -56,23 +56,24 @@ void cParticleManager::Update(float seconds) {
 }
 
 void cParticleManager::Draw(int pass) {
-    if (pass != 2 && pass != 4)
-        return;
     // The renderer draws the scene with no view or world transform of its own.
     referenceTransform = kIdentity;
     if (!qor::g_render || !qor::g_render->HasDevice())
         return;
-    if (m_batch && m_batch->runCount > 0) {
-        qor::FlushBatch(m_batch);
-        m_batch->Clear();
-    }
     qor::g_render->SetColor(0xFFFFFFFFu);
-    if (pass == 2) {
-        for (int g : kScenePass)
-            m_groups[g]->Draw();
-    } else {
-        m_groups[kGroupSparkle]->Draw();
+    if (pass == 2 || pass == 4) {
+        if (m_batch && m_batch->runCount > 0) {
+            qor::FlushBatch(m_batch);
+            m_batch->Clear();
+        }
+        if (pass == 2) {
+            for (int g : kScenePass)
+                m_groups[g]->Draw();
+        } else {
+            m_groups[kGroupSparkle]->Draw();
+        }
     }
+    // Whatever the pass, the scene goes on with alpha blending.
     SetBlendKeepingAlphaTest(qor::kBlendAlpha);
 }
 

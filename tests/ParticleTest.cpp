@@ -139,6 +139,38 @@ TEST(Emitters, AFullPoolMakesBurstsWaitAndContinuousEmittersLoseParticles) {
     EXPECT_GT(trail->emitted, 1);
 }
 
+// Emitter fields are the creators' to change (the falling stones rework their
+// dust): settings no preset uses must not overflow counts or stall the pool.
+TEST(Emitters, ExtremeSettingsPlaceWhatThePoolHoldsOrNothing) {
+    const float nan = std::nanf("");
+    const struct {
+        float interval;
+        bool burst;
+        float seconds;
+        int placed;
+    } cases[] = {{1e-9f, false, kTick, 300}, {1e-9f, true, kTick, 300}, {0.01f, false, 1e9f, 300},
+                 {nan, false, kTick, 0},     {nan, true, kTick, 0},     {-0.5f, false, kTick, 0},
+                 {-0.5f, true, kTick, 0},    {0.01f, false, nan, 0}};
+    for (const auto& c : cases) {
+        cParticleGroup group(300, qor::kBlendAlpha);
+        cRandom random;
+        auto e = std::make_unique<cEmitter>();
+        e->interval = c.interval;
+        if (c.burst)
+            e->flags |= kEmitterBurst;
+        e->lifeMin = e->lifeMax = 10.0f;
+        cEmitter* emitter = group.AddEmitter(std::move(e));
+        group.Update(c.seconds, &random);
+        EXPECT_EQ(group.LiveCount(), c.placed)
+            << "interval " << c.interval << " over " << c.seconds << " s";
+        EXPECT_EQ(emitter->emitted, c.placed);
+        group.Update(kTick, &random);
+        if (c.burst && c.placed == 0) {
+            EXPECT_TRUE(group.emitters.empty()) << "a burst with nothing to place ends";
+        }
+    }
+}
+
 TEST(Particles, FadeOnlyParticlesStayOpaqueUntilTheirLastSecond) {
     cParticle p;
     p.fadeOnly = 1;
