@@ -314,7 +314,7 @@ void cRender::End2D() {
 }
 
 void cRender::SetBlend(int kind, float alphaRef) {
-    if (kind != kBlendAlpha && kind != kBlendAdd)
+    if (kind != kBlendAlpha && kind != kBlendAdd && kind != kBlendAlphaAdd)
         kind = kBlendOff;
     if (kind != m_blendKind && m_context) {
         if (kind == kBlendOff) {
@@ -325,6 +325,8 @@ void cRender::SetBlend(int kind, float alphaRef) {
             glBlendEquation(GL_FUNC_ADD);
             if (kind == kBlendAlpha) {
                 glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+            } else if (kind == kBlendAlphaAdd) {
+                glBlendFunc(GL_SRC_ALPHA, GL_ONE);
             } else {
                 glBlendFunc(GL_ONE, GL_ONE);
             }

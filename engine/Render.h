@@ -38,7 +38,9 @@ struct cViewport {
     bool valid() const { return w >= 1 && h >= 1; }
 };
 
-enum eBlendKind : int { kBlendOff = 0, kBlendAlpha = 1, kBlendAdd = 2 };
+// kBlendAlphaAdd (source alpha, one) adds light that fades with its alpha:
+// glowing particles.
+enum eBlendKind : int { kBlendOff = 0, kBlendAlpha = 1, kBlendAdd = 2, kBlendAlphaAdd = 3 };
 
 // How SetColor combines texture, vertex colour and tint (the "texture factor").
 enum eColorMode : int {

@@ -30,6 +30,15 @@ std::string AtlasScript(const TextureDef& def) {
              std::to_string(a.columns) + ", " + std::to_string(a.rows) + ", " + LuaNumber(a.fps) +
              ")\n";
     }
+    for (const ExSprite& e : def.exSprites) {
+        s += "addTextureInfoExNodes(createTextureInfoEx(" + LuaQuote(e.name) + "), " +
+             LuaQuote(def.name) + ", { { dx = " + LuaNumber(e.anchorX) +
+             ", dy = " + LuaNumber(e.anchorY) + ", u = " + LuaNumber(double(e.x) / def.width) +
+             ", v = " + LuaNumber(double(def.height - e.y - e.h) / def.height) +
+             ", cu = " + LuaNumber(double(e.w) / def.width) +
+             ", cv = " + LuaNumber(double(e.h) / def.height) + ", w = " + std::to_string(e.w) +
+             ", h = " + std::to_string(e.h) + " } }, 30)\n";
+    }
     return s;
 }
 

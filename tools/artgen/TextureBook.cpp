@@ -9,6 +9,9 @@ const std::vector<TextureDef>& TextureBook() {
         AddIconTextures(all);
         AddScreenTextures(all);
         AddSplashTextures(all);
+        AddParticleTextures(all);
+        AddEffectSprites(all);
+        AddSceneMarks(all);
         return all;
     }();
     return book;

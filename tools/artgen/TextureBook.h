@@ -23,18 +23,31 @@ struct Area {
     double fps = 30;
 };
 
+// A one-frame sprite of an extended atlas named after it, which the game looks
+// up by that name alone: its rectangle in pixels from the texture's top-left
+// corner and its anchor in pixels from the frame's lower-left corner.
+struct ExSprite {
+    std::string name;
+    int x, y, w, h;
+    double anchorX, anchorY;
+};
+
 struct TextureDef {
     std::string name;
     int width, height;
     std::function<void(cairo_t*, const PaintContext&)> paint;
     std::vector<Area> areas;
     std::string note;  // how window scripts use the texture; copied into the atlas script
+    std::vector<ExSprite> exSprites = {};
 };
 
 void AddSkinTextures(std::vector<TextureDef>& book);
 void AddIconTextures(std::vector<TextureDef>& book);
 void AddScreenTextures(std::vector<TextureDef>& book);
 void AddSplashTextures(std::vector<TextureDef>& book);
+void AddParticleTextures(std::vector<TextureDef>& book);
+void AddEffectSprites(std::vector<TextureDef>& book);
+void AddSceneMarks(std::vector<TextureDef>& book);
 
 const std::vector<TextureDef>& TextureBook();
 
