@@ -113,11 +113,12 @@ class cChecker {
                 first = rim;
         }
         if (open > 0) {
-            Error(m_source.gridLine,
-                  "cell " + CellText(first) +
-                      (open > 1 ? " and " + std::to_string(open - 1) + " more cells" : "") +
-                      " of the island's rim " + (open > 1 ? "are" : "is") +
-                      " drawn open; the rim is always blocked: draw it as '~'");
+            Error(m_source.gridLine, "cell " + CellText(first) +
+                                         (open > 1 ? " and " + std::to_string(open - 1) +
+                                                         (open > 2 ? " more cells" : " more cell")
+                                                   : "") +
+                                         " of the island's rim " + (open > 1 ? "are" : "is") +
+                                         " drawn open; the rim is always blocked: draw it as '~'");
         }
     }
 
