@@ -43,6 +43,17 @@ TEST_F(BaseWidget, CreatesOnlyKnownClassesWithFreshIdsOnTheTopLayer) {
     EXPECT_FALSE(factory.Knows(scene_type::kTree));
 }
 
+TEST(ObjectFactory, TheGameRegistersEveryStoredClassAndNothingElse) {
+    cTestScene scene;
+    for (int bit = 0; bit < 32; ++bit) {
+        const uint32_t type = 1u << bit;
+        const bool unused = type == 0x100 || type == 0x20000 || type == 0x8000000;
+        EXPECT_EQ(scene.factory.Knows(type), !unused) << std::hex << type;
+        if (cObject* object = scene.widget->CreateObject(type))
+            EXPECT_EQ(object->GetTypeId(), type);
+    }
+}
+
 TEST_F(BaseWidget, LayersClampAndKeepTheirOrder) {
     cObject* a = Make();
     cObject* b = Make();
