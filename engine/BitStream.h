@@ -9,12 +9,13 @@
 namespace qor {
 
 class cBitStream {
-public:
+  public:
     void Clear();
     // Replaces the content with these bytes; the read cursor goes to 0.
     void Load(const uint8_t* data, size_t size);
 
     void WriteU8(uint8_t v);
+    void WriteBool(bool v) { WriteU8(v ? 1 : 0); }
     void WriteU32(uint32_t v);
     void WriteI32(int32_t v) { WriteU32(static_cast<uint32_t>(v)); }
     void WriteF32(float v);
@@ -31,9 +32,11 @@ public:
     size_t ByteLength() const { return (m_bitsWritten + 7) / 8; }
     const uint8_t* Data() const { return m_bytes.data(); }
     size_t ReadPosition() const { return m_readBit; }
+    // Moves the read cursor back to the first byte.
+    void Rewind() { m_readBit = 0; }
     bool AtEnd() const { return m_readBit >= m_bitsWritten; }
 
-private:
+  private:
     void WriteBits8(uint8_t v);
     uint8_t ReadBits8();
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "gui/Ramp.h"
+#include "scene/Ramp.h"
 #include "gui/WindowFunction.h"
 
 // Called with the window's name whenever a cBaseWF window has been hidden; the

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/Atlas.h"
-#include "gui/AnimPlayer.h"
+#include "scene/AnimPlayer.h"
 #include "scene/Vec.h"
 
 namespace qor {

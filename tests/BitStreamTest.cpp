@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace qor {
 namespace {
 
@@ -40,6 +42,32 @@ TEST(BitStream, StringWithTopBitLengthIsEmptyAndConsumesTwoBytes) {
     s.Load(bytes, sizeof bytes);
     EXPECT_EQ(s.ReadString(), u"");
     EXPECT_EQ(s.ReadU32(), 7u);
+}
+
+TEST(BitStream, WritesTheExactBytesOfItsEncodings) {
+    struct {
+        const char* what;
+        void (*write)(cBitStream&);
+        std::vector<uint8_t> bytes;
+    } cases[] = {
+        {"empty string", [](cBitStream& s) { s.WriteString(u""); }, {0x00, 0x00}},
+        {"float 1.0", [](cBitStream& s) { s.WriteF32(1.0f); }, {0x00, 0x00, 0x80, 0x3F}},
+        {"bools", [](cBitStream& s) { s.WriteBool(true), s.WriteBool(false); }, {1, 0}},
+        {"string", [](cBitStream& s) { s.WriteString(u"\u0102"); }, {0x01, 0x00, 0x02, 0x01}},
+    };
+    for (const auto& c : cases) {
+        cBitStream s;
+        c.write(s);
+        EXPECT_EQ(std::vector<uint8_t>(s.Data(), s.Data() + s.ByteLength()), c.bytes) << c.what;
+    }
+    const uint8_t ffff[] = {0xFF, 0xFF, 0x2A};
+    cBitStream s;
+    s.Load(ffff, sizeof ffff);
+    EXPECT_EQ(s.ReadString(), u"");
+    EXPECT_EQ(s.ReadU8(), 0x2A);  // only the two length bytes were consumed
+    EXPECT_TRUE(s.ReadBool() == false && s.AtEnd());
+    s.Rewind();
+    EXPECT_EQ(s.ReadU8(), 0xFF);
 }
 
 TEST(BitStream, ClearResetsBothCursors) {

@@ -1,6 +1,6 @@
 // The resource vector: its order, arithmetic at the limits of its integers and
 // the texts that show it (plain, coloured, compared against a stock).
-#include "shell/tables/ResourceSet.h"
+#include "scene/ResourceSet.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 // goods change hands.
 #include <string>
 
-#include "shell/tables/ResourceSet.h"
+#include "scene/ResourceSet.h"
 #include "shell/tables/SpriteName.h"
 
 struct DealOffer {

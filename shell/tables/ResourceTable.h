@@ -4,7 +4,7 @@
 // controls that show them ("image_wood" ...).
 #include <string_view>
 
-#include "shell/tables/ResourceSet.h"
+#include "scene/ResourceSet.h"
 #include "shell/tables/SpriteName.h"
 
 inline constexpr std::u16string_view kResourceIconTexture = u"gui_main0";

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/tables/ResourceSet.h"
+#include "scene/ResourceSet.h"
 
 inline constexpr int kSpellFirst = 1;
 inline constexpr int kSpellLast = 6;

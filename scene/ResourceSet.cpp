@@ -1,4 +1,4 @@
-#include "shell/tables/ResourceSet.h"
+#include "scene/ResourceSet.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "gui/AnimPlayer.h"
+#include "scene/AnimPlayer.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "gui/Ramp.h"
+#include "scene/Ramp.h"
 
 #include <cmath>
 

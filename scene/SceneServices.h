@@ -1,0 +1,53 @@
+#pragma once
+// What scene objects need from the game around them: sprite look-ups, texts,
+// the particle emitters of the effects manager and the timed sprite drawing of
+// the game object. The defaults use the game's scene-drawing service and
+// particle manager when they exist and do without them otherwise (tests,
+// tools and headless runs), so a scene can be loaded, ticked and saved
+// without a display.
+#include <cstdint>
+#include <string>
+
+#include "engine/Atlas.h"
+#include "engine/SpriteBatch.h"
+
+// A particle emitter of the effects manager. Objects only hold non-owning
+// pointers to emitters and hand them back through the services.
+class cEmitter;
+
+class cSceneServices {
+  public:
+    virtual ~cSceneServices() = default;
+
+    // The batch objects draw into; null draws nothing (headless).
+    virtual qor::cSpriteBatch* Batch();
+
+    // A sprite by texture and area name, or by its area name alone.
+    virtual qor::cSpriteInfo FindSprite(const std::u16string& texture, const std::u16string& area);
+    virtual qor::cSpriteInfo FindSprite(const std::u16string& area);
+
+    // The localized text of a key.
+    virtual std::u16string Localize(const std::u16string& key);
+
+    // The frame a sprite shows `time` seconds into its animation, at `position`
+    // minus the frame's offset; each frame fades in from its predecessor over
+    // the first `blend` seconds (negative: 0.6 of a frame). Without the
+    // game's scene-drawing service the frame is drawn without the fade.
+    virtual void DrawSpriteAtTime(const qor::cSpriteInfo& sprite, float time, qor::cVec2 position,
+                                  float blend, bool loop);
+
+    // Marks an emitter finished: it fades out on its own and its owner drops it.
+    virtual void FinishEmitter(cEmitter* emitter);
+    // Moves an emitter's birth point.
+    virtual void MoveEmitter(cEmitter* emitter, qor::cVec2 position);
+    // Empties every particle group, so no particle outlives a cleared scene.
+    virtual void ClearParticles();
+};
+
+// The headless services every scene uses until it is given others.
+cSceneServices& DefaultSceneServices();
+
+// Draws one frame of a sprite into a rectangle (x, y lower-left), tinted.
+// Nothing without a batch, a texture or a valid frame.
+void DrawSpriteRect(qor::cSpriteBatch* batch, const qor::cSpriteInfo& sprite, int frame,
+                    const qor::cRectF& rect, uint32_t color);

@@ -1,0 +1,26 @@
+#pragma once
+// The scene compiler: a readable scene description in, the bytes of a level
+// (".lvl") or map and room (".lvx") file out.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tools/scenec/SceneSource.h"
+
+namespace scenec {
+
+struct cCompiled {
+    eSceneKind kind = eSceneKind::kNone;
+    std::vector<uint8_t> bytes;
+};
+
+// False when the description cannot work; each problem is one message of the
+// form "FILE:LINE: text". The same text always gives the same bytes.
+bool CompileScene(std::string_view text, const std::string& fileName, cCompiled& out,
+                  std::vector<std::string>& messages);
+
+// The extension of the file a scene of that kind compiles to.
+const char* SceneExtension(eSceneKind kind);
+
+}  // namespace scenec

@@ -1,0 +1,12 @@
+#include "world/GameObjects.h"
+
+#include "level/LevelObjects.h"
+#include "scene/ObjectFactory.h"
+#include "scene/SceneObjects.h"
+#include "world/Point.h"
+
+void RegisterGameObjects(cObjectFactory& factory) {
+    RegisterSceneObjects(factory);
+    RegisterLevelObjects(factory);
+    factory.Register<cPoint>();
+}
