@@ -9,6 +9,7 @@ const std::vector<TextureDef>& TextureBook() {
         AddIconTextures(all);
         AddScreenTextures(all);
         AddSplashTextures(all);
+        AddWindowIcon(all);
         return all;
     }();
     return book;
