@@ -2,10 +2,14 @@
 
 #include <SDL2/SDL.h>
 
+#include <algorithm>
+
 namespace qor {
 
 namespace {
 constexpr uint64_t kLogicTicksPerSecond = 30;
+// At full speed, for each count spent drawing, three go to the updates.
+constexpr uint64_t kUndrawnShare = 3;
 }  // namespace
 
 double cFramePacer::PeriodSeconds(int refreshRate) {
@@ -29,17 +33,13 @@ void cFramePacer::SetFullSpeed(bool fullSpeed, bool hasVsync) {
     }
 }
 
-bool cFramePacer::DrawDue(uint64_t now, uint64_t frequency) {
-    if (!m_fullSpeed)
-        return true;
-    if (m_nextDraw != 0 && now < m_nextDraw)
-        return false;
-    m_nextDraw = now + frequency / kLogicTicksPerSecond;
-    return true;
+bool cFramePacer::DrawDue(uint64_t now) const {
+    return !m_fullSpeed || now >= m_nextDraw;
 }
 
-bool cFramePacer::DrawDue() {
-    return DrawDue(SDL_GetPerformanceCounter(), SDL_GetPerformanceFrequency());
+void cFramePacer::Drawn(uint64_t now, uint64_t cost, uint64_t frequency) {
+    if (m_fullSpeed)
+        m_nextDraw = now + std::max(frequency / kLogicTicksPerSecond, kUndrawnShare * cost);
 }
 
 void cFramePacer::Wait(bool hasVsync, SDL_Window* window) {

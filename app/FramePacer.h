@@ -4,10 +4,11 @@
 // the menus do not burn a core. The logic is unaffected: it runs in fixed ticks.
 //
 // At full speed (the loading screen asks for it while it loads) frames run back
-// to back: nothing sleeps, nothing waits for the display, and only one frame
-// per logic tick is drawn and presented. The others only update: a frame that
-// comes faster than the display could show it is not worth its drawing, which
-// on a software renderer costs more than many a load.
+// to back: nothing sleeps, nothing waits for the display, and few frames are
+// drawn: at most one per logic tick, and no more than keeps the drawing to a
+// quarter of the time. The others only update. A frame that comes faster than
+// the display could show it is not worth its drawing, which on a software
+// renderer costs more than many a load.
 #include <cstdint>
 
 struct SDL_Window;
@@ -25,10 +26,11 @@ class cFramePacer {
     bool fullSpeed() const { return m_fullSpeed; }
 
     // Whether the coming frame is drawn: always at the usual pace; at full
-    // speed the first frame of each logic tick. `now` and `frequency` are the
+    // speed once the previous drawing has been paid for. Counts are the
     // high-resolution counter's.
-    bool DrawDue(uint64_t now, uint64_t frequency);
-    bool DrawDue();
+    bool DrawDue(uint64_t now) const;
+    // A drawn frame ended at `now` after `cost` counts of drawing and presenting.
+    void Drawn(uint64_t now, uint64_t cost, uint64_t frequency);
 
     // The frame period for a refresh rate; unknown rates count as 60 Hz.
     static double PeriodSeconds(int refreshRate);

@@ -69,7 +69,10 @@ bool cGameProcess::Iterate() {
     }
     const bool vsync = g_render && g_render->HasVsync();
     m_pacer.SetFullSpeed(m_game->fullSpeed, vsync);
-    RunFrame(seconds, m_pacer.DrawDue());
+    const bool draw = m_pacer.DrawDue(SDL_GetPerformanceCounter());
+    const uint64_t drawing = RunFrame(seconds, draw);
+    if (draw)
+        m_pacer.Drawn(SDL_GetPerformanceCounter(), drawing, SDL_GetPerformanceFrequency());
     m_pacer.Wait(vsync, g_window);
     return true;
 }

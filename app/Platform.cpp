@@ -40,22 +40,28 @@ void ResizeToDrawable() {
         g_game->OnResize(w, h);
 }
 
-void RunFrame(float seconds, bool draw) {
+uint64_t RunFrame(float seconds, bool draw) {
     if (!g_game)
-        return;
+        return 0;
     SyncSystemPointer();
+    uint64_t drawing = SDL_GetPerformanceCounter();
     const bool begun = draw && g_render && g_render->Begin();
     if (begun) {
         g_game->DrawFrame();
         g_render->End();
     }
+    drawing = SDL_GetPerformanceCounter() - drawing;
     // Updates run even when the frame could not be drawn.
     g_game->UpdateFrame(seconds);
     // Sound slides step with the game's clock, so they hold while output is paused.
     if (g_soundManager)
         g_soundManager->Update(seconds);
-    if (begun)
+    if (begun) {
+        const uint64_t presenting = SDL_GetPerformanceCounter();
         g_render->SwapBuffers();
+        drawing += SDL_GetPerformanceCounter() - presenting;
+    }
+    return begun ? drawing : 0;
 }
 
 void SampleFrameRate() {

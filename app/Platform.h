@@ -37,7 +37,8 @@ bool DispatchEvent(const SDL_Event& event);
 // Dispatches every pending event; false once the quit request arrived.
 bool PumpEvents();
 // One frame: draw (when asked to and the renderer can), update, present.
-void RunFrame(float seconds, bool draw = true);
+// Returns the high-resolution counter counts spent drawing and presenting.
+uint64_t RunFrame(float seconds, bool draw = true);
 // The half-second frame-rate sample: frames drawn since the last one × 2.
 void SampleFrameRate();
 

@@ -159,25 +159,28 @@ TEST(Platform, FramePeriodFollowsTheRefreshRate) {
     EXPECT_DOUBLE_EQ(cFramePacer::PeriodSeconds(0), 1.0 / 60);  // unknown
 }
 
-// At full speed only the first frame of each logic tick is drawn; the others
-// only update. A counter of 3000 per second makes a tick 100 counts.
-TEST(Platform, FullSpeedDrawsOneFramePerLogicTick) {
+// At full speed a frame is drawn once the previous drawing is paid for: a
+// logic tick later, or three times its own cost later when it was slow. With
+// a counter of 3000 per second a tick is 100 counts.
+TEST(Platform, FullSpeedDrawsAtMostAQuarterOfTheTime) {
     cFramePacer pacer;
-    EXPECT_TRUE(pacer.DrawDue(1000, 3000));
-    EXPECT_TRUE(pacer.DrawDue(1001, 3000));  // at the usual pace every frame is drawn
+    EXPECT_TRUE(pacer.DrawDue(1000));
+    pacer.Drawn(1000, 500, 3000);  // at the usual pace every frame is drawn
+    EXPECT_TRUE(pacer.DrawDue(1001));
     pacer.SetFullSpeed(true, false);
-    const struct {
-        uint64_t now;
-        bool drawn;
-    } frames[] = {{2000, true},  {2001, false}, {2099, false}, {2100, true},
-                  {2150, false}, {2500, true},  {2501, false}};
-    for (const auto& f : frames)
-        EXPECT_EQ(pacer.DrawDue(f.now, 3000), f.drawn) << f.now;
+    EXPECT_TRUE(pacer.DrawDue(2000));
+    pacer.Drawn(2010, 10, 3000);  // cheap: the next one a tick later
+    EXPECT_FALSE(pacer.DrawDue(2011));
+    EXPECT_FALSE(pacer.DrawDue(2109));
+    EXPECT_TRUE(pacer.DrawDue(2110));
+    pacer.Drawn(2160, 50, 3000);  // slow: three times its cost later
+    EXPECT_FALSE(pacer.DrawDue(2300));
+    EXPECT_TRUE(pacer.DrawDue(2310));
     pacer.SetFullSpeed(false, false);
-    EXPECT_TRUE(pacer.DrawDue(2502, 3000));
-    // Full speed again starts a new rhythm: its first frame is drawn.
+    EXPECT_TRUE(pacer.DrawDue(2311));
+    // Full speed again starts afresh: its first frame is drawn.
     pacer.SetFullSpeed(true, false);
-    EXPECT_TRUE(pacer.DrawDue(2503, 3000));
+    EXPECT_TRUE(pacer.DrawDue(2312));
 }
 
 // A widget that counts what reaches it through the platform dispatch.
