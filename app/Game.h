@@ -17,7 +17,7 @@ class cSpriteBatch;
 inline constexpr float kTickSeconds = 1.0f / 30.0f;
 
 class cGame {
-public:
+  public:
     cGame();
     ~cGame();
     cGame(const cGame&) = delete;
@@ -44,7 +44,8 @@ public:
     // Modal layers (message box, pause menu) stop the focused widget.
     void PushModal() { ++modalCount; }
     void PopModal() {
-        if (modalCount > 0) --modalCount;
+        if (modalCount > 0)
+            --modalCount;
     }
 
     cGUI* gui() const { return m_gui.get(); }
@@ -53,6 +54,9 @@ public:
     const std::vector<std::unique_ptr<cWidget>>& widgets() const { return m_widgets; }
 
     bool runWhileInactive = false;
+    // Frames run back to back, without the frame cap and without waiting for
+    // the display: the loading screen asks for it while its queue runs.
+    bool fullSpeed = false;
     cWidget* focused = nullptr;
     int modalCount = 0;
     bool consoleEnabled = true;
@@ -62,7 +66,7 @@ public:
     int fps = 0;
     int frameCounter = 0;
 
-private:
+  private:
     bool WidgetTakesPart() const { return focused && modalCount == 0; }
     bool MouseUpWindowPass(int x, int y, int button);
 

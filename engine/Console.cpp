@@ -80,11 +80,18 @@ void cConsole::Print(std::u16string_view format, std::span<const cFormatValue> v
     std::u16string text;
     FormatString(text, format, values);
 
-    std::u16string current;
-    if (m_lastLineOpen && !m_lines.empty()) {
-        current = std::move(m_lines.back());
-        m_lines.pop_back();
-    }
+    // A line the previous print left open is continued in place.
+    bool continuing = m_lastLineOpen && !m_lines.empty();
+    std::u16string current = continuing ? std::move(m_lines.back()) : std::u16string();
+    auto commit = [&] {
+        if (continuing) {
+            m_lines.back() = std::move(current);
+            continuing = false;
+        } else {
+            m_lines.push_back(std::move(current));
+        }
+        current.clear();
+    };
     m_lastLineOpen = false;
     for (size_t i = 0; i < text.size(); ++i) {
         const char16_t c = text[i];
@@ -92,18 +99,15 @@ void cConsole::Print(std::u16string_view format, std::span<const cFormatValue> v
             // "\r\n" is one break, not an empty line between two.
             if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
                 ++i;
-            m_lines.push_back(std::move(current));
-            current.clear();
+            commit();
         } else {
             current += c;
         }
     }
     if (!current.empty()) {
-        m_lines.push_back(std::move(current));
+        commit();
         m_lastLineOpen = true;
     }
-    if (m_lines.size() > kMaxLines)
-        m_lines.erase(m_lines.begin(), m_lines.begin() + (m_lines.size() - kMaxLines));
     m_scroll = static_cast<int>(m_lines.size());
 }
 

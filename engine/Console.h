@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/ConsoleLines.h"
 #include "engine/Font.h"
 #include "engine/FormatString.h"
 
@@ -52,7 +53,7 @@ class cConsole {
 
     void SetControlQuery(cControlQuery query) { m_controlDown = query; }
 
-    const std::vector<std::u16string>& lines() const { return m_lines; }
+    const cConsoleLines& lines() const { return m_lines; }
     int scroll() const { return m_scroll; }
     int visibleLines() const { return m_visibleLines; }
     const std::vector<std::u16string>& history() const { return m_history; }
@@ -76,7 +77,7 @@ class cConsole {
     void DrawPanel();
     void DrawCells(std::u16string_view text, float y, uint32_t color, bool colourCodes);
 
-    std::vector<std::u16string> m_lines;
+    cConsoleLines m_lines{kMaxLines};
     bool m_lastLineOpen = false;
     int m_visibleLines = 0;
     int m_scroll = 0;

@@ -61,6 +61,7 @@ cLoadingWidget::~cLoadingWidget() {
     }
     m_current.reset();
     queue.clear();
+    SetFullSpeed(false);
     if (g_loadingWidget == this)
         g_loadingWidget = nullptr;
 }
@@ -76,6 +77,12 @@ void cLoadingWidget::Add(cLoadData* item) {
 cProgressBarSysCtrl* cLoadingWidget::LiveProgress() const {
     const cCtrl* control = progress;
     return control && cLiveHandles<cCtrl>::Find(control) ? progress : nullptr;
+}
+
+void cLoadingWidget::SetFullSpeed(bool on) {
+    if (g_game && (on || m_fullSpeed))
+        g_game->fullSpeed = on;
+    m_fullSpeed = on;
 }
 
 cCtrl* cLoadingWidget::LiveLabel() const {
@@ -104,9 +111,12 @@ void cLoadingWidget::OnFocus() {
     RunFile(cPath(u"{StaticPath}/conf/loading.lua"));
     done = 0.0f;
     notify = true;
+    // Without a label nobody has to read anything: frames may run back to back.
+    SetFullSpeed(!label);
 }
 
 void cLoadingWidget::OnUnfocus() {
+    SetFullSpeed(false);
     cGUI* gui = g_game ? g_game->gui() : nullptr;
     if (gui && gui->HasWnd(kLoadingWidgetName)) {
         if (cWindow* window = gui->GetWnd(kLoadingWidgetName))
@@ -116,6 +126,7 @@ void cLoadingWidget::OnUnfocus() {
 
 void cLoadingWidget::Update(float /*seconds*/) {
     if (queue.empty() && !m_current) {
+        SetFullSpeed(false);
         if (notify) {
             // Cleared first: the game object may change the focus right away.
             notify = false;

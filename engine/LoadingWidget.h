@@ -1,10 +1,16 @@
 #pragma once
 // The loading screen: works through the queue of textures, sounds and music
 // that the loading scripts fill, one item per frame, while the window
-// "loading" shows a progress bar and the name of what is being loaded. Each
-// item is shown for one frame and loaded in the next one (with a label, in the
-// next sixth frame, so that the name stays readable); when the queue is empty
-// the game object hears OnEndLoading once.
+// "loading" shows a progress bar (and, when it has a control "label", the
+// name of what is being loaded). Each item is shown for one frame and loaded
+// in the next one; when the queue is empty the game object hears OnEndLoading
+// once.
+//
+// A label must stay readable, so with one each load waits for the next sixth
+// frame at the usual frame rate. Without one the screen asks for frames at
+// full speed (no frame cap, no waiting for the display) until the queue is
+// empty: loading then takes about as long as the loads themselves, however
+// many items the data queues.
 #include <deque>
 #include <memory>
 #include <string>
@@ -52,8 +58,11 @@ class cLoadingWidget : public cWidget {
   private:
     cProgressBarSysCtrl* LiveProgress() const;
     cCtrl* LiveLabel() const;
+    // Asks cGame for frames at full speed, or gives back what it asked for.
+    void SetFullSpeed(bool on);
 
     std::unique_ptr<cLoadData> m_current;
+    bool m_fullSpeed = false;
 };
 
 // Null while no loading widget exists; items made meanwhile cannot be queued.

@@ -269,13 +269,11 @@ int AddTextureInfoExNodesFn(lua_State* L) {
     for (int i = 1; i <= std::min(count, kMaxNodeFrames); ++i) {
         lua_rawgeti(L, 3, i);
         const int t = lua_gettop(L);
-        if (lua_istable(L, t)) {
-            auto field = [&](const char* key) {
-                return static_cast<float>(FieldNumber(L, t, key));
-            };
-            frames.push_back({field("dx"), field("dy"), field("u"), field("v"), field("cu"),
-                              field("cv"), field("w"), field("h")});
-        }
+        // An entry that is not a table reads every field as 0 but keeps its
+        // place: game code addresses the frames by number.
+        auto field = [&](const char* key) { return static_cast<float>(FieldNumber(L, t, key)); };
+        frames.push_back({field("dx"), field("dy"), field("u"), field("v"), field("cu"),
+                          field("cv"), field("w"), field("h")});
         lua_pop(L, 1);
     }
     SetExFrames(atlas, ArgString(L, 2), frames, FpsArg(L, 4));

@@ -269,8 +269,8 @@ TEST_F(AtlasTest, ExtendedAtlasesCarryFramesOffsetsAndSizes) {
                         u"same = (e == createTextureInfoEx('spark'))\n"
                         u"r = addTextureInfoExNodes(e, 'fx', {\n"
                         u"  {dx=3, dy=4, u=0.5, v=0.25, cu=0.125, cv=0.25, w=16, h=32},\n"
-                        u"  {u=0.75},\n"
                         u"  'not a frame',\n"
+                        u"  {u=0.75},\n"
                         u"}, 20)\n"
                         u"none = addTextureInfoExNodes(nil, 'fx', {}, 20)\n"),
               0);
@@ -282,13 +282,18 @@ TEST_F(AtlasTest, ExtendedAtlasesCarryFramesOffsetsAndSizes) {
 
     const cSpriteInfo spark = GetSpriteInfoEx(u"spark");
     EXPECT_EQ(spark.texture, FindTexture(u"fx"));
-    ASSERT_EQ(spark.frameCount, 2);
+    // An entry that is not a frame keeps its place with all values 0, so the
+    // frames after it keep the numbers the script gave them.
+    ASSERT_EQ(spark.frameCount, 3);
     EXPECT_FLOAT_EQ(spark.fps, 20);
     ExpectFrame(spark.frames[0], 0.5f, 0.25f, 0.125f, 0.25f);
-    ExpectFrame(spark.frames[1], 0.75f, 0, 0, 0);
+    ExpectFrame(spark.frames[1], 0, 0, 0, 0);
+    ExpectFrame(spark.frames[2], 0.75f, 0, 0, 0);
     EXPECT_FLOAT_EQ(spark.offsets[0].x, 3);
     EXPECT_FLOAT_EQ(spark.offsets[0].y, 4);
-    EXPECT_FLOAT_EQ(spark.sizes[1].x, 0);
+    EXPECT_FLOAT_EQ(spark.offsets[1].x, 0);
+    EXPECT_FLOAT_EQ(spark.sizes[1].y, 0);
+    EXPECT_FLOAT_EQ(spark.sizes[2].x, 0);
     EXPECT_FLOAT_EQ(spark.width, 16);
     EXPECT_FLOAT_EQ(spark.height, 32);
 

@@ -359,6 +359,17 @@ TEST(Console, KeepsTheNewestLinesWhenTheOutputGrowsLong) {
     EXPECT_EQ(console.lines().front(), u"line 6");
     EXPECT_EQ(console.lines().back(), u"open end");
     EXPECT_EQ(console.scroll(), static_cast<int>(cConsole::kMaxLines));
+
+    // Once full, a new line takes the oldest one's place: the other lines stay
+    // where they are instead of all moving up by one on every print.
+    const size_t newest = cConsole::kMaxLines - 1;
+    const std::u16string* kept = &console.lines()[newest];
+    console.Print(u"\nnext\n");
+    ASSERT_EQ(console.lines().size(), cConsole::kMaxLines);
+    EXPECT_EQ(&console.lines()[newest - 1], kept);
+    EXPECT_EQ(*kept, u"open end");
+    EXPECT_EQ(console.lines().front(), u"line 7");
+    EXPECT_EQ(console.lines().back(), u"next");
 }
 
 // ---- drawing ----

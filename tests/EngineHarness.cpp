@@ -5,6 +5,7 @@
 #include "app/Game.h"
 #include "app/Platform.h"
 #include "engine/Render.h"
+#include "tests/GLTestContext.h"
 #include "tests/LeakCheck.h"
 #include "tests/TestUtil.h"
 
@@ -27,11 +28,15 @@ cEngineHarness::~cEngineHarness() {
 bool cEngineHarness::Boot(bool fullScreen) {
     UseTestSystemPaths();
     MarkGLUsed();
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+        ReportCannotDraw(std::string("no video: ") + SDL_GetError());
+        return false;
+    }
     m_sdl = true;
     g_perfFrequency = static_cast<int64_t>(SDL_GetPerformanceFrequency());
     m_game = std::make_unique<cGame>();
     m_window = CreateGameWindow(fullScreen ? 1 : 0) != 0;
+    if (!m_window) ReportCannotDraw("no game window with an OpenGL 3.3 context");
     return m_window;
 }
 

@@ -3,6 +3,10 @@
 #include "tests/LeakCheck.h"
 
 #include <SDL.h>
+#include <strings.h>
+
+#include <cstdlib>
+#include <cstring>
 
 #include "app/Game.h"
 #include "engine/Console.h"
@@ -128,10 +132,22 @@ cImage MakeImage(int format, uint32_t width, uint32_t height,
     return image;
 }
 
+bool CiRequiresDrawing() {
+    const char* ci = std::getenv("CI");
+    return ci && (strcasecmp(ci, "true") == 0 || std::strcmp(ci, "1") == 0);
+}
+
+void ReportCannotDraw(const std::string& why) {
+    // Fatal, so that a fixture's test body is not run without a device.
+    if (CiRequiresDrawing())
+        FAIL() << "cannot draw under CI=true, where drawing is required: " << why;
+}
+
 void GLTest::SetUp() {
     std::string why;
     if (!m_gl.Open(m_width, m_height, &why)) {
         m_gl.Close();
+        ReportCannotDraw(why);
         GTEST_SKIP() << why;
     }
 }

@@ -1,7 +1,8 @@
 #pragma once
 // A hidden window with the engine core, the renderer and its GL device, for
-// tests that draw. Tests are skipped (not failed) where no display or no
-// OpenGL 3.3 exists.
+// tests that draw. Tests are skipped where no display or no OpenGL 3.3 exists,
+// except under CI=true: there such a skip fails, or a CI machine without a
+// working Mesa would pass with no rendering tested at all.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -45,6 +46,13 @@ class cGLTestContext {
     std::unique_ptr<cGame> m_game;
     SDL_Window* m_window = nullptr;
 };
+
+// Whether the run is a CI run (CI=true or CI=1), where drawing is required.
+bool CiRequiresDrawing();
+// For a test about to skip because it cannot draw: under CI=true the test
+// fails instead, with a fatal failure (a fixture's test body is then not run,
+// and the skip that follows does not undo the failure).
+void ReportCannotDraw(const std::string& why);
 
 constexpr uint32_t Argb(uint32_t a, uint32_t r, uint32_t g, uint32_t b) {
     return (a << 24) | (r << 16) | (g << 8) | b;

@@ -1,5 +1,5 @@
 // The loading queue and the loading screen: the pacing of one item per frame
-// (every sixth frame with a label), the progress values, the end-of-loading
+// (every sixth frame with a label, at full speed without), the progress values, the end-of-loading
 // notification, items that fail or are left over, and the loading-list script
 // functions that fill the queue.
 #include "engine/LoadingWidget.h"
@@ -160,6 +160,8 @@ TEST_F(LoadingTest, TwoTexturesWithoutLabelFinishWithinFourFrames) {
     EXPECT_TRUE(game->gui()->IsWndShown(u"loading"));
     ASSERT_EQ(widget->queued, 2);
     EXPECT_EQ(widget->total, 2.0f);
+    // No label to read: the frames may come as fast as the loads allow.
+    EXPECT_TRUE(game->fullSpeed);
 
     const struct {
         float progress;
@@ -176,8 +178,11 @@ TEST_F(LoadingTest, TwoTexturesWithoutLabelFinishWithinFourFrames) {
     }
     EXPECT_TRUE(widget->queue.empty());
     EXPECT_EQ(widget->current(), nullptr);
-    // The end is announced once, at the frame after the last load.
+    // The end is announced once, at the frame after the last load, and the
+    // frames go back to their usual pace.
+    EXPECT_TRUE(game->fullSpeed);
     Frame();
+    EXPECT_FALSE(game->fullSpeed);
     Frame();
     EXPECT_EQ(probe.endLoading, 1);
 
@@ -198,6 +203,7 @@ TEST_F(LoadingTest, WithALabelEachItemWaitsForTheNextSixthFrame) {
     g_loadingStep = 0;
     auto* label = dynamic_cast<cLabelCtrl*>(FindControl(u"loading", u"label"));
     ASSERT_NE(label, nullptr);
+    EXPECT_FALSE(game->fullSpeed);  // the frames keep their pace: the label stays readable
 
     Frame();  // 1: "one" is shown
     ASSERT_NE(widget->current(), nullptr);
@@ -258,6 +264,19 @@ TEST_F(LoadingTest, ItemsLeftAtDestructionAreLoggedAndDeleted) {
     EXPECT_EQ(cProbeItem::loads, 0);
     EXPECT_EQ(g_loadingWidget, nullptr);
     EXPECT_EQ(Count(test::ReadLog(), u"~cLoadingWidget: not all data was loaded."), 1u);
+}
+
+TEST_F(LoadingTest, LeavingTheScreenMidwayGivesTheFramesTheirPaceBack) {
+    LoadingWindow(false);
+    MakeWidget();
+    game->FocusWidget(u"loading");
+    cProbeItem::Create(0);
+    cProbeItem::Create(0);
+    Frame();
+    ASSERT_TRUE(game->fullSpeed);
+    new cOtherWidget();
+    game->FocusWidget(u"other");
+    EXPECT_FALSE(game->fullSpeed);
 }
 
 TEST_F(LoadingTest, AnEmptiedQueueIsNotLoggedAtDestruction) {

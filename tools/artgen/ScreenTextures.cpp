@@ -25,8 +25,9 @@ void PaintLoading(cairo_t* cr, const PaintContext& context) {
     cairo_clip(cr);
     PaintIslandScene(cr, 7, 830);
     PaintTitleLogo(cr, context, 512, 190, 1.0);
-    // the parchment scroll holding the progress bar (bar slot at 272..752 x 640..672)
-    const double x = 212, y = 604, w = 600, h = 132;
+    // the parchment scroll holding the progress bar (bar slot at 272..752 x 640..672),
+    // no taller than the bar needs: the loading screen shows no text under it
+    const double x = 204, y = 614, w = 616, h = 84;
     SoftShadow(cr, x + 2, y + 6, w - 4, h - 4, 30, 8, 0.5);
     for (int side = 0; side < 2; ++side) {  // rolled ends
         const double rx = side == 0 ? x - 10 : x + w - 22;
@@ -47,12 +48,12 @@ void PaintLoading(cairo_t* cr, const PaintContext& context) {
     cairo_move_to(cr, 290, 678.5);
     cairo_line_to(cr, 734, 678.5);
     Stroke(cr, kWhite, 1.5, 0.6);
-    // leafy sprigs on the scroll corners
+    // leafy sprigs over the rolled ends
     for (int side = 0; side < 2; ++side) {
-        const double cx = side == 0 ? x + 40 : x + w - 40, dir = side == 0 ? 1 : -1;
+        const double cx = side == 0 ? x + 2 : x + w - 2, dir = side == 0 ? 1 : -1;
         for (int i = 0; i < 3; ++i) {
             cairo_save(cr);
-            cairo_translate(cr, cx, y + 24);
+            cairo_translate(cr, cx, y + 4);
             cairo_rotate(cr, dir * (0.4 + i * 0.55));
             cairo_move_to(cr, 0, 0);
             cairo_curve_to(cr, 8, -8, 20, -8, 26, 0);
@@ -62,7 +63,7 @@ void PaintLoading(cairo_t* cr, const PaintContext& context) {
             cairo_fill_preserve(cr);
             Stroke(cr, kInk, 1.8);
         }
-        Circle(cr, cx, y + 24, 5);
+        Circle(cr, cx, y + 4, 5);
         SetColor(cr, kBerry);
         cairo_fill_preserve(cr);
         Stroke(cr, kInk, 1.8);

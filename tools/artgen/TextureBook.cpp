@@ -12,6 +12,7 @@ const std::vector<TextureDef>& TextureBook() {
         AddParticleTextures(all);
         AddEffectSprites(all);
         AddSceneMarks(all);
+        AddWindowIcon(all);
         return all;
     }();
     return book;

@@ -48,6 +48,7 @@ void AddSplashTextures(std::vector<TextureDef>& book);
 void AddParticleTextures(std::vector<TextureDef>& book);
 void AddEffectSprites(std::vector<TextureDef>& book);
 void AddSceneMarks(std::vector<TextureDef>& book);
+void AddWindowIcon(std::vector<TextureDef>& book);
 
 const std::vector<TextureDef>& TextureBook();
 
