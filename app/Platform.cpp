@@ -10,6 +10,7 @@
 
 #include "app/FramePacer.h"
 #include "app/Game.h"
+#include "app/GameObject.h"
 #include "app/KeyMap.h"
 #include "app/SingleInstance.h"
 #include "engine/Log.h"
@@ -17,7 +18,6 @@
 #include "engine/Render.h"
 #include "engine/Script.h"
 #include "engine/SoundManager.h"
-#include "engine/StartupSequence.h"
 #include "engine/StringTable.h"
 #include "engine/Strings.h"
 #include "engine/TextureCache.h"
@@ -369,9 +369,13 @@ int RunGame() {
         return 3;
     }
     game->gui()->pointerVisible = false;
-    // Stands in for the game object until the game shell exists: splash, then loading.
-    auto startup = std::make_unique<cStartupSequence>();
-    startup->Start();
+    std::unique_ptr<cGameObject> application = StartGameApplication();
+    if (!application) {
+        DestroyGameWindow();
+        game.reset();
+        SDL_Quit();
+        return 4;
+    }
 
     cFramePacer pacer;
     uint64_t fpsTimer = SDL_GetTicks64();
@@ -392,9 +396,9 @@ int RunGame() {
         pacer.Wait(g_render && g_render->HasVsync(), g_window);
     }
 
+    application.reset();
     DestroyGameWindow();
     game.reset();
-    startup.reset();
     SDL_Quit();
     return 0;
 }

@@ -17,8 +17,8 @@
 #include "app/Platform.h"
 #include "engine/LoadingWidget.h"
 #include "engine/Render.h"
-#include "engine/StartupSequence.h"
 #include "gui/GUI.h"
+#include "shell/Garden.h"
 
 namespace {
 
@@ -68,14 +68,14 @@ int main() {
     {
         auto game = std::make_unique<qor::cGame>();
         if (!qor::CreateGameWindow(1)) return 1;
-        auto startup = std::make_unique<qor::cStartupSequence>();
-        startup->Start();
+        auto garden = std::make_unique<cGarden>();
+        garden->Init();
         std::printf("frames of %dx%d on %s\n", game->gui()->screenWidth,
                     game->gui()->screenHeight, glGetString(GL_RENDERER));
 
         Print("splash", Measure(120));
         // A key press skips each splash step.
-        while (!startup->loading()) {
+        while (!qor::g_loadingWidget) {
             SDL_Event e{};
             e.type = SDL_KEYDOWN;
             e.key.keysym.sym = SDLK_SPACE;
@@ -84,11 +84,18 @@ int main() {
             Measure(2);
         }
         Print("loading (loads as it goes)", Measure(180));
-        while (!startup->loadingEnded()) Measure(10);
-        Print("loaded, idle screen", Measure(120));
+        while (qor::g_loadingWidget->notify) Measure(10);
+        // The first start asks for a profile name over the main menu.
+        Print("profile naming window", Measure(120));
+        garden->ShowScreenWindow(u"main", 1);
+        Print("main menu", Measure(120));
+        garden->ShowScreenWindow(u"options", 1);
+        Print("options", Measure(120));
+        garden->ShowScreenWindow(u"help", 1);
+        Print("help", Measure(120));
 
+        garden.reset();
         qor::DestroyGameWindow();
-        startup.reset();
         game.reset();
     }
     SDL_Quit();

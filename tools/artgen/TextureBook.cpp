@@ -9,6 +9,7 @@ const std::vector<TextureDef>& TextureBook() {
         AddIconTextures(all);
         AddScreenTextures(all);
         AddSplashTextures(all);
+        AddMenuTextures(all);
         return all;
     }();
     return book;
