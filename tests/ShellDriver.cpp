@@ -2,6 +2,8 @@
 
 #include <SDL2/SDL.h>
 
+#include <algorithm>
+
 #include "app/Game.h"
 #include "engine/LoadingWidget.h"
 #include "gui/BaseWF.h"
@@ -90,11 +92,14 @@ void cShellDriver::Type(const std::string& utf8) {
 }
 
 void cShellDriver::Mouse(int type, int virtualX, int virtualY) {
-    // Full screen on the 1024 x 768 offscreen desktop: pixels are virtual
-    // units with y flipped.
+    // Virtual units to client pixels: the 4:3 area of the window, centred.
+    const cGUI* gui = g_game ? g_game->gui() : nullptr;
+    const int w = gui && gui->screenWidth > 0 ? gui->screenWidth : 1024;
+    const int h = gui && gui->screenHeight > 0 ? gui->screenHeight : 768;
+    const int w43 = std::min(w, 4 * h / 3);
     SDL_Event e{};
     e.type = static_cast<Uint32>(type);
-    const int x = virtualX, y = 768 - virtualY;
+    const int x = (w - w43) / 2 + virtualX * w43 / 1024, y = h - virtualY * h / 768;
     if (type == SDL_MOUSEMOTION) {
         e.motion.x = x;
         e.motion.y = y;
