@@ -6,6 +6,7 @@
 
 #include "app/Game.h"
 #include "engine/LoadingWidget.h"
+#include "engine/Path.h"
 #include "gui/BaseWF.h"
 #include "gui/ButtonCtrl.h"
 #include "gui/GUI.h"
@@ -22,9 +23,14 @@ cShellDriver::~cShellDriver() {
     Stop();
 }
 
-bool cShellDriver::Start() {
+bool cShellDriver::Start(const std::u16string& staticFolder) {
     if (!m_harness->Boot(true))
         return false;
+    if (!staticFolder.empty()) {
+        cSystemPaths paths = GetSystemPaths();
+        paths.staticPath = staticFolder;
+        SetSystemPaths(paths);
+    }
     m_garden = std::make_unique<cGarden>();
     return m_garden->Init() == nullptr;
 }

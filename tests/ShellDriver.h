@@ -21,8 +21,9 @@ class cShellDriver {
     cShellDriver();
     ~cShellDriver();
 
-    // Engine, window and game; false where this machine cannot draw.
-    bool Start();
+    // Engine, window and game; false where this machine cannot draw. The game
+    // data comes from `staticFolder` when one is given.
+    bool Start(const std::u16string& staticFolder = u"");
     // Splash skipped by keys, loading waited out, until the end of loading.
     bool ReachMenus(int frameLimit = 3000);
     // The game object goes (it saves), then the window and the engine.

@@ -239,5 +239,50 @@ TEST_F(ShellIntegration, FirstStartToQuitAndBackAgain) {
     EXPECT_EQ(game.garden()->profileCounter, 2);
 }
 
+// The game data with the main menu's script failing half way and the first
+// player's naming window without a script.
+void LinkDataWithBrokenMenus(const fs::path& into) {
+    const fs::path data = fs::absolute("data");
+    for (const auto& entry : fs::directory_iterator(data)) {
+        if (entry.path().filename() != "gui")
+            fs::create_directory_symlink(entry.path(), into / entry.path().filename());
+    }
+    fs::create_directories(into / "gui");
+    for (const auto& entry : fs::directory_iterator(data / "gui")) {
+        const std::string name = entry.path().filename().string();
+        if (name != "main.lua" && name != "profile_new.lua")
+            fs::create_symlink(entry.path(), into / "gui" / name);
+    }
+    WriteUtf16File(into / "gui/main.lua",
+                   u"function FillWindow(w)\n  createLabelCtrl(w, 'lbProfile')\n"
+                   u"  error('the menu is broken')\nend\n");
+}
+
+TEST_F(ShellIntegration, BrokenMenuScriptsStillStartAndQuit) {
+    cTempFolder data;
+    LinkDataWithBrokenMenus(data.path());
+    cShellDriver game;
+    if (!game.Start(data.u16()))
+        GTEST_SKIP() << "no display here";
+    ASSERT_TRUE(game.ReachMenus());
+    game.Step(30);
+    const std::u16string log = ReadLog();
+    EXPECT_NE(log.find(u"FillWindow of &#39;main&#39; failed"), std::u16string::npos);
+    EXPECT_NE(log.find(u"profile_new.lua"), std::u16string::npos);
+    EXPECT_TRUE(game.IsShown(u"profile_new")) << "the empty window still stands for its screen";
+
+    // The window's close button quits as always.
+    SDL_Event close{};
+    close.type = SDL_WINDOWEVENT;
+    close.window.event = SDL_WINDOWEVENT_CLOSE;
+    game.harness().Inject(close);
+    bool running = true;
+    for (int i = 0; i < 10 && running; ++i)
+        running = game.Step();
+    EXPECT_FALSE(running);
+    game.Stop();
+    EXPECT_EQ(ReadBytes(AppFolder() / "profile/counter.dat"), CounterBytes(1, ""));
+}
+
 }  // namespace
 }  // namespace qor::test
