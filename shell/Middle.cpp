@@ -123,7 +123,8 @@ void cMiddle::OnEndLoading() {
     cFileFinder finder;
     for (cPath entry = FindFirst(finder, cPath(kProfileFolder)); !entry.empty();
          entry = FindNext(finder)) {
-        if (!IsFolder(entry))
+        // A folder in the counter's place is damage, not a profile.
+        if (!IsFolder(entry) || entry.full == ProfileCounterPath().full)
             continue;
         std::unique_ptr<cPlayerBase> player = CreatePlayer(entry.name + entry.ext);
         // A profile whose record is unreadable is still listed, with defaults.
