@@ -14,6 +14,8 @@ cOptionsWF::cOptionsWF() = default;
 cOptionsWF::~cOptionsWF() = default;
 
 void cOptionsWF::OnShown() {
+    if (!soundSlider || !musicSlider)
+        return;
     if (windowedCheck)
         windowedCheck->SetChecked(g_fullScreen == 1);
     if (g_soundManager) {

@@ -68,7 +68,9 @@ void cProfileSelectWF::DeleteConfirmed(int index) {
 }
 
 int cProfileSelectWF::OnEvent(cWindow* window, int kind, int param1, int param2) {
-    if (window && IsReady() && g_garden) {
+    // Until the window was filled there is nothing to act on.
+    const bool filled = profileList && profileSlider;
+    if (window && IsReady() && g_garden && (filled || kind == kWndFilled)) {
         switch (kind) {
             case kWndFilled:
                 profileList = FindScreenControl<cListSysCtrl>(window, u"lstProfile");
