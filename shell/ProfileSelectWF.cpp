@@ -25,6 +25,8 @@ void cProfileSelectWF::Rebuild(cWindow* window) {
     profileSlider->SetMinMax(0.0f, static_cast<float>(profileList->GetCount() - 1));
     profileSlider->SetValue(profileSlider->GetMax() -
                             static_cast<float>(profileList->GetFirstVisible()));
+    // A scroll bar with nothing to scroll would be a control that does nothing.
+    profileSlider->Show(profileList->GetCount() > profileList->GetVisibleCount());
     if (profileList->GetCount() == 0)
         ClickCtrl(window, u"btAdd");
 }

@@ -1,5 +1,6 @@
 // The menu screens as a player sees them, with the default data, against
-// their golden pictures: main menu, options, player list and help.
+// their golden pictures: the first player's naming, main menu, options,
+// player list and help.
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 
@@ -23,6 +24,9 @@ TEST(ShellGolden, MenuScreensLookFinished) {
     std::filesystem::remove_all(ToUtf8(GetSystemPaths().appPath) + "/profile");
     ASSERT_TRUE(game.ReachMenus());
     ASSERT_TRUE(game.WaitShown(u"profile_new"));
+    game.MovePointer(1000, 20);
+    game.Step(2);
+    EXPECT_TRUE(MatchesGolden("shell_profile_new"));
     for (int i = 0; i < 6; ++i)
         game.Key(SDLK_BACKSPACE);
     game.Type("Anna");

@@ -36,7 +36,7 @@ setLocale("[OptionsBack]", "Back")
 
 -- Players.
 setLocale("[ProfileNewTitle]", "Welcome!")
-setLocale("[ProfileNewAsk]", "Welcome to Brindlemoor! What shall we call you?")
+setLocale("[ProfileNewAsk]", "Hello there, newcomer! What shall we call you?")
 setLocale("[ProfileAddTitle]", "New Player")
 setLocale("[ProfileAddAsk]", "Type the new player's name.")
 setLocale("[ProfileOk]", "OK")
