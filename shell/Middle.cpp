@@ -3,7 +3,8 @@
 #include <SDL2/SDL.h>
 
 #include <climits>
-#include <ctime>
+#include <clocale>
+#include <cwctype>
 
 #include "app/Game.h"
 #include "engine/FileSystem.h"
@@ -46,20 +47,19 @@ void PostQuitRequest() {
 }
 
 std::u16string LowerName(std::u16string_view name) {
+    // The C library's Unicode lower case, from a locale of our own: the
+    // process locale stays "C", which knows only ASCII.
+    static const locale_t unicode = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t{});
     std::u16string lower(name);
     for (char16_t& c : lower) {
-        if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) ||
-            (c >= 0x391 && c <= 0x3AB && c != 0x3A2) || (c >= 0x410 && c <= 0x42F)) {
+        if (c >= 0xD800 && c <= 0xDFFF)
+            continue;  // a surrogate half has no case of its own
+        if (unicode) {
+            const wint_t l = towlower_l(c, unicode);
+            if (l <= 0xFFFF)
+                c = static_cast<char16_t>(l);
+        } else if (c >= u'A' && c <= u'Z') {
             c = static_cast<char16_t>(c + 32);
-        } else if (c >= 0x400 && c <= 0x40F) {
-            c = static_cast<char16_t>(c + 80);
-        } else if (c >= 0x100 && c <= 0x17F && c != 0x130 && c != 0x138 && c != 0x149 &&
-                   c != 0x17F) {
-            // Latin Extended-A pairs capitals and small letters; the pairs
-            // start on even code points up to U+0137 and on odd ones after.
-            const bool evenPairs = c < 0x139;
-            if (evenPairs ? (c % 2 == 0) : (c % 2 == 1 && c != 0x178))
-                c = static_cast<char16_t>(c + 1);
         }
     }
     return lower;
@@ -191,7 +191,9 @@ void cMiddle::DeletePlayer(const std::u16string& name) {
         return;
     LogEntry(kLogText, kSender, u"Delete player '%s'", name);
     cPlayerBase* found = FindPlayer(name);
-    if (!found || found == currentPlayer) {
+    if (found == currentPlayer && found)
+        return;  // the same player by another spelling: still the current one
+    if (!found) {
         LogEntry(kLogWarning, kSender, u"Can't find payer '%s'.", name);
         return;
     }

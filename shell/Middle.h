@@ -98,6 +98,5 @@ extern cMiddle* g_middle;
 
 // The platform's quit request: the main loop ends after this frame.
 void PostQuitRequest();
-// Lower case for comparing profile names: ASCII, Latin-1, Latin Extended-A,
-// Greek and Cyrillic capitals.
+// Lower case for comparing profile names, unit by unit.
 std::u16string LowerName(std::u16string_view name);

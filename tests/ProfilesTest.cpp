@@ -113,6 +113,10 @@ TEST_F(ProfilesTest, NamesAreTakenWithoutRegardToCase) {
     for (const char16_t* name : {u"Anna", u"anna", u"ANNA", u"\u00E9va", u"\u00C9VA"})
         EXPECT_NE(g.FindPlayer(name), nullptr) << ToUtf8(name);
     EXPECT_EQ(g.FindPlayer(u"Ann"), nullptr);
+    EXPECT_EQ(
+        LowerName(
+            u"\u0141UKASZ \u014A\u00C6 \u03A3\u039F\u03A6\u0399\u0391 \u0418\u0412\u0410\u041D"),
+        u"\u0142ukasz \u014B\u00E6 \u03C3\u03BF\u03C6\u03B9\u03B1 \u0438\u0432\u0430\u043D");
 }
 
 TEST_F(ProfilesTest, FolderNamesAreNeverReused) {
