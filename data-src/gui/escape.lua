@@ -3,7 +3,7 @@
 
 function FillWindow(window)
     skinShade(window, "shade")
-    skinPanel(window, "panel", 352, 110, 320, 500)
+    skinPanel(window, "panel", 352, 150, 320, 460)
     skinRibbon(window, "ribbon", 312, 578, 400)
     local title = skinLabel(window, "title", skin.button, 312, 590, 400, 40,
                             align.Center + align.Middle, skin.light)
@@ -13,7 +13,7 @@ function FillWindow(window)
     skinButton(window, "btRestart", 392, 410, 240, 56, "[EscapeRestart]", true)
     skinButton(window, "btOptions", 392, 346, 240, 56, "[EscapeOptions]", true)
     skinButton(window, "btEnd", 392, 282, 240, 56, "[EscapeEnd]", true)
-    skinButton(window, "btExit", 392, 150, 240, 56, "[EscapeExit]", true)
+    skinButton(window, "btExit", 392, 184, 240, 56, "[EscapeExit]", true)
 
     setWndActive(window, true)
     setWndModal(window, true)
