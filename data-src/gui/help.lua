@@ -11,7 +11,6 @@ local function section(window, name, x, y)
 end
 
 function FillWindow(window)
-    skinShade(window, "shade")
     skinPanel(window, "panel", 62, 24, 900, 690)
     skinRibbon(window, "ribbon", 312, 682, 400)
     local title = skinLabel(window, "title", skin.button, 312, 694, 400, 40,

@@ -4,7 +4,6 @@
 --#include "skin.lua"
 
 function FillWindow(window)
-    skinShade(window, "shade")
     skinPanel(window, "panel", 262, 150, 500, 420)
     skinRibbon(window, "ribbon", 322, 538, 380)
     local title = skinLabel(window, "title", skin.button, 322, 550, 380, 40,

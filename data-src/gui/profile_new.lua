@@ -4,7 +4,6 @@
 --#include "skin.lua"
 
 function FillWindow(window)
-    skinShade(window, "shade")
     skinPanel(window, "panel", 272, 236, 480, 290)
     skinRibbon(window, "ribbon", 332, 494, 360)
     local title = skinLabel(window, "title", skin.button, 332, 506, 360, 40,

@@ -4,7 +4,6 @@
 --#include "skin.lua"
 
 function FillWindow(window)
-    skinShade(window, "shade")
     skinPanel(window, "panel", 262, 20, 500, 620)
     skinRibbon(window, "ribbon", 322, 608, 380)
     local title = skinLabel(window, "title", skin.button, 322, 620, 380, 40,
