@@ -130,9 +130,10 @@ void cGarden::OnEndLoading() {
         return;
     g_game->SetLocale(StartupLocale());
 
-    // The level, map, achievements and comics widgets, the effects' sprites and
-    // the sound table are made here as their classes arrive.
+    // TODO(merge): load the effects' sprites and the "progress" and "shadow" sprites.
+    // TODO(merge): levelWidget, mapWidget, achieveWidget, comicsWidget are created here.
     // TODO(merge): build the sound table.
+    // TODO(merge): load the world map and the achievements room, or start new ones.
 
     if (const int count = LoadLevels(); count > 0) {
         LogEntry(kLogText, kSender, u"%i levels loaded", count);
