@@ -11,6 +11,7 @@
 #include "engine/Path.h"
 #include "engine/Render.h"
 #include "engine/Script.h"
+#include "engine/ScriptTimeLimit.h"
 #include "engine/SoundManager.h"
 #include "engine/SpriteBatch.h"
 #include "engine/StringTable.h"
@@ -26,6 +27,7 @@ float g_tickAccumulator = 0.0f;
 namespace {
 constexpr int kVirtualWidth = 1024;
 constexpr int kVirtualHeight = 768;
+constexpr int kSettingsScriptMs = 2000;
 const std::u16string kNoWidgetName;
 
 void LogSystemPath(std::u16string_view format, const std::u16string& folder) {
@@ -52,7 +54,8 @@ cGame::cGame() {
     CreateScript();
     CreateRender();
     CreateSoundManager();
-    RunFile(cPath(u"{AppPath}/conf/settings.lua"));
+    // The player's own file: whatever it holds must not stop the game starting.
+    RunFileWithTimeLimit(cPath(u"{AppPath}/conf/settings.lua"), kSettingsScriptMs);
 }
 
 cGame::~cGame() {

@@ -1,9 +1,9 @@
 #pragma once
 // The game object the engine reports to: the splash and loading widgets end
 // through it, and it holds the background colour those screens clear to. The
-// game shell implements it; until then the start-up sequence of the entry
-// point stands in.
+// game shell implements it.
 #include <cstdint>
+#include <memory>
 
 namespace qor {
 
@@ -22,5 +22,11 @@ public:
 
 // Null while no game object exists.
 extern cGameObject* g_gameObject;
+
+// Made by the game shell: the application object, started (the splash
+// shows). Null when it cannot start (logged). The entry point destroys it
+// before cGame, so that it saves the player's progress while every service
+// still exists.
+std::unique_ptr<cGameObject> StartGameApplication();
 
 }  // namespace qor

@@ -5,11 +5,11 @@
 #include <cstdio>
 
 #include "app/Game.h"
+#include "app/GameObject.h"
 #include "app/Platform.h"
 #include "app/SingleInstance.h"
 #include "engine/Render.h"
 #include "engine/Script.h"
-#include "engine/StartupSequence.h"
 #include "gui/GUI.h"
 
 namespace qor {
@@ -44,9 +44,11 @@ int cGameProcess::Start() {
         return 3;
     }
     m_game->gui()->pointerVisible = false;
-    // Stands in for the game object until the game shell exists: splash, then loading.
-    m_startup = std::make_unique<cStartupSequence>();
-    m_startup->Start();
+    m_application = StartGameApplication();
+    if (!m_application) {
+        Stop();
+        return 4;
+    }
 
     m_fpsTimer = SDL_GetTicks64();
     ResetFrameClock();
@@ -78,10 +80,10 @@ bool cGameProcess::Iterate() {
 }
 
 void cGameProcess::Stop() {
+    m_application.reset();
     if (m_game)
         DestroyGameWindow();
     m_game.reset();
-    m_startup.reset();
     if (m_video)
         SDL_Quit();
     m_video = false;

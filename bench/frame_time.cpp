@@ -17,8 +17,8 @@
 #include "app/Platform.h"
 #include "engine/LoadingWidget.h"
 #include "engine/Render.h"
-#include "engine/StartupSequence.h"
 #include "gui/GUI.h"
+#include "shell/Garden.h"
 
 namespace {
 
@@ -38,7 +38,8 @@ cFigures Measure(int frames) {
     }
     std::sort(ms.begin(), ms.end());
     cFigures f;
-    for (double v : ms) f.mean += v;
+    for (double v : ms)
+        f.mean += v;
     f.mean /= ms.size();
     f.p95 = ms[ms.size() * 95 / 100];
     f.worst = ms.back();
@@ -56,26 +57,29 @@ int main() {
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     std::string home = (std::filesystem::temp_directory_path() / "qor-bench-XXXXXX").string();
-    if (!mkdtemp(home.data())) return 1;
+    if (!mkdtemp(home.data()))
+        return 1;
     setenv("XDG_DATA_HOME", home.c_str(), 1);
     if (!std::filesystem::exists("data/conf/splash.lua")) {
         std::fprintf(stderr, "run me from the build folder (data/ not found)\n");
         return 1;
     }
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return 1;
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
+        return 1;
     qor::g_perfFrequency = static_cast<int64_t>(SDL_GetPerformanceFrequency());
     qor::InitSystemPaths();
     {
         auto game = std::make_unique<qor::cGame>();
-        if (!qor::CreateGameWindow(1)) return 1;
-        auto startup = std::make_unique<qor::cStartupSequence>();
-        startup->Start();
-        std::printf("frames of %dx%d on %s\n", game->gui()->screenWidth,
-                    game->gui()->screenHeight, glGetString(GL_RENDERER));
+        if (!qor::CreateGameWindow(1))
+            return 1;
+        auto garden = std::make_unique<cGarden>();
+        garden->Init();
+        std::printf("frames of %dx%d on %s\n", game->gui()->screenWidth, game->gui()->screenHeight,
+                    glGetString(GL_RENDERER));
 
         Print("splash", Measure(120));
         // A key press skips each splash step.
-        while (!startup->loading()) {
+        while (!qor::g_loadingWidget) {
             SDL_Event e{};
             e.type = SDL_KEYDOWN;
             e.key.keysym.sym = SDLK_SPACE;
@@ -84,11 +88,24 @@ int main() {
             Measure(2);
         }
         Print("loading (loads as it goes)", Measure(180));
-        while (!startup->loadingEnded()) Measure(10);
-        Print("loaded, idle screen", Measure(120));
+        while (qor::g_loadingWidget->notify)
+            Measure(10);
+        // The first start asks for a profile name over the main menu.
+        Print("profile naming window", Measure(120));
+        // Named, as after the first start.
+        static_cast<cPlayer*>(garden->currentPlayer)->name = u"Anna";
+        garden->CloseAllWindows();
+        Measure(30);
+        Print("menu backdrop alone", Measure(120));
+        garden->ShowScreenWindow(u"main", 1);
+        Print("main menu", Measure(120));
+        garden->ShowScreenWindow(u"options", 1);
+        Print("options", Measure(120));
+        garden->ShowScreenWindow(u"help", 1);
+        Print("help", Measure(120));
 
+        garden.reset();
         qor::DestroyGameWindow();
-        startup.reset();
         game.reset();
     }
     SDL_Quit();

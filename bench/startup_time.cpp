@@ -27,7 +27,6 @@
 #include "app/GameProcess.h"
 #include "engine/LoadData.h"
 #include "engine/LoadingWidget.h"
-#include "engine/StartupSequence.h"
 #include "engine/Strings.h"
 
 namespace {
@@ -94,18 +93,17 @@ double RunOnce() {
     if (process.Start() != 0)
         return -1;
     const double engineUp = Now();
-    qor::cStartupSequence* startup = process.startup();
-    while (!startup->loading()) {
+    while (!qor::g_loadingWidget) {
         PressSpace();  // a player hammering keys to skip the splash
         if (!process.Iterate())
             return -1;
     }
     const double splashDone = Now();
-    qor::cLoadingWidget* loading = startup->loading();
+    qor::cLoadingWidget* loading = qor::g_loadingWidget;
     std::map<std::string, cTally> loads;
     cTally shows, draws;
     int frames = 0;
-    while (!startup->loadingEnded()) {
+    while (loading->notify) {
         const qor::cLoadData* item = loading->current();
         const std::string kind = item ? KindOf(item) : "";
         const std::string name = item ? qor::ToUtf8(item->path.name) : "";

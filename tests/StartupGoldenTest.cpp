@@ -9,7 +9,7 @@
 #include "app/Game.h"
 #include "engine/LoadingWidget.h"
 #include "engine/SplashWidget.h"
-#include "engine/StartupSequence.h"
+#include "tests/StartupSequence.h"
 #include "engine/TextureCache.h"
 #include "gui/GUI.h"
 #include "gui/MessageBoxWF.h"

@@ -1,7 +1,6 @@
-// The start-up sequence on the real engine and the generated data: splash,
+// The game's start-up on the real engine and the generated data: splash,
 // then the loading screen working through the real loading script, until
 // every texture, sound and music stream of the data is loaded.
-#include "engine/StartupSequence.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +21,7 @@
 #include "tests/EngineHarness.h"
 #include "tests/LeakCheck.h"
 #include "tests/TestUtil.h"
+#include "shell/Garden.h"
 
 namespace qor {
 namespace {
@@ -39,7 +39,7 @@ class StartupTest : public ::testing::Test {
         }
     }
     void TearDown() override {
-        startup.reset();
+        garden.reset();
         if (ownSoundManager)
             DestroySoundManager();
     }
@@ -55,7 +55,16 @@ class StartupTest : public ::testing::Test {
     }
 
     test::cEngineHarness harness;
-    std::unique_ptr<cStartupSequence> startup = std::make_unique<cStartupSequence>();
+    cSplashWidget* Splash() const {
+        for (const auto& widget : harness.game()->widgets()) {
+            if (widget->GetName() == kSplashWidgetName)
+                return static_cast<cSplashWidget*>(widget.get());
+        }
+        return nullptr;
+    }
+    bool LoadingEnded() const { return g_loadingWidget && !g_loadingWidget->notify; }
+
+    std::unique_ptr<cGarden> garden = std::make_unique<cGarden>();
     bool ownSoundManager = false;
 };
 
@@ -63,23 +72,23 @@ TEST_F(StartupTest, SplashThenLoadingBringInEveryResourceOfTheData) {
     ASSERT_TRUE(std::filesystem::exists("data/conf/loading.lua")) << "run from the build folder";
     ASSERT_TRUE(g_soundManager && g_soundManager->device().IsOpen());
     cGame* game = harness.game();
-    ASSERT_TRUE(startup->Start());
+    ASSERT_EQ(garden->Init(), nullptr);
     EXPECT_TRUE(game->runWhileInactive);
     EXPECT_EQ(game->GetFocusedWidgetName(), u"splash");
-    ASSERT_NE(startup->splash(), nullptr);
-    EXPECT_FALSE(startup->splash()->steps.empty());
+    ASSERT_NE(Splash(), nullptr);
+    EXPECT_FALSE(Splash()->steps.empty());
     EXPECT_NE(FindTexture(u"splash_title"), nullptr);
 
     // The splash of the data runs 6.5 s; a key skips its first card.
     harness.Step(10);
     game->OnKeyDown(32);
     harness.Step(2);
-    EXPECT_EQ(startup->splash()->current, 1u);
+    EXPECT_EQ(Splash()->current, 1u);
     int frames = 0;
     while (game->GetFocusedWidgetName() != u"loading" && frames++ < 400)
         harness.Step();
     ASSERT_EQ(game->GetFocusedWidgetName(), u"loading");
-    cLoadingWidget* loading = startup->loading();
+    cLoadingWidget* loading = g_loadingWidget;
     ASSERT_NE(loading, nullptr);
     EXPECT_NE(FindTexture(u"gui_loading"), nullptr);
     const int queued = loading->queued;
@@ -90,7 +99,7 @@ TEST_F(StartupTest, SplashThenLoadingBringInEveryResourceOfTheData) {
         harness.Step();
     const test::cEngineHarness::cFrame frame = harness.Capture();
     ASSERT_GT(frame.width, 0);
-    const uint32_t clear = (startup->backColor << 8) | 0xFF;  // ARGB to RGBA
+    const uint32_t clear = (garden->backColor << 8) | 0xFF;  // ARGB to RGBA
     int drawn = 0;
     for (int y = 0; y < frame.height; y += 8) {
         for (int x = 0; x < frame.width; x += 8)
@@ -106,9 +115,9 @@ TEST_F(StartupTest, SplashThenLoadingBringInEveryResourceOfTheData) {
     EXPECT_EQ(loading->label, nullptr);
     EXPECT_TRUE(game->fullSpeed);
 
-    while (!startup->loadingEnded() && frames++ < 4000)
+    while (!LoadingEnded() && frames++ < 4000)
         harness.Step();
-    ASSERT_TRUE(startup->loadingEnded());
+    ASSERT_TRUE(LoadingEnded());
     EXPECT_FALSE(game->runWhileInactive);
     EXPECT_FALSE(game->fullSpeed);
     EXPECT_TRUE(loading->queue.empty());

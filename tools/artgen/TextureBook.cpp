@@ -13,6 +13,7 @@ const std::vector<TextureDef>& TextureBook() {
         AddEffectSprites(all);
         AddSceneMarks(all);
         AddWindowIcon(all);
+        AddMenuTextures(all);
         return all;
     }();
     return book;

@@ -49,6 +49,7 @@ void AddParticleTextures(std::vector<TextureDef>& book);
 void AddEffectSprites(std::vector<TextureDef>& book);
 void AddSceneMarks(std::vector<TextureDef>& book);
 void AddWindowIcon(std::vector<TextureDef>& book);
+void AddMenuTextures(std::vector<TextureDef>& book);
 
 const std::vector<TextureDef>& TextureBook();
 

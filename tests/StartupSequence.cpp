@@ -1,4 +1,4 @@
-#include "engine/StartupSequence.h"
+#include "tests/StartupSequence.h"
 
 #include "app/Game.h"
 #include "engine/LoadingScriptFunctions.h"

@@ -1,15 +1,10 @@
 #pragma once
-// What the game shell will do around splash and loading, until it exists: the
-// start-up object the entry point makes after the window. Start() registers
-// every script function and shows the splash; the splash's end brings the
-// loading screen; the loading's end lets the main loop wait again while the
-// window is inactive. No widget is focused afterwards, so the last loading
-// frame stays on screen until a menu takes over.
-//
-// From the entry point, once the window exists:
-//     qor::cStartupSequence startup;
-//     startup.Start();
-// and keep `startup` alive until cGame is destroyed.
+// The engine's start-up screens without the game around them, for tests of
+// the splash and the loading screen alone: Start() registers every script
+// function and shows the splash; the splash's end brings the loading screen;
+// the loading's end lets the main loop wait again while the window is
+// inactive. No widget is focused afterwards, so the last loading frame stays
+// on screen.
 #include "app/GameObject.h"
 
 namespace qor {

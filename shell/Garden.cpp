@@ -1,0 +1,326 @@
+#include "shell/Garden.h"
+
+#include <ctime>
+
+#include "app/Game.h"
+#include "app/Platform.h"
+#include "app/Widget.h"
+#include "engine/Console.h"
+#include "engine/LoadingScriptFunctions.h"
+#include "engine/Log.h"
+#include "engine/Music.h"
+#include "engine/Script.h"
+#include "engine/ScriptFunctions.h"
+#include "engine/SoundManager.h"
+#include "engine/SplashWidget.h"
+#include "engine/StringTable.h"
+#include "gui/GUI.h"
+#include "gui/GuiScriptFunctions.h"
+#include "gui/MessageBoxWF.h"
+#include "gui/Window.h"
+#include "gui/game/GameControlScriptFunctions.h"
+#include "shell/Settings.h"
+
+using namespace qor;
+
+cGarden* g_garden = nullptr;
+
+namespace {
+
+constexpr std::u16string_view kSender = u"cGarden";
+constexpr float kDefaultVolume = 0.5f;
+
+const char16_t* IconTexture(int kind) {
+    switch (kind) {
+        case 0:
+            return u"icon_error";
+        case 1:
+            return u"icon_info";
+        case 2:
+            return u"icon_warning";
+        case 3:
+            return u"icon_question";
+        default:
+            return u"";
+    }
+}
+
+bool IsOverlayWindow(const std::u16string& name) {
+    return name == u"messagebox" || name == u"hint" || name == u"train" || name == u"hint_task" ||
+           name == u"deal" || name.starts_with(u"talk");
+}
+
+}  // namespace
+
+namespace qor {
+
+std::unique_ptr<cGameObject> StartGameApplication() {
+    auto garden = std::make_unique<cGarden>();
+    if (const char16_t* error = garden->Init()) {
+        LogEntry(kLogError, kSender, u"The game cannot start: %s", error);
+        return nullptr;
+    }
+    return garden;
+}
+
+}  // namespace qor
+
+cGarden::cGarden() {
+    g_garden = this;
+    if (g_soundManager) {
+        g_soundManager->SetVolume(kVolumeSounds, kDefaultVolume);
+        g_soundManager->SetVolume(kVolumeMusic, kDefaultVolume);
+    }
+}
+
+cGarden::~cGarden() {
+    if (currentPlayer) {
+        currentPlayer->SaveMap();
+        if (cPlayer* player = GetCurrentPlayer())
+            player->mapSaved = 1;
+    }
+    levels.clear();
+    SaveSettings();
+    widescreenTexture.reset();
+    if (g_garden == this)
+        g_garden = nullptr;
+}
+
+const char16_t* cGarden::Init() {
+    if (const char16_t* error = cMiddle::Init())
+        return error;
+    if (!g_game || !g_lua)
+        return u"the engine core is missing";
+    const std::time_t now = std::time(nullptr);
+    if (const std::tm* local = std::localtime(&now)) {
+        random.Seed(static_cast<uint32_t>(
+            (local->tm_hour * 3600 + local->tm_min * 60 + local->tm_sec) * 1000));
+    }
+    LogEntry(kLogText, kSender, u"Start game initialization...");
+    // Splash and loading go on while the player looks at another window.
+    g_game->runWhileInactive = true;
+
+    cScriptFunctionHooks hooks;
+    hooks.registerGuiFunctions = RegisterGuiScriptFunctions;
+    hooks.registerSplashAndLoadingFunctions = RegisterSplashAndLoadingScriptFunctions;
+    hooks.registerGameControlFunctions = ::RegisterGameControlScriptFunctions;
+    RegisterEngineScriptFunctions(hooks);
+
+    soundVolume = GetNumberGlobal("soundVolume", kDefaultVolume);
+    musicVolume = GetNumberGlobal("musicVolume", kDefaultVolume);
+    // A settings file edited by hand may hold anything; out-of-range values
+    // would be refused by the sound manager and then written back as silence.
+    if (StoredVolume(soundVolume) != soundVolume)
+        soundVolume = kDefaultVolume;
+    if (StoredVolume(musicVolume) != musicVolume)
+        musicVolume = kDefaultVolume;
+    if (g_soundManager) {
+        g_soundManager->SetVolume(kVolumeSounds, soundVolume);
+        g_soundManager->SetVolume(kVolumeMusic, musicVolume);
+    }
+
+    new cSplashWidget(this);
+    g_game->FocusWidget(kSplashWidgetName);
+    LogEntry(kLogText, kSender, u"Show splash screen...");
+    return nullptr;
+}
+
+void cGarden::OnEndLoading() {
+    if (!g_game)
+        return;
+    g_game->SetLocale(StartupLocale());
+
+    // TODO(merge): load the effects' sprites and the "progress" and "shadow" sprites.
+    // TODO(merge): levelWidget, mapWidget, achieveWidget, comicsWidget are created here.
+    // TODO(merge): build the sound table.
+    // TODO(merge): load the world map and the achievements room, or start new ones.
+
+    if (const int count = LoadLevels(); count > 0) {
+        LogEntry(kLogText, kSender, u"%i levels loaded", count);
+    } else {
+        LogEntry(kLogText, kSender, u"Levels not found, add default level");
+        AddLevel();
+    }
+
+    cMiddle::OnEndLoading();
+    CreateWindows();
+
+    g_game->runWhileInactive = false;
+    widescreenTexture = FindTexture(u"widescreen");
+    RunFile(cPath(u"{StaticPath}/conf/autoexec.lua"));
+    g_game->consoleEnabled = false;
+    if (cGUI* gui = g_game->gui())
+        gui->pointerVisible = true;
+    SetCursor(u"pointer");
+    SwitchScreen(u"menu", u"loading");
+    // TODO(merge): build the talk tables.
+    UpdateWindowTitle();
+}
+
+std::unique_ptr<cPlayerBase> cGarden::CreatePlayer(const std::u16string& folderName) {
+    return std::make_unique<cPlayer>(folderName.empty() ? NextProfileFolder() : folderName);
+}
+
+cPlayer* cGarden::GetCurrentPlayer() const {
+    // Every profile of the game is made by CreatePlayer above.
+    return static_cast<cPlayer*>(currentPlayer);
+}
+
+void cGarden::SetCursor(const std::u16string&) {
+    cGUI* gui = g_game ? g_game->gui() : nullptr;
+    if (!gui)
+        return;
+    gui->pointer.texture = FindTexture(u"cursor_pointer");
+    gui->pointer.width = 32.0f;
+    gui->pointer.height = 32.0f;
+    gui->pointer.align = 9;
+}
+
+bool cGarden::FocusScreenWidget(cWidget* widget, const char16_t* name) {
+    cGUI* gui = g_game ? g_game->gui() : nullptr;
+    if (!widget) {
+        LogEntry(kLogWarning, kSender,
+                 u"The screen '%s' is not available yet; the current one stays", name);
+        // Until the achievements room stands behind the menus, a picture does.
+        if (gui && std::u16string_view(name) == u"achieve")
+            gui->ShowWnd(kBackdropWindow);
+        return false;
+    }
+    if (gui)
+        gui->HideWnd(kBackdropWindow);
+    if (g_game)
+        g_game->FocusWidget(widget->GetName());
+    return true;
+}
+
+void cGarden::ShowScreenWindowIfBuilt(const std::u16string& name, int mode) {
+    // Without its scene a screen's window has nothing to stand on; an empty
+    // window would leave the player with nothing to click, so none is shown.
+    cGUI* gui = g_game ? g_game->gui() : nullptr;
+    if (!gui || !gui->HasWnd(name))
+        return;
+    cWindow* window = gui->GetWnd(name);
+    if (window && window->ControlCount() > 0)
+        ShowScreenWindow(name, mode);
+}
+
+void cGarden::SwitchScreen(const std::u16string& to, const std::u16string& from) {
+    if (to == from)
+        return;
+    if (to == u"level") {
+        if (FocusScreenWidget(levelWidget, u"level"))
+            ShowScreenWindow(u"level", 2);
+    } else if (to == u"menu") {
+        // The main menu's window stands on its own backdrop, so it shows even
+        // while the scene behind it is not there.
+        FocusScreenWidget(achieveWidget, u"achieve");
+        ShowScreenWindow(u"main", 2);
+        if (!achieveWidget)
+            StartMenuMusic();
+    } else if (to == u"map") {
+        if (FocusScreenWidget(mapWidget, u"map"))
+            ShowScreenWindow(u"map", 1);
+    } else if (to == u"comics_start" || to == u"comics_finish") {
+        if (FocusScreenWidget(comicsWidget, u"comics"))
+            ShowScreenWindowIfBuilt(u"comics", 1);
+    }
+}
+
+void cGarden::StartMenuMusic() {
+    if (!g_soundManager)
+        return;
+    cMusic* music = g_soundManager->FindMusic(u"music0");
+    if (music && !music->IsActive()) {
+        music->SetLoop();
+        music->Fade(true, 1.0f);
+        music->Play();
+    }
+}
+
+bool cGarden::ShowScreenWindow(const std::u16string& name, int mode) {
+    cGUI* gui = g_game ? g_game->gui() : nullptr;
+    if (!gui)
+        return false;
+    if (!IsOverlayWindow(name) && !(name == u"options" && mode == 2)) {
+        if (name == u"escape") {
+            if (gui->HasWnd(u"options") && gui->GetWnd(u"options"))
+                gui->CloseWnd(u"options");
+        } else if (name == u"profile_select") {
+            if (gui->IsWndShown(u"profile_add"))
+                gui->CloseWnd(u"profile_add");
+        } else {
+            CloseAllWindows();
+        }
+    }
+    screenMode = mode;
+    gui->ShowWnd(name);
+    return true;
+}
+
+void cGarden::OnWindowHidden(const std::u16string& name) {
+    if (name == u"messagebox" && messageBox && messageBox->GetResult() == 0 &&
+        messageBox->GetId() == u"exit_game") {
+        PostQuitRequest();
+    }
+    cMiddle::OnWindowHidden(name);
+}
+
+void cGarden::ShowMessageBox(int iconKind, int buttonsKind, const std::u16string& text,
+                             const std::u16string& id) {
+    if (!messageBox)
+        return;
+    const std::u16string icon = IconTexture(iconKind);
+    messageBox->SetText(text, u"");
+    messageBox->SetImages(icon, icon);
+    switch (buttonsKind) {
+        case 0:
+            messageBox->SetButtons(GetLocalizedText(u"Ok"), u"");
+            break;
+        case 1:
+            messageBox->SetButtons(GetLocalizedText(u"Ok"), GetLocalizedText(u"Cancel"));
+            break;
+        case 2:
+            messageBox->SetButtons(GetLocalizedText(u"Yes"), GetLocalizedText(u"No"));
+            break;
+        default:
+            break;
+    }
+    messageBox->SetId(id);
+    ShowScreenWindow(u"messagebox", 1);
+}
+
+void cGarden::GetCursorPos(int* x, int* y) const {
+    int vx = 0, vy = 0;
+    if (g_game && g_game->gui())
+        g_game->gui()->GetCursorVirtualPos(&vx, &vy);
+    if (x)
+        *x = vx;
+    if (y)
+        *y = vy;
+}
+
+int cGarden::GetDirection(float angle) const {
+    if (angle >= 30.0f && angle < 105.0f)
+        return 1;
+    if (angle >= 105.0f && angle < 210.0f)
+        return 2;
+    if (angle >= 210.0f && angle < 300.0f)
+        return 3;
+    return 0;
+}
+
+bool cGarden::SaveSettings() const {
+    cSettings settings;
+    settings.fullScreen = g_fullScreen == 1;
+    if (g_soundManager) {
+        settings.soundVolume = StoredVolume(g_soundManager->GetVolume(kVolumeSounds));
+        settings.musicVolume = StoredVolume(g_soundManager->GetVolume(kVolumeMusic));
+    } else {
+        // Without a sound manager the volumes cannot be read back: keep the
+        // player's choice instead of writing silence.
+        settings.soundVolume = soundVolume;
+        settings.musicVolume = musicVolume;
+    }
+    settings.locale = g_game && !g_game->locale.empty() ? g_game->locale : u"en";
+    return WriteSettings(settings);
+}

@@ -1,0 +1,118 @@
+// The level files kept in memory, and the score and resources of the current
+// profile that the level code works with.
+#include <algorithm>
+
+#include "engine/FileSystem.h"
+#include "engine/Log.h"
+#include "shell/Garden.h"
+
+using namespace qor;
+
+void cGarden::AddLevel() {
+    levels.emplace_back();
+    currentLevel = static_cast<int>(levels.size()) - 1;
+}
+
+void cGarden::SetCurrentLevel(int index) {
+    if (index < 0 || index >= static_cast<int>(levels.size()))
+        return;
+    currentLevel = index;
+    // TODO(merge): the level widget loads levels[currentLevel] here.
+}
+
+void cGarden::MoveLevelUp() {
+    if (currentLevel <= 0 || currentLevel >= static_cast<int>(levels.size()))
+        return;
+    std::swap(levels[currentLevel], levels[currentLevel - 1]);
+    --currentLevel;
+}
+
+void cGarden::MoveLevelDown() {
+    if (currentLevel < 0 || currentLevel + 1 >= static_cast<int>(levels.size()))
+        return;
+    std::swap(levels[currentLevel], levels[currentLevel + 1]);
+    ++currentLevel;
+}
+
+void cGarden::RemoveLevel() {
+    if (currentLevel < 0 || currentLevel >= static_cast<int>(levels.size()))
+        return;
+    levels.erase(levels.begin() + currentLevel);
+    currentLevel = std::max(0, currentLevel - 1);
+}
+
+int cGarden::LoadLevels() {
+    cFileFinder finder;
+    for (cPath entry = FindFirst(finder, cPath(u"{StaticPath}/level")); !entry.empty();
+         entry = FindNext(finder)) {
+        if (entry.ext != u"lvl" || IsFolder(entry))
+            continue;
+        std::vector<uint8_t> bytes;
+        if (ReadWholeFile(entry, &bytes) != 0) {
+            LogEntry(kLogWarning, u"cGarden", u"Can't read the level %s", entry.full);
+            continue;
+        }
+        levels.push_back(std::move(bytes));
+    }
+    finder.Close();
+    return static_cast<int>(levels.size());
+}
+
+void cGarden::AddScore(int points) {
+    if (cPlayer* player = GetCurrentPlayer())
+        player->score += points;
+}
+
+int cGarden::GetScore() const {
+    const cPlayer* player = GetCurrentPlayer();
+    return player ? player->score : 0;
+}
+
+bool cGarden::CanAfford(const cResourceAmounts& cost) const {
+    const cPlayer* player = GetCurrentPlayer();
+    if (!player)
+        return false;
+    for (size_t i = 0; i < cost.size(); ++i) {
+        if (player->resources[i] < cost[i])
+            return false;
+    }
+    return true;
+}
+
+bool cGarden::Spend(const cResourceAmounts& cost) {
+    if (!CanAfford(cost))
+        return false;
+    cPlayer* player = GetCurrentPlayer();
+    for (size_t i = 0; i < cost.size(); ++i)
+        player->resources[i] -= cost[i];
+    // TODO(merge): the level's task panel refreshes its counts here.
+    return true;
+}
+
+void cGarden::Earn(const cResourceAmounts& amounts) {
+    cPlayer* player = GetCurrentPlayer();
+    if (!player)
+        return;
+    for (size_t i = 0; i < amounts.size(); ++i) {
+        player->resources[i] += amounts[i];
+        player->earned += amounts[i];
+    }
+    // TODO(merge): the level's task panel refreshes its counts here.
+}
+
+cResourceAmounts cGarden::GetResources() const {
+    const cPlayer* player = GetCurrentPlayer();
+    return player ? player->resources : cResourceAmounts{};
+}
+
+int cGarden::GetWood() const {
+    return GetResources()[0];
+}
+
+int cGarden::GetFood() const {
+    return GetResources()[1];
+}
+
+int cGarden::GetMoney() const {
+    return GetResources()[2];
+}

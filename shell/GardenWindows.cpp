@@ -1,0 +1,70 @@
+// Every GUI window of the game, built from its script at the end of loading.
+#include <functional>
+#include <memory>
+
+#include "gui/MessageBoxWF.h"
+#include "gui/Window.h"
+#include "shell/EscapeWF.h"
+#include "shell/Garden.h"
+#include "shell/HelpWF.h"
+#include "shell/MainWF.h"
+#include "shell/OptionsWF.h"
+#include "shell/ProfileAddWF.h"
+#include "shell/ProfileSelectWF.h"
+
+using namespace qor;
+
+namespace {
+
+using cMakeFunction = std::function<std::unique_ptr<cWindowFunction>()>;
+
+template <class T>
+cMakeFunction Make() {
+    return [] { return std::make_unique<T>(); };
+}
+
+struct cWindowEntry {
+    const char16_t* name;
+    const char16_t* script;
+    // Null for the windows whose function comes with a later screen; they get
+    // the plain function (which hides at once on a close request) until then.
+    cMakeFunction function;
+};
+
+}  // namespace
+
+void cGarden::CreateWindows() {
+    // The order is the order the windows are created in; keep it.
+    const cWindowEntry table[] = {
+        {u"escape", u"escape.lua", Make<cEscapeGDWF>()},
+        {u"messagebox", u"messagebox.lua", Make<cMessageBoxWF>()},
+        {u"main", u"main.lua", Make<cMainGDWF>()},
+        {u"level", u"level.lua", nullptr},  // TODO(merge): cLevelWF
+        {u"editor", u"editor.lua", nullptr},
+        {u"options", u"options_win.lua", Make<cOptionsGDWF>()},
+        {u"profile_add", u"profile_add.lua", Make<cProfileAddWF>()},
+        {u"profile_new", u"profile_new.lua", Make<cProfileAddWF>()},
+        {u"profile_select", u"profile_select.lua", Make<cProfileSelectWF>()},
+        {u"hint", u"hint.lua", nullptr},  // TODO(merge): cHintGDWF, also for the level and map
+        {u"freeze", u"freeze.lua", nullptr},
+        {u"level_name", u"level_name.lua", nullptr},
+        {u"object_name", u"level_name.lua", nullptr},
+        {u"start", u"start.lua", nullptr},          // TODO(merge): cStartWF
+        {u"finish", u"finish.lua", nullptr},        // TODO(merge): cFinishWF
+        {u"hint_task", u"hint_task.lua", nullptr},  // TODO(merge): cHintTaskGDWF
+        {u"talk", u"talk.lua", nullptr},            // TODO(merge): cTalkWF
+        {u"deal", u"deal.lua", nullptr},            // TODO(merge): cDealWF
+        {u"map", u"map.lua", nullptr},              // TODO(merge): cMapWF
+        {u"train", u"train.lua", nullptr},          // TODO(merge): cTrainWF
+        {u"comics", u"comics.lua", nullptr},        // TODO(merge): cComicsWF
+        {u"help", u"help.lua", Make<cHelpWF>()},
+        {kBackdropWindow, u"backdrop.lua", nullptr},
+    };
+    for (const cWindowEntry& entry : table) {
+        std::unique_ptr<cWindowFunction> function = entry.function ? entry.function() : nullptr;
+        cWindowFunction* made = function.get();
+        CreateWindowFromScript(entry.name, entry.script, std::move(function));
+        if (std::u16string_view(entry.name) == u"messagebox")
+            messageBox = static_cast<cMessageBoxWF*>(made);
+    }
+}

@@ -1,0 +1,305 @@
+#include "shell/Middle.h"
+
+#include <SDL2/SDL.h>
+
+#include <climits>
+#include <clocale>
+#include <cwctype>
+
+#include "app/Game.h"
+#include "engine/FileSystem.h"
+#include "engine/LoadingWidget.h"
+#include "engine/Log.h"
+#include "gui/BaseWF.h"
+#include "gui/GUI.h"
+#include "gui/MessageBoxWF.h"
+#include "gui/Window.h"
+#include "gui/WindowScript.h"
+
+using namespace qor;
+
+cMiddle* g_middle = nullptr;
+
+namespace {
+
+constexpr std::u16string_view kSender = u"cMiddle";
+constexpr char16_t kProfileFolder[] = u"{AppPath}/profile/";
+
+bool ParseInt(std::u16string_view text, int* out) {
+    if (text.empty() || text.size() > 9)
+        return false;
+    int value = 0;
+    for (char16_t c : text) {
+        if (c < u'0' || c > u'9')
+            return false;
+        value = value * 10 + (c - u'0');
+    }
+    *out = value;
+    return true;
+}
+
+}  // namespace
+
+void PostQuitRequest() {
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+}
+
+std::u16string LowerName(std::u16string_view name) {
+    // The C library's Unicode lower case, from a locale of our own: the
+    // process locale stays "C", which knows only ASCII.
+    static const locale_t unicode = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t{});
+    std::u16string lower(name);
+    for (char16_t& c : lower) {
+        if (c >= 0xD800 && c <= 0xDFFF)
+            continue;  // a surrogate half has no case of its own
+        if (unicode) {
+            const wint_t l = towlower_l(c, unicode);
+            if (l <= 0xFFFF)
+                c = static_cast<char16_t>(l);
+        } else if (c >= u'A' && c <= u'Z') {
+            c = static_cast<char16_t>(c + 32);
+        }
+    }
+    return lower;
+}
+
+cMiddle::cMiddle() {
+    g_middle = this;
+    if (!g_gameObject)
+        g_gameObject = this;
+    SetWindowHiddenHook([](const std::u16string& name) {
+        if (g_middle)
+            g_middle->OnWindowHidden(name);
+    });
+}
+
+cMiddle::~cMiddle() {
+    SetWindowHiddenHook(nullptr);
+    WriteCounter();
+    for (auto& player : players) {
+        if (player)
+            player->Save();
+    }
+    currentPlayer = nullptr;
+    players.clear();
+    if (g_gameObject == this)
+        g_gameObject = nullptr;
+    if (g_middle == this)
+        g_middle = nullptr;
+}
+
+const char16_t* cMiddle::Init() {
+    LogEntry(kLogText, kSender, u"Start game initialization...");
+    for (const char16_t* folder : {u"{AppPath}/conf/", u"{AppPath}/profile/"}) {
+        const cPath path(folder);
+        if (!IsFolder(path) && !CreateFolder(path.full))
+            LogEntry(kLogWarning, kSender, u"Can't create the folder %s", path.full);
+    }
+    return nullptr;
+}
+
+void cMiddle::OnEndSplash() {
+    if (!g_game)
+        return;
+    // The splash repeats this call at every tick until the focus moves on.
+    if (g_game->GetFocusedWidgetName() == kLoadingWidgetName)
+        return;
+    LogEntry(kLogText, kSender, u"End splash screen");
+    if (!loadingWidget)
+        loadingWidget = new cLoadingWidget(this);
+    g_game->FocusWidget(kLoadingWidgetName);
+    LogEntry(kLogText, kSender, u"Start loading...");
+}
+
+void cMiddle::OnEndLoading() {
+    LogEntry(kLogText, kSender, u"Loading complete. Finish game initialization...");
+    cProfileCounter counter;
+    if (ReadProfileCounter(&counter)) {
+        profileCounter = counter.counter;
+        lastPlayerName = counter.lastName;
+    }
+    cFileFinder finder;
+    for (cPath entry = FindFirst(finder, cPath(kProfileFolder)); !entry.empty();
+         entry = FindNext(finder)) {
+        // A folder in the counter's place is damage, not a profile.
+        if (!IsFolder(entry) || entry.full == ProfileCounterPath().full)
+            continue;
+        std::unique_ptr<cPlayerBase> player = CreatePlayer(entry.name + entry.ext);
+        // A profile whose record is unreadable is still listed, with defaults.
+        player->Load();
+        AddPlayer(std::move(player), false);
+    }
+    finder.Close();
+    LogEntry(kLogText, kSender, u"Found %i Player profiles", GetPlayerCount());
+    if (!players.empty()) {
+        currentPlayer = FindPlayer(lastPlayerName);
+        if (!currentPlayer)
+            currentPlayer = players.front().get();
+        currentPlayer->LoadMap();
+    } else {
+        AddPlayer(CreatePlayer(u""), true);
+        // The new profile's folder and the raised counter reach the disk now:
+        // a crash before the first exit must not hand its folder out again.
+        SaveProgress();
+    }
+}
+
+cPlayerBase* cMiddle::AddPlayer(std::unique_ptr<cPlayerBase> player, bool isNew) {
+    if (!player)
+        return nullptr;
+    cPlayerBase* added = player.get();
+    players.push_back(std::move(player));
+    if (isNew) {
+        if (profileCounter < INT32_MAX)
+            ++profileCounter;
+        if (!currentPlayer)
+            currentPlayer = added;
+    }
+    return added;
+}
+
+cPlayerBase* cMiddle::FindPlayer(const std::u16string& name) const {
+    const std::u16string wanted = LowerName(name);
+    for (const auto& player : players) {
+        if (LowerName(player->GetName()) == wanted)
+            return player.get();
+    }
+    return nullptr;
+}
+
+void cMiddle::SelectPlayer(const std::u16string& name) {
+    const std::u16string current = GetCurrentPlayerName();
+    if (currentPlayer && name == current)
+        return;
+    LogEntry(kLogText, kSender, u"Change player '%s' to '%s'", current, name);
+    cPlayerBase* found = FindPlayer(name);
+    if (!found) {
+        LogEntry(kLogWarning, kSender, u"Can't find payer '%s', leave old player.", name);
+        return;
+    }
+    if (currentPlayer)
+        currentPlayer->SaveMap();
+    currentPlayer = found;
+    currentPlayer->LoadMap();
+    SaveProgress();
+}
+
+void cMiddle::DeletePlayer(const std::u16string& name) {
+    if (currentPlayer && name == currentPlayer->GetName())
+        return;
+    LogEntry(kLogText, kSender, u"Delete player '%s'", name);
+    cPlayerBase* found = FindPlayer(name);
+    if (found == currentPlayer && found)
+        return;  // the same player by another spelling: still the current one
+    if (!found) {
+        LogEntry(kLogWarning, kSender, u"Can't find payer '%s'.", name);
+        return;
+    }
+    for (auto it = players.begin(); it != players.end(); ++it) {
+        if (it->get() == found) {
+            if (!found->DeleteFiles())
+                LogEntry(kLogWarning, kSender, u"The folder of '%s' was not removed whole", name);
+            players.erase(it);
+            break;
+        }
+    }
+    playerCursor = 0;
+}
+
+cPlayerBase* cMiddle::FirstPlayer() {
+    playerCursor = 0;
+    return NextPlayer();
+}
+
+cPlayerBase* cMiddle::NextPlayer() {
+    if (playerCursor >= players.size())
+        return nullptr;
+    return players[playerCursor++].get();
+}
+
+cPlayerBase* cMiddle::GetPlayerAt(int index) const {
+    if (index < 0 || index >= GetPlayerCount())
+        return nullptr;
+    return players[static_cast<size_t>(index)].get();
+}
+
+std::u16string cMiddle::GetCurrentPlayerName() const {
+    return currentPlayer ? currentPlayer->GetNameCopy() : std::u16string();
+}
+
+bool cMiddle::ShowScreenWindow(const std::u16string& name, int mode) {
+    cGUI* gui = g_game ? g_game->gui() : nullptr;
+    if (!gui)
+        return false;
+    if (name == u"main" || name == u"options" || name == u"highscores" || name == u"help" ||
+        name == u"escape") {
+        CloseAllWindows();
+    } else if (name == u"profile_select" && gui->IsWndShown(u"profile_add")) {
+        gui->CloseWnd(u"profile_add");
+    }
+    screenMode = mode;
+    gui->ShowWnd(name);
+    return true;
+}
+
+void cMiddle::OnWindowHidden(const std::u16string& name) {
+    if (name != u"messagebox" || !messageBox)
+        return;
+    const std::u16string id = messageBox->GetId();
+    const size_t equals = id.find(u'=');
+    if (equals == std::u16string::npos || id.substr(0, equals) != u"delete" ||
+        messageBox->GetResult() != 0)
+        return;
+    int index = 0;
+    cGUI* gui = g_game ? g_game->gui() : nullptr;
+    if (!gui || !gui->HasWnd(u"profile_select") ||
+        !ParseInt(std::u16string_view(id).substr(equals + 1), &index))
+        return;
+    if (cWindow* list = gui->GetWnd(u"profile_select"))
+        list->SendEvent(kWndDeleteConfirmed, index, 0);
+}
+
+void cMiddle::CloseAllWindows() {
+    cGUI* gui = g_game ? g_game->gui() : nullptr;
+    if (!gui)
+        return;
+    const auto shown = gui->shown();  // closing may change the stack
+    for (const auto& window : shown) {
+        if (window && window->name != u"dump" && window->name != kBackdropWindow)
+            window->SendEvent(kWndCloseRequested);
+    }
+}
+
+cWindow* cMiddle::CreateWindowFromScript(const std::u16string& name,
+                                         const std::u16string& scriptFile,
+                                         std::unique_ptr<cWindowFunction> function) {
+    return qor::CreateWindowFromScript(name, std::move(function),
+                                       cPath(u"{StaticPath}/gui/" + scriptFile));
+}
+
+bool cMiddle::WriteCounter() const {
+    cProfileCounter counter;
+    counter.counter = profileCounter;
+    counter.lastName = GetCurrentPlayerName();
+    return WriteProfileCounter(counter);
+}
+
+bool cMiddle::SaveProgress() {
+    bool ok = WriteCounter();
+    if (currentPlayer) {
+        ok = currentPlayer->Save() && ok;
+        currentPlayer->SaveMap();
+    }
+    return ok;
+}
+
+std::u16string cMiddle::NextProfileFolder() {
+    std::u16string folder = ProfileFolderName(profileCounter);
+    while (Exists(cPath(kProfileFolder + folder)) && profileCounter < INT32_MAX) {
+        ++profileCounter;
+        folder = ProfileFolderName(profileCounter);
+    }
+    return folder;
+}

@@ -1,0 +1,64 @@
+#pragma once
+// Drives the real game in this process as a player would: boots the engine
+// full screen at 1024 x 768 (SDL offscreen), starts the application object,
+// skips the splash with key presses, waits out the loading screen, and then
+// types, clicks and drags through the same platform events a player makes.
+#include <memory>
+#include <string>
+
+#include "tests/EngineHarness.h"
+
+class cGarden;
+namespace qor {
+class cCtrl;
+class cWindow;
+}  // namespace qor
+
+namespace qor::test {
+
+class cShellDriver {
+  public:
+    cShellDriver();
+    ~cShellDriver();
+
+    // Engine, window and game; false where this machine cannot draw. The game
+    // data comes from `staticFolder` when one is given.
+    bool Start(const std::u16string& staticFolder = u"");
+    // Splash skipped by keys, loading waited out, until the end of loading.
+    bool ReachMenus(int frameLimit = 3000);
+    // The game object goes (it saves), then the window and the engine.
+    void Stop();
+
+    cGarden* garden() const { return m_garden.get(); }
+    cEngineHarness& harness() { return *m_harness; }
+
+    // Frames of 1/30 s; false once the game asked to quit.
+    bool Step(int frames = 1);
+    // Steps until the window is shown and its fade has settled.
+    bool WaitShown(const std::u16string& window, int frameLimit = 120);
+    bool IsShown(const std::u16string& window) const;
+
+    void Key(int sdlKey);
+    void Type(const std::string& utf8);
+    // Moves to the control's centre (or a point inside it, as fractions of its
+    // rectangle), presses and releases the left button, and lets the click
+    // arrive.
+    bool Click(const std::u16string& window, const std::u16string& control, float fx = 0.5f,
+               float fy = 0.5f);
+    // Presses on the slider's knob and drags it to `fraction` of its track.
+    bool Drag(const std::u16string& window, const std::u16string& slider, float fraction);
+    void MovePointer(int virtualX, int virtualY);
+
+    cCtrl* Control(const std::u16string& window, const std::u16string& control) const;
+    // The text a label or button shows now.
+    std::u16string Caption(const std::u16string& window, const std::u16string& control) const;
+
+  private:
+    void Mouse(int type, int virtualX, int virtualY);
+
+    std::unique_ptr<cEngineHarness> m_harness;
+    std::unique_ptr<cGarden> m_garden;
+    bool m_quit = false;
+};
+
+}  // namespace qor::test
