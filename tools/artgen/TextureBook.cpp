@@ -9,6 +9,8 @@ const std::vector<TextureDef>& TextureBook() {
         AddIconTextures(all);
         AddScreenTextures(all);
         AddSplashTextures(all);
+        AddFigureTextures(all);
+        AddSourceTextures(all);
         return all;
     }();
     return book;

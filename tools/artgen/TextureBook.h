@@ -23,18 +23,38 @@ struct Area {
     double fps = 30;
 };
 
+// One frame of a sprite looked up by its name alone (an extended atlas):
+// where it lies in the texture (u, v, cu, cv in texture units, v from the
+// bottom edge), its size in pixels (drawn 1:1 at 1024 x 768) and the anchor,
+// (dx, dy) pixels from the frame's lower-left corner: the game draws the frame
+// at its object's position minus (dx, dy).
+struct ExFrame {
+    double dx, dy, u, v, cu, cv, w, h;
+};
+
+struct ExSprite {
+    std::string name;
+    double fps;
+    std::vector<ExFrame> frames;
+};
+
 struct TextureDef {
     std::string name;
     int width, height;
     std::function<void(cairo_t*, const PaintContext&)> paint;
     std::vector<Area> areas;
     std::string note;  // how window scripts use the texture; copied into the atlas script
+    // Sprites the texture holds for lookups by name alone, laid out when asked
+    // for; unset for textures without them. Empty when the layout failed.
+    std::function<std::vector<ExSprite>()> exSprites = nullptr;
 };
 
 void AddSkinTextures(std::vector<TextureDef>& book);
 void AddIconTextures(std::vector<TextureDef>& book);
 void AddScreenTextures(std::vector<TextureDef>& book);
 void AddSplashTextures(std::vector<TextureDef>& book);
+void AddFigureTextures(std::vector<TextureDef>& book);
+void AddSourceTextures(std::vector<TextureDef>& book);
 
 const std::vector<TextureDef>& TextureBook();
 
