@@ -19,9 +19,14 @@ extern "C" {
 #include <lualib.h>
 }
 
+#include "app/Game.h"
+#include "engine/Atlas.h"
 #include "engine/Image.h"
+#include "engine/ScriptFunctions.h"
 #include "engine/Strings.h"
+#include "engine/TextureCache.h"
 #include "tests/ExFrameTable.h"
+#include "tests/TestUtil.h"
 
 namespace {
 
@@ -230,6 +235,32 @@ TEST_F(SceneSprites, AnimationsKeepTheGamesTiming) {
             EXPECT_NEAR(sprite.frames.size() / sprite.fps, c.seconds, 1e-3) << c.sprite;
         }
     }
+}
+
+// The engine itself loads the textures and runs their atlas scripts: every
+// sprite is then found by its name alone, bound to its texture, with its
+// frames, rate and anchors.
+TEST_F(SceneSprites, TheEngineFindsEverySpriteByItsNameAlone) {
+    qor::test::UseTestSystemPaths();
+    auto game = std::make_unique<qor::cGame>();
+    ASSERT_TRUE(qor::RegisterEngineScriptFunctions());
+    for (const auto& [texture, picture] : m_pictures) {
+        const fs::path file = fs::absolute(kFolder / (texture + ".png"));
+        ASSERT_EQ(qor::LoadTexture(qor::cPath(qor::FromUtf8(file.string()))), 0) << file;
+    }
+    for (const auto& [name, sprite] : m_sprites) {
+        const qor::cSpriteInfo info = qor::GetSpriteInfoEx(qor::FromUtf8(name));
+        ASSERT_TRUE(info.texture) << name;
+        EXPECT_EQ(info.texture, qor::FindTexture(qor::FromUtf8(sprite.texture))) << name;
+        ASSERT_EQ(info.frameCount, static_cast<int>(sprite.frames.size())) << name;
+        EXPECT_FLOAT_EQ(info.fps, static_cast<float>(sprite.fps)) << name;
+        ASSERT_TRUE(info.offsets && info.sizes) << name;
+        const Frame& last = sprite.frames.back();
+        EXPECT_FLOAT_EQ(info.offsets[info.frameCount - 1].x, static_cast<float>(last.dx)) << name;
+        EXPECT_FLOAT_EQ(info.sizes[info.frameCount - 1].y, static_cast<float>(last.h)) << name;
+    }
+    qor::ClearAtlasCaches();
+    game.reset();
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "tools/artgen/Scenery.h"
+#include "tools/artgen/Sources.h"
 
 namespace artgen {
 
@@ -184,11 +185,13 @@ Extra ShoulderSack(const Skeleton& s, Rgb cloth, double size, bool coins) {
                                p.x + 3.0 * k, p.y + 0.5 * k);
                 Stroke(cr, Darken(cloth, 0.3), 0.8 * k, 0.8);
                 if (coins) {
-                    for (int i = 0; i < 3; ++i) {
-                        Circle(cr, neck.x + (i - 1) * 1.8 * k, neck.y - 1.4 * k - (i % 2) * 0.8 * k,
-                               1.3 * k);
+                    // gold heaped on the top of the sack, where the body leaves it in view
+                    const Point m{p.x - 2.5 * k, p.y - 6.2 * k};
+                    for (int i = 0; i < 4; ++i) {
+                        Circle(cr, m.x + (i - 1.5) * 2.2 * k, m.y - (i % 2) * 1.2 * k, 1.7 * k);
                         InkedFill(cr, kGold, 0.8);
                     }
+                    Twinkle(cr, m.x + 2 * k, m.y - 2.5 * k, 2.2 * k, 0.9);
                 }
             }};
 }

@@ -58,7 +58,8 @@ std::vector<SpriteArt> GoblinSprites() {
     sneak.armSwing = 0.7;
     sneak.kneeLift = 1.2;
     sneak.face = Face::kSmile;
-    AddFourWays(out, "goblin_walk", 10, look, Hunched(GaitCycle(sneak, 8), 0.18));
+    // scurries at 45 units/s; the game plays the walk at 45/40 of its rate
+    AddFourWays(out, "goblin_walk", 14, look, Hunched(GaitCycle(sneak, 8), 0.18));
     AddFourWays(out, "goblin_pick", 8, look, PickStroke(8, 3),
                 ToolWithChips(PaintPick, 3, 12.5, kGold));
     AddFourWays(out, "goblin_fear", 12, look, FearCycle(8));

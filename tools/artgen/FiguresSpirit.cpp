@@ -103,6 +103,7 @@ Extra Haze(const Skeleton&) {
 
 Look SpiritLook(bool handOff) {
     Look k;
+    k.scale = 1.06;
     k.skin = kBone;
     k.shirt = kBone;
     k.sleeve = kBone;
@@ -194,7 +195,22 @@ void PaintDeath(cairo_t* cr, int frame) {
         return;
     }
     const double t = std::min(1.0, (frame - 3) / 3.0);
-    const double fall = t * t;
+    const double fall = std::pow(t, 1.5);
+    auto mix = [fall](Point p, Point q) {
+        return Point{p.x + (q.x - p.x) * fall, p.y + (q.y - p.y) * fall};
+    };
+    // the ribcage and the rag drop first, under the other bones
+    const Point chest = mix({(s.neck.p.x + s.pelvis.p.x) / 2, (s.neck.p.y + s.pelvis.p.y) / 2},
+                            {-5, -4.5});
+    cairo_save(cr);
+    cairo_translate(cr, chest.x, chest.y);
+    cairo_rotate(cr, 1.3 * fall);
+    Ellipse(cr, 0, 0, 5.6, 5);
+    cairo_restore(cr);
+    InkedFill(cr, kBone);
+    const Point rag = mix(s.pelvis.p, {6, -2.5});
+    Ellipse(cr, rag.x, rag.y, 6.5 - 1.5 * fall, 3.5 - 1.2 * fall);
+    InkedFill(cr, Hex(0x5E4B78));
     Rng rng(7);
     struct Piece {
         Point a, b;
@@ -209,9 +225,6 @@ void PaintDeath(cairo_t* cr, int frame) {
         const double len = 7;
         const Point restA{x - std::cos(a) * len / 2, y - std::sin(a) * len / 2};
         const Point restB{x + std::cos(a) * len / 2, y + std::sin(a) * len / 2};
-        auto mix = [&](Point p, Point q) {
-            return Point{p.x + (q.x - p.x) * fall, p.y + (q.y - p.y) * fall};
-        };
         Bone(cr, mix(piece.a, restA), mix(piece.b, restB), 2.2);
     }
     // the skull lands on top
@@ -226,10 +239,10 @@ void PaintDeath(cairo_t* cr, int frame) {
                   0,
                   frame >= 7 ? Face::kEffort : Face::kScared};
     PaintSkullHead(cr, head);
-    if (frame >= 5) {
-        const double u = (frame - 5) / 6.0;
+    if (frame >= 6) {
+        const double u = (frame - 6) / 5.5;
         const double alpha = 0.85 * (1 - u);
-        const double gx = std::sin(u * 5) * 3, gy = -16 - 30 * u;
+        const double gx = std::sin(u * 5) * 3, gy = -20 - 26 * u;
         cairo_move_to(cr, gx - 6, gy);
         cairo_curve_to(cr, gx - 6, gy - 9, gx + 6, gy - 9, gx + 6, gy);
         cairo_curve_to(cr, gx + 6, gy + 6, gx + 2, gy + 8, gx + std::sin(u * 9) * 3, gy + 12);

@@ -18,6 +18,7 @@ namespace artgen {
 std::vector<SpriteArt> TreeSprites();
 std::vector<SpriteArt> FieldSprites();
 std::vector<SpriteArt> GroundSprites();
+std::vector<SpriteArt> GoodsSprites();  // and the job marker
 
 // A soft shadow on the ground, darkest at the middle.
 void GroundShade(cairo_t* cr, double cx, double cy, double rx, double ry, double alpha);
