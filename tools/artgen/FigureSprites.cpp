@@ -55,23 +55,35 @@ std::vector<Pose> SackCycle(const Gait& gait, int frames) {
     return poses;
 }
 
-std::vector<Pose> FearCycle(int frames) {
+std::vector<Pose> FearCycle(int frames, int direction) {
     Gait g = RunGait();
     g.stride = 0.6;
     g.lean = -0.05;
     g.leap = 2.2;
     g.face = Face::kScared;
     std::vector<Pose> poses = GaitCycle(g, frames);
+    // Seen from the side, raised arms would hide the face: there they flail
+    // wide below it; from the front and back they are flung up.
+    const bool side = direction == 0 || direction == 2;
     for (int i = 0; i < frames; ++i) {
         const double a = 2 * M_PI * i / frames;
         Pose& p = poses[static_cast<size_t>(i)];
-        // one arm flung up in front, the other up behind, waving
-        p.arm[0] = {2.3 + 0.45 * std::sin(a), 0.3, 0.55};
-        p.arm[1] = {3.9 - 0.45 * std::sin(a), 0.3, 0.55};
+        if (side) {
+            p.arm[0] = {1.25 + 0.5 * std::sin(a), 0.5, 0.3};
+            p.arm[1] = {-1.35 + 0.5 * std::sin(a), -0.4, 0.3};
+        } else {
+            p.arm[0] = {2.3 + 0.45 * std::sin(a), 0.3, 0.55};
+            p.arm[1] = {3.9 - 0.45 * std::sin(a), 0.3, 0.55};
+        }
         p.hatLift = 3.0 + 1.5 * std::sin(2 * a);
         p.headTilt = -0.1;
     }
     return poses;
+}
+
+void AddFear(std::vector<SpriteArt>& out, const std::string& base, double fps, const Look& look) {
+    for (int d = 0; d < 4; ++d)
+        out.push_back(PosedSprite(base + std::to_string(d), fps, look, d, FearCycle(8, d)));
 }
 
 void AddFigureTextures(std::vector<TextureDef>& book) {

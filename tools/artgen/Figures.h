@@ -40,7 +40,8 @@ FrameExtras ToolWithChips(void (*tool)(cairo_t*, const Skeleton&), int hitFrame,
 // A gait with a sack over the shoulder, its neck gripped in front of it.
 std::vector<Pose> SackCycle(const Gait& gait, int frames);
 
-// A panicked dash, arms flung up, the hat jumping.
-std::vector<Pose> FearCycle(int frames);
+// A panicked dash with flailing arms and the hat jumping, in four directions.
+std::vector<Pose> FearCycle(int frames, int direction);
+void AddFear(std::vector<SpriteArt>& out, const std::string& base, double fps, const Look& look);
 
 }  // namespace artgen

@@ -62,7 +62,7 @@ std::vector<SpriteArt> GoblinSprites() {
     AddFourWays(out, "goblin_walk", 14, look, Hunched(GaitCycle(sneak, 8), 0.18));
     AddFourWays(out, "goblin_pick", 8, look, PickStroke(8, 3),
                 ToolWithChips(PaintPick, 3, 12.5, kGold));
-    AddFourWays(out, "goblin_fear", 12, look, FearCycle(8));
+    AddFear(out, "goblin_fear", 12, look);
     AddFourWays(out, "goblin_bag", 10, look, HaulCycle(8), [](int, const Pose&) {
         return ExtraList{
             [](const Skeleton& s) { return ShoulderSack(s, Hex(0xB9925E), 1.05, true); }};

@@ -100,7 +100,7 @@ std::vector<SpriteArt> WorkerSprites() {
                 ToolWithChips(PaintHammer, 4, 8.5, kHoneyLight));
     out.push_back(PosedSprite("worker_collect3", 6 / 0.45, look, 3, GatherStroke(6)));
     out.push_back(PosedSprite("worker_rest30", 8, look, 3, StretchCycle(12)));
-    AddFourWays(out, "worker_fear", 12, look, FearCycle(8));
+    AddFear(out, "worker_fear", 12, look);
     AddFourWays(out, "worker_tied", 8, look, TiedCycle(8),
                 [](int, const Pose&) { return ExtraList{Rope}; });
     return out;
