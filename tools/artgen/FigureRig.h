@@ -82,7 +82,7 @@ struct HeadPose {
 struct Look {
     double scale = 1;
     double headRadius = 8.8, neckToHead = 7.2, torsoLength = 12, shoulderDrop = 2.4;
-    double shoulderWidth = 5.2, hipWidth = 2.7, thigh = 7.0, shin = 7.0, footHeight = 1.6;
+    double shoulderWidth = 5.2, hipWidth = 2.7, thigh = 7.0, shin = 7.0, footHeight = 2.7;
     double upperArm = 6.2, forearm = 5.8;
     double armWidth = 3.5, legWidth = 4.8, handRadius = 2.1;
     double torsoWidth = 7.0, torsoHipWidth = 6.4, torsoDepth = 5.4;  // half sizes
