@@ -28,6 +28,7 @@ extern "C" {
 }
 
 #include "engine/Strings.h"
+#include "tests/ExFrameTable.h"
 
 namespace {
 
@@ -108,6 +109,13 @@ struct Area {
     std::string name;
     double x, y, w, h;
 };
+// A sprite found by its name alone: an extended atlas and its frames.
+using ExFrame = qor::test::cExFrameRecord;
+struct ExAtlas {
+    std::string texture;
+    double fps = 0;
+    std::vector<ExFrame> frames;
+};
 struct Glyph {
     std::string ch;
     double fWidth, u, v, cu, cv, bearing, dx;
@@ -135,6 +143,7 @@ struct SplashStep {
 
 struct Recorder {
     std::map<std::string, std::vector<Area>> atlases;
+    std::map<std::string, ExAtlas> exAtlases;
     std::map<std::string, Font> fonts;
     std::map<std::string, std::string> texts;
     std::vector<Queued> queue;
@@ -250,7 +259,6 @@ class Sandbox {
                                          "setFontTransform",
                                          "excludeFromCompression",
                                          "setTextureNodeCount",
-                                         "addTextureInfoExNodes",
                                          "setWndActive",
                                          "setWndModal",
                                          "setCtrlRect",
@@ -340,7 +348,14 @@ class Sandbox {
             return 1;
         });
         Add("createTextureInfoEx", [](lua_State* L) {
-            lua_pushvalue(L, 1);
+            lua_pushvalue(L, 1);  // the handle is the sprite's name
+            return 1;
+        });
+        // As the engine does, a later call replaces all frames of the sprite.
+        Add("addTextureInfoExNodes", [](lua_State* L) {
+            Self(L).rec.exAtlases[Str(L, 1)] =
+                ExAtlas{Str(L, 2), Num(L, 4), qor::test::ReadExFrameTable(L, 3)};
+            lua_pushnumber(L, 0);
             return 1;
         });
         // Normalised rectangles; pixel forms are checked as whole-texture areas.
@@ -564,9 +579,41 @@ TEST_F(GameData, LoadingScriptQueuesExistingFilesAndEverySound) {
     }
 }
 
+// Sprites found by name alone are drawn 1:1 from their texture: every frame
+// must lie inside the texture the script belongs to, at its pixel size.
+void ExpectExtendedAtlasesFit(const fs::path& script, const Recorder& rec,
+                              std::map<std::string, fs::path>* seen) {
+    const std::string stem = script.stem().string();
+    std::optional<std::pair<int, int>> size;
+    for (const char* ext : {".png", ".jpg"}) {
+        if (!size)
+            size = ImageSize(fs::path(script).replace_extension(ext));
+    }
+    ASSERT_TRUE(size) << script;
+    for (const auto& [name, ex] : rec.exAtlases) {
+        const auto [it, added] = seen->emplace(name, script);
+        EXPECT_TRUE(added) << "the sprite " << name << " is defined by " << it->second << " and "
+                           << script << "; the later one would replace the first";
+        EXPECT_EQ(ex.texture, stem) << script << ": sprite " << name;
+        EXPECT_FALSE(ex.frames.empty()) << script << ": sprite " << name;
+        EXPECT_GE(ex.fps, 0) << script << ": sprite " << name;
+        for (size_t i = 0; i < ex.frames.size(); ++i) {
+            const ExFrame& f = ex.frames[i];
+            const std::string what = script.string() + ": " + name + " frame " + std::to_string(i);
+            EXPECT_TRUE(f.u >= 0 && f.v >= 0 && f.u + f.cu <= 1 + 1e-9 && f.v + f.cv <= 1 + 1e-9)
+                << what << " leaves the texture";
+            EXPECT_GT(f.w, 0) << what;
+            EXPECT_GT(f.h, 0) << what;
+            EXPECT_NEAR(f.w, f.cu * size->first, 0.01) << what << " is not drawn 1:1";
+            EXPECT_NEAR(f.h, f.cv * size->second, 0.01) << what << " is not drawn 1:1";
+        }
+    }
+}
+
 TEST_F(GameData, AtlasScriptsDescribeTheirOwnTexture) {
     const auto scripts = TextureScripts();
     ASSERT_FALSE(scripts.empty());
+    std::map<std::string, fs::path> sprites;
     for (const auto& script : scripts) {
         Sandbox box;
         std::string error;
@@ -574,6 +621,9 @@ TEST_F(GameData, AtlasScriptsDescribeTheirOwnTexture) {
         const std::string stem = script.stem().string();
         if (!box.rec.fonts.empty())
             continue;  // a font's script; checked below
+        ExpectExtendedAtlasesFit(script, box.rec, &sprites);
+        if (box.rec.atlases.empty() && !box.rec.exAtlases.empty())
+            continue;  // sprites only
         ASSERT_EQ(box.rec.atlases.size(), 1u) << script;
         EXPECT_EQ(box.rec.atlases.begin()->first, stem)
             << "the atlas must carry the texture's name";
@@ -778,14 +828,21 @@ TEST_F(GameData, EveryNameInTheManifestIsPresent) {
             const size_t colon = e.name.find(':');
             const std::string texture = e.name.substr(0, colon), area = e.name.substr(colon + 1);
             bool found = false;
+            if (texture == "*") {
+                // the game's lookup by name alone finds extended atlases only
+                const auto ex = textures.rec.exAtlases.find(area);
+                found = ex != textures.rec.exAtlases.end() && !ex->second.frames.empty();
+            }
             for (const auto& [atlas, areas] : textures.rec.atlases) {
-                if (texture != "*" && atlas != texture)
+                if (texture == "*" || atlas != texture)
                     continue;
                 for (const Area& a : areas)
                     found = found || a.name == area;
             }
-            if (colon == std::string::npos || !found)
-                problem = "no such area in the atlas scripts";
+            if (colon == std::string::npos || !found) {
+                problem = texture == "*" ? "no sprite of that name (createTextureInfoEx)"
+                                         : "no such area in the atlas scripts";
+            }
         } else if (e.kind == "font") {
             if (!textures.rec.fonts.count(e.name) || textures.rec.fonts.at(e.name).glyphs.empty()) {
                 problem = "no font script creates it";

@@ -3,24 +3,58 @@
 //   bm_artgen --texture NAME --out DIR --fonts FONTDIR (--png | --jpg [--alpha]) [--atlas]
 //   bm_artgen --list
 //   bm_artgen --texture NAME --fonts FONTDIR --preview FILE.png
+//   bm_artgen --fonts FONTDIR --contact-sheet FILE.png [--texture NAME] [--only PREFIX]
+//             [--zoom N]
+//   bm_artgen --fonts FONTDIR --island FILE.png [--zoom N]
 //
 // --preview writes the picture over a checkered backdrop, for looking at it.
+// --contact-sheet lays out every animation of the sprite textures (or of one)
+// (or those whose names begin with PREFIX) frame by frame over grass; --island stands sprites on a
+// patch of island as the game would draw them. Both are for people to judge the art by.
 //
 // --jpg writes NAME.jpg (colour) and, with --alpha, NAME.alpha (greyscale JPEG
 // of the transparency) beside it; --atlas writes NAME.lua declaring the areas.
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "tools/artgen/AtlasScript.h"
+#include "tools/artgen/SpriteLibrary.h"
 #include "tools/artgen/TextureBook.h"
 #include "tools/common/ImageFile.h"
 #include "tools/common/Utf16Text.h"
+
+namespace {
+
+int Review(const artgen::PaintContext& context, const std::string& texture,
+           const std::string& sheet, const std::string& island, const std::string& only,
+           double zoom) {
+    if (zoom <= 0 || zoom > 8) {
+        std::fprintf(stderr, "bm_artgen: --zoom wants a number from above 0 to 8\n");
+        return 2;
+    }
+    artgen::SpriteLibrary library;
+    std::string error;
+    bool ok = library.Load(
+        context, texture.empty() ? std::vector<std::string>{} : std::vector<std::string>{texture},
+        &error);
+    if (ok && !sheet.empty())
+        ok = artgen::WriteContactSheet(library, context, sheet, zoom, only, &error);
+    if (ok && !island.empty())
+        ok = artgen::WriteIslandMock(library, island, zoom, &error);
+    if (!ok)
+        std::fprintf(stderr, "bm_artgen: %s\n", error.c_str());
+    return ok ? 0 : 1;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     std::string name, outDir;
     artgen::PaintContext context;
     bool png = false, jpg = false, alpha = false, atlas = false, list = false;
-    std::string preview;
+    std::string preview, sheet, island, only;
+    double zoom = 1;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         auto next = [&]() -> std::string { return i + 1 < argc ? argv[++i] : ""; };
@@ -40,6 +74,14 @@ int main(int argc, char** argv) {
             atlas = true;
         } else if (arg == "--preview") {
             preview = next();
+        } else if (arg == "--contact-sheet") {
+            sheet = next();
+        } else if (arg == "--island") {
+            island = next();
+        } else if (arg == "--only") {
+            only = next();
+        } else if (arg == "--zoom") {
+            zoom = std::atof(next().c_str());
         } else if (arg == "--list") {
             list = true;
         } else {
@@ -53,6 +95,8 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
+    if (!sheet.empty() || !island.empty())
+        return Review(context, name, sheet, island, only, zoom);
     if (name.empty() || (preview.empty() && (outDir.empty() || png == jpg || (alpha && !jpg)))) {
         std::fprintf(stderr,
                      "usage: bm_artgen --texture NAME --out DIR --fonts DIR (--png | --jpg "
@@ -74,6 +118,10 @@ int main(int argc, char** argv) {
     def->paint(cr, context);
     const cairo_status_t status = cairo_status(cr);
     cairo_destroy(cr);
+    if (def->exSprites && def->exSprites().empty()) {
+        cairo_surface_destroy(surface);
+        return 1;  // the layout said why
+    }
     if (status != CAIRO_STATUS_SUCCESS) {
         std::fprintf(stderr, "bm_artgen: %s: cairo: %s\n", name.c_str(),
                      cairo_status_to_string(status));

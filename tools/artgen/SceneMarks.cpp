@@ -68,8 +68,10 @@ void AddSceneMarks(std::vector<TextureDef>& book) {
                       PaintShadow,
                       {{"shadow", 0, 0, kShadowW, kShadowH}},
                       "The ground shadow of walking figures, centred on its anchor."};
-    shadow.exSprites.push_back(
-        {"shadow", 0, 0, kShadowW, kShadowH, kShadowW / 2.0, kShadowH / 2.0});
+    shadow.exSprites = [] {
+        const ExFrame whole{kShadowW / 2.0, kShadowH / 2.0, 0, 0, 1, 1, kShadowW, kShadowH};
+        return std::vector<ExSprite>{{"shadow", 30, {whole}}};
+    };
     book.push_back(shadow);
 }
 

@@ -14,6 +14,8 @@ const std::vector<TextureDef>& TextureBook() {
         AddSceneMarks(all);
         AddWindowIcon(all);
         AddMenuTextures(all);
+        AddFigureTextures(all);
+        AddSourceTextures(all);
         return all;
     }();
     return book;
