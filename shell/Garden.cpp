@@ -67,6 +67,13 @@ std::unique_ptr<cGameObject> StartGameApplication() {
 
 cGarden::cGarden() {
     g_garden = this;
+    cSpriteBatch* batch = g_game ? g_game->batch() : nullptr;
+    effects = std::make_unique<cParticleManager>(batch);
+    g_particles = effects.get();
+    flyingSprites = std::make_unique<cFlyingSpriteList>(batch, effects.get(), true);
+    g_flyingSprites = flyingSprites.get();
+    sceneDraw = std::make_unique<cSceneDraw>(batch);
+    g_sceneDraw = sceneDraw.get();
     if (g_soundManager) {
         g_soundManager->SetVolume(kVolumeSounds, kDefaultVolume);
         g_soundManager->SetVolume(kVolumeMusic, kDefaultVolume);
@@ -82,6 +89,10 @@ cGarden::~cGarden() {
     levels.clear();
     SaveSettings();
     widescreenTexture.reset();
+    // The flying icons hold emitters of the particle manager: they go first.
+    flyingSprites.reset();
+    effects.reset();
+    sceneDraw.reset();
     if (g_garden == this)
         g_garden = nullptr;
 }
@@ -130,9 +141,11 @@ void cGarden::OnEndLoading() {
         return;
     g_game->SetLocale(StartupLocale());
 
-    // TODO(merge): load the effects' sprites and the "progress" and "shadow" sprites.
+    effects->LoadTextures();
+    sceneDraw->LoadSprites();
     // TODO(merge): levelWidget, mapWidget, achieveWidget, comicsWidget are created here.
-    // TODO(merge): build the sound table.
+    sounds.Build(g_soundManager ? LoadedSoundNames(*g_soundManager)
+                                : std::vector<std::u16string>{});
     // TODO(merge): load the world map and the achievements room, or start new ones.
 
     if (const int count = LoadLevels(); count > 0) {
@@ -153,7 +166,7 @@ void cGarden::OnEndLoading() {
         gui->pointerVisible = true;
     SetCursor(u"pointer");
     SwitchScreen(u"menu", u"loading");
-    // TODO(merge): build the talk tables.
+    talks.Build();
     UpdateWindowTitle();
 }
 

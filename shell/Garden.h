@@ -10,9 +10,14 @@
 #include <vector>
 
 #include "engine/TextureCache.h"
+#include "scene/FlyingSpriteList.h"
+#include "scene/ParticleManager.h"
+#include "scene/SceneDraw.h"
 #include "shell/GameRandom.h"
 #include "shell/Middle.h"
 #include "shell/Player.h"
+#include "shell/tables/SoundTable.h"
+#include "shell/tables/TalkTable.h"
 
 namespace qor {
 class cWidget;
@@ -60,10 +65,10 @@ class cGarden : public cMiddle {
     // Score, resources and statistics of the current profile.
     virtual void AddScore(int points);
     virtual int GetScore() const;
-    virtual bool CanAfford(const cResourceAmounts& cost) const;
-    virtual bool Spend(const cResourceAmounts& cost);
-    virtual void Earn(const cResourceAmounts& amounts);
-    virtual cResourceAmounts GetResources() const;
+    virtual bool CanAfford(const ResourceSet& cost) const;
+    virtual bool Spend(const ResourceSet& cost);
+    virtual void Earn(const ResourceSet& amounts);
+    virtual ResourceSet GetResources() const;
     virtual int GetFood() const;
     virtual int GetWood() const;
     virtual int GetMoney() const;
@@ -78,6 +83,15 @@ class cGarden : public cMiddle {
     qor::cWidget* mapWidget = nullptr;
     qor::cWidget* achieveWidget = nullptr;
     qor::cWidget* comicsWidget = nullptr;
+
+    // The particles, the flying icons and the shared scene drawing of every
+    // scene; each also answers through its global pointer while it exists.
+    std::unique_ptr<cParticleManager> effects;
+    std::unique_ptr<cFlyingSpriteList> flyingSprites;
+    std::unique_ptr<cSceneDraw> sceneDraw;
+    // The game's sounds by number and its talks, built at the end of loading.
+    cSoundTable sounds;
+    cTalkTable talks;
 
     std::vector<std::vector<uint8_t>> levels;
     int currentLevel = 0;

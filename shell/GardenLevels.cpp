@@ -1,6 +1,7 @@
 // The level files kept in memory, and the score and resources of the current
 // profile that the level code works with.
 #include <algorithm>
+#include <limits>
 
 #include "engine/FileSystem.h"
 #include "engine/Log.h"
@@ -68,41 +69,44 @@ int cGarden::GetScore() const {
     return player ? player->score : 0;
 }
 
-bool cGarden::CanAfford(const cResourceAmounts& cost) const {
+bool cGarden::CanAfford(const ResourceSet& cost) const {
     const cPlayer* player = GetCurrentPlayer();
     if (!player)
         return false;
-    for (size_t i = 0; i < cost.size(); ++i) {
+    for (int i = 0; i < kResourceCount; ++i) {
         if (player->resources[i] < cost[i])
             return false;
     }
     return true;
 }
 
-bool cGarden::Spend(const cResourceAmounts& cost) {
+bool cGarden::Spend(const ResourceSet& cost) {
     if (!CanAfford(cost))
         return false;
     cPlayer* player = GetCurrentPlayer();
-    for (size_t i = 0; i < cost.size(); ++i)
-        player->resources[i] -= cost[i];
+    player->resources -= cost;
     // TODO(merge): the level's task panel refreshes its counts here.
     return true;
 }
 
-void cGarden::Earn(const cResourceAmounts& amounts) {
+void cGarden::Earn(const ResourceSet& amounts) {
     cPlayer* player = GetCurrentPlayer();
     if (!player)
         return;
-    for (size_t i = 0; i < amounts.size(); ++i) {
-        player->resources[i] += amounts[i];
-        player->earned += amounts[i];
-    }
+    player->resources += amounts;
+    // A statistic summed over a whole profile's life must not wrap round.
+    int64_t earned = player->earned;
+    for (int i = 0; i < kResourceCount; ++i)
+        earned += amounts[i];
+    player->earned = static_cast<int32_t>(
+        std::clamp<int64_t>(earned, std::numeric_limits<int32_t>::min(),
+                            std::numeric_limits<int32_t>::max()));
     // TODO(merge): the level's task panel refreshes its counts here.
 }
 
-cResourceAmounts cGarden::GetResources() const {
+ResourceSet cGarden::GetResources() const {
     const cPlayer* player = GetCurrentPlayer();
-    return player ? player->resources : cResourceAmounts{};
+    return player ? player->resources : ResourceSet{};
 }
 
 int cGarden::GetWood() const {

@@ -8,14 +8,13 @@
 #include <vector>
 
 #include "engine/Path.h"
+#include "scene/ResourceSet.h"
 #include "shell/PlayerBase.h"
 
 namespace qor {
 class cBitStream;
 }
 
-// Wood, food, money, mana: the order every resource vector of the game keeps.
-using cResourceAmounts = std::array<int32_t, 4>;
 
 inline constexpr char16_t kPlayerFile[] = u"player.dat";
 inline constexpr char16_t kMapFile[] = u"map.dat";
@@ -51,7 +50,7 @@ class cPlayer : public cPlayerBase {
     std::u16string name;
     int32_t version = kPlayerRecordVersion;
     int mapSaved = 0;  // the shutdown has written the map already
-    cResourceAmounts resources{};
+    ResourceSet resources{};
     bool reserved = true;
     bool showHints = true;
     int32_t score = 0;

@@ -214,9 +214,9 @@ TEST_F(ProfilesTest, SpendingTakesAllOrNothing) {
     cGarden& g = Load();
     g.Earn({10, 20, 30, 40});
     EXPECT_FALSE(g.Spend({5, 5, 31, 0}));
-    EXPECT_EQ(g.GetResources(), (cResourceAmounts{10, 20, 30, 40}));
+    EXPECT_EQ(g.GetResources(), (ResourceSet{10, 20, 30, 40}));
     EXPECT_TRUE(g.Spend({10, 5, 30, 1}));
-    EXPECT_EQ(g.GetResources(), (cResourceAmounts{0, 15, 0, 39}));
+    EXPECT_EQ(g.GetResources(), (ResourceSet{0, 15, 0, 39}));
     EXPECT_EQ(g.GetCurrentPlayer()->earned, 100);
     g.AddScore(7);
     EXPECT_EQ(g.GetScore(), 7);
