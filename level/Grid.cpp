@@ -15,6 +15,15 @@ constexpr int32_t kLowestKind = -kOccupiedAbove + 1;
 constexpr cCell kNeighbours[] = {{0, -1},  {-1, 0}, {1, 0},  {0, 1},
                                  {-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
 
+// Calls f(index) for every cell of the rectangle that lies in the grid.
+template <typename F>
+void ForEachCell(const cCellRect& r, F&& f) {
+    for (int j = std::max(r.firstJ, 0); j <= r.lastJ && j < kGridRows; ++j) {
+        for (int i = std::max(r.firstI, 0); i <= r.lastI && i < kGridColumns; ++i)
+            f(cGrid::Index({i, j}));
+    }
+}
+
 }  // namespace
 
 cGrid::cGrid() {
@@ -87,15 +96,6 @@ void cGrid::FreeAt(int k) {
         return;
     values[k] -= kOccupation;
     costs[k] = CostOfKind(values[k]);
-}
-
-// Calls f(index) for every cell of the rectangle that lies in the grid.
-template <typename F>
-static void ForEachCell(const cCellRect& r, F&& f) {
-    for (int j = std::max(r.firstJ, 0); j <= r.lastJ && j < kGridRows; ++j) {
-        for (int i = std::max(r.firstI, 0); i <= r.lastI && i < kGridColumns; ++i)
-            f(cGrid::Index({i, j}));
-    }
 }
 
 void cGrid::Occupy(const cCellRect& cells) {
