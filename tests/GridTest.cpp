@@ -8,7 +8,7 @@
 #include <cmath>
 #include <limits>
 
-#include "tests/CellPrinting.h"
+#include "tests/GridTestKit.h"
 
 namespace {
 

@@ -1,10 +1,11 @@
 #pragma once
-// Readable cells and cell rectangles in test failure messages.
+// Small helpers of the grid and path tests: readable cells and cell
+// rectangles in failure messages, and a grid of one kind.
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "level/GridGeometry.h"
+#include "level/Grid.h"
 
 inline void PrintTo(const cCell& c, std::ostream* os) {
     *os << "(" << c.i << ", " << c.j << ")";
@@ -19,4 +20,10 @@ inline std::string CellText(const std::vector<cCell>& cells) {
     for (const cCell c : cells)
         s += "(" + std::to_string(c.i) + "," + std::to_string(c.j) + ")";
     return s;
+}
+
+inline cGrid GridOf(int32_t kind) {
+    cGrid grid;
+    grid.Fill(kind);
+    return grid;
 }
