@@ -9,7 +9,7 @@
 #include <bitset>
 #include <cstdint>
 
-#include "level/GridGeometry.h"
+#include "scene/LevelGrid.h"
 
 // Cells a caller freed for a while, so that it can occupy exactly those again.
 using cCellSet = std::bitset<kGridCells>;

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "level/GridGeometry.h"
+#include "scene/LevelGrid.h"
 
 class cOpenList {
   public:

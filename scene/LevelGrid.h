@@ -1,10 +1,11 @@
 #pragma once
-// The geometry of a level's ground: a grid of 32 × 24 cells of 48 × 48 world
-// units laid obliquely over the island. The i axis (columns) runs 15° below
-// the horizontal to the right, the j axis (rows) 45° above it; the grid is
-// centred on the middle of the 1024 × 768 screen. Grid coordinates are
-// fractions of cells from the grid's corner, so cell (i, j) covers
-// [i, i + 1) × [j, j + 1).
+// The geometry of a level's ground, shared by the game and the scene
+// compiler: 32 × 24 cells of 48 × 48
+// world units laid obliquely over the island. The i axis (columns) runs 15°
+// below the horizontal to the right, the j axis (rows) 45° above it, both unit
+// vectors; the grid is centred on the middle of the 1024 × 768 screen.
+// Grid coordinates are fractions of cells from the grid's corner, so cell
+// (i, j) covers [i, i + 1) × [j, j + 1) and a point outside that has no cell.
 #include <array>
 #include <cstdint>
 
@@ -30,29 +31,43 @@ struct cCell {
     bool operator==(const cCell&) const = default;
 };
 
-// A rectangle of cells, both ends included.
+// A rectangle of cells, both ends included. It may reach beyond the grid.
 struct cCellRect {
     int firstI = 0, lastI = -1;
     int firstJ = 0, lastJ = -1;
 
+    bool IsEmpty() const { return lastI < firstI || lastJ < firstJ; }
     bool Contains(cCell c) const {
         return c.i >= firstI && c.i <= lastI && c.j >= firstJ && c.j <= lastJ;
     }
+    bool operator==(const cCellRect&) const = default;
 };
 
-// Grid coordinates of a world point (may lie outside the grid), and back.
+// The two axes, for callers that place things around a point in the grid's
+// own directions.
+qor::cVec2 GridAxisI();
+qor::cVec2 GridAxisJ();
+
+// Grid coordinates of a world point (it may lie outside the grid), and back.
 qor::cVec2 WorldToGrid(qor::cVec2 point);
 qor::cVec2 GridToWorld(qor::cVec2 grid);
-// The cell a world point lies in, or (-1, -1) outside the grid.
+
+// The cell a world point lies in, or (-1, -1) outside the grid (and for a
+// point that is not a number).
 cCell CellOfPoint(qor::cVec2 point);
+// The middle of a cell's parallelogram.
 qor::cVec2 CellCentre(cCell cell);
+// The cell's corners at (i, j), (i + 1, j), (i, j + 1) and (i + 1, j + 1).
+std::array<qor::cVec2, 4> CellCorners(cCell cell);
+
 bool IsWalkableTerrain(int32_t kind);
 
-// The cells an object of `width` × `height` cells covers around its position:
-// an odd extent covers the position's own cell and as many on each side; an
-// even extent covers half of it on each side of the nearest grid line.
-// Extents below 1 count as 1. A position too far off the grid (or not a
-// number) covers nothing.
+// The cells an object of `width` × `height` cells covers around its position.
+// Along each axis, an odd extent covers the position's own cell and as many
+// on each side; an even extent covers half of it on each side of the grid
+// line nearest to the position. Extents below 1 count as 1. The rectangle
+// may reach beyond the grid; a position far off the grid (or not a number)
+// covers nothing.
 cCellRect FootprintCells(qor::cVec2 position, int width, int height);
 // The position that makes a footprint start at `first`: the inverse of
 // FootprintCells for positions the compiler places by cell.
