@@ -133,8 +133,15 @@ struct SplashStep {
     std::vector<SplashImage> images;
 };
 
+// An extended atlas: the sprite the game finds by its name alone.
+struct ExAtlas {
+    std::string texture;
+    std::vector<Area> frames;  // u, v, cu, cv as x, y, w, h
+};
+
 struct Recorder {
     std::map<std::string, std::vector<Area>> atlases;
+    std::map<std::string, ExAtlas> exAtlases;
     std::map<std::string, Font> fonts;
     std::map<std::string, std::string> texts;
     std::vector<Queued> queue;
@@ -250,7 +257,6 @@ class Sandbox {
                                          "setFontTransform",
                                          "excludeFromCompression",
                                          "setTextureNodeCount",
-                                         "addTextureInfoExNodes",
                                          "setWndActive",
                                          "setWndModal",
                                          "setCtrlRect",
@@ -341,6 +347,24 @@ class Sandbox {
         });
         Add("createTextureInfoEx", [](lua_State* L) {
             lua_pushvalue(L, 1);
+            return 1;
+        });
+        Add("addTextureInfoExNodes", [](lua_State* L) {
+            ExAtlas& atlas = Self(L).rec.exAtlases[Str(L, 1)];
+            atlas.texture = Str(L, 2);
+            atlas.frames.clear();
+            for (int i = 1; lua_istable(L, 3); ++i) {
+                lua_rawgeti(L, 3, i);
+                if (!lua_istable(L, -1)) {
+                    lua_pop(L, 1);
+                    break;
+                }
+                const int t = lua_gettop(L);
+                atlas.frames.push_back(
+                    {"", Field(L, t, "u"), Field(L, t, "v"), Field(L, t, "cu"), Field(L, t, "cv")});
+                lua_pop(L, 1);
+            }
+            lua_pushnumber(L, 0);
             return 1;
         });
         // Normalised rectangles; pixel forms are checked as whole-texture areas.
@@ -582,6 +606,15 @@ TEST_F(GameData, AtlasScriptsDescribeTheirOwnTexture) {
             EXPECT_TRUE(a.x >= 0 && a.y >= 0 && a.x + a.w <= 1 + 1e-9 && a.y + a.h <= 1 + 1e-9)
                 << script << ": area " << a.name << " leaves the texture";
         }
+        for (const auto& [sprite, ex] : box.rec.exAtlases) {
+            EXPECT_EQ(ex.texture, stem) << sprite << ": a sprite binds its own script's texture";
+            EXPECT_FALSE(ex.frames.empty()) << script << " " << sprite;
+            for (const Area& f : ex.frames) {
+                EXPECT_TRUE(f.w > 0 && f.h > 0 && f.x >= 0 && f.y >= 0 && f.x + f.w <= 1 + 1e-9 &&
+                            f.y + f.h <= 1 + 1e-9)
+                    << script << ": a frame of " << sprite << " leaves the texture";
+            }
+        }
     }
     // textures are powers of two in size; the renderer warns about others
     for (const auto& [name, paths] : ImagesByName()) {
@@ -777,6 +810,9 @@ TEST_F(GameData, EveryNameInTheManifestIsPresent) {
                 for (const Area& a : areas)
                     found = found || a.name == area;
             }
+            // the game finds an area by its name alone in the extended atlases
+            if (texture == "*" && textures.rec.exAtlases.count(area))
+                found = found || !textures.rec.exAtlases.at(area).frames.empty();
             if (colon == std::string::npos || !found)
                 problem = "no such area in the atlas scripts";
         } else if (e.kind == "font") {

@@ -1,5 +1,6 @@
 #include "tools/artgen/AtlasScript.h"
 
+#include "tools/artgen/SpriteSheet.h"
 #include "tools/common/LuaText.h"
 
 namespace artgen {
@@ -30,6 +31,7 @@ std::string AtlasScript(const TextureDef& def) {
              std::to_string(a.columns) + ", " + std::to_string(a.rows) + ", " + LuaNumber(a.fps) +
              ")\n";
     }
+    s += SpriteSheetScript(def.name);
     return s;
 }
 

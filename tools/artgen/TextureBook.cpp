@@ -9,6 +9,7 @@ const std::vector<TextureDef>& TextureBook() {
         AddIconTextures(all);
         AddScreenTextures(all);
         AddSplashTextures(all);
+        AddStructureTextures(all);
         return all;
     }();
     return book;

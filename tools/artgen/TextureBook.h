@@ -35,6 +35,7 @@ void AddSkinTextures(std::vector<TextureDef>& book);
 void AddIconTextures(std::vector<TextureDef>& book);
 void AddScreenTextures(std::vector<TextureDef>& book);
 void AddSplashTextures(std::vector<TextureDef>& book);
+void AddStructureTextures(std::vector<TextureDef>& book);
 
 const std::vector<TextureDef>& TextureBook();
 
