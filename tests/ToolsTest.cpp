@@ -111,6 +111,10 @@ TEST_F(ToolsTest, GeneratorsAreDeterministic) {
         ASSERT_EQ(RunTool("bm_artgen", "--texture gui_loading_progress --jpg --alpha --fonts " +
                                            fonts + " --out " + Quote(dir)),
                   0);
+        // a sprite sheet: its frames are cropped and packed in the generator
+        ASSERT_EQ(RunTool("bm_artgen", "--texture structures1 --png --atlas --fonts " + fonts +
+                                           " --out " + Quote(dir)),
+                  0);
         ASSERT_EQ(RunTool("bm_fontgen", "--face " + fonts +
                                             "/DejaVuSans.ttf --size 12 --name f12"
                                             " --outline 1 --shadow 1 1 --out " +
@@ -119,7 +123,8 @@ TEST_F(ToolsTest, GeneratorsAreDeterministic) {
         ASSERT_EQ(RunTool("bm_soundgen", "--effect res_income --out " + Quote(dir / "s.ogg")), 0);
     }
     for (const char* file : {"icon_question.png", "icon_question.lua", "gui_loading_progress.jpg",
-                             "gui_loading_progress.alpha", "f12.png", "f12.lua", "s.ogg"}) {
+                             "gui_loading_progress.alpha", "f12.png", "f12.lua", "s.ogg",
+                             "structures1.png", "structures1.lua"}) {
         const std::string first = Read(a / file);
         EXPECT_FALSE(first.empty()) << file;
         EXPECT_EQ(first, Read(b / file)) << file << " differs between two runs";

@@ -68,9 +68,11 @@ void Log(cairo_t* cr, int frame) {
         LineTo(cr, {-14, 10, 30});
         InkedLine(cr, kBark, 3);
         const P2 leaf = Project({-14, 10, 31});
-        Circle(cr, leaf.x - 3, leaf.y, 5);
-        Circle(cr, leaf.x + 3, leaf.y - 3, 4.5);
-        Fill(cr, kLeaf, 1.2);
+        const double leaves[][3] = {{-5, 1, 5}, {4, -3, 5.5}, {0, -8, 4.5}};
+        for (const auto& at : leaves) {
+            Circle(cr, leaf.x + at[0], leaf.y + at[1], at[2]);
+            FillFlat(cr, kLeaf, 1.2);
+        }
         LogAlongA(cr, -40, 40, 0, 11);
     } else if (frame == 1) {
         LogAlongA(cr, -40, 2, 0, 11);
@@ -121,7 +123,9 @@ void Crack(cairo_t* cr, double x, double y, double size) {
 
 void Stone(cairo_t* cr, int frame) {
     GroundShadowDisc(cr, 0, 0, 16, 0.22);
-    const double s = frame == 0 ? 1.0 : frame == 1 ? 0.95 : frame == 2 ? 0.8 : 0.55;
+    // the heap's foot sits around the anchor
+    cairo_translate(cr, 0, 9);
+    const double s = 1.2 * (frame == 0 ? 1.0 : frame == 1 ? 0.95 : frame == 2 ? 0.8 : 0.55);
     if (frame <= 1) {
         Boulder(cr, -8, -8, 11 * s, 9 * s, 3, kRock);
         Boulder(cr, 9, -7, 10 * s, 8 * s, 5, Darken(kRock, 0.05));
@@ -143,6 +147,7 @@ void Stone(cairo_t* cr, int frame) {
 
 void BigStone(cairo_t* cr, int frame) {
     GroundShadowDisc(cr, 0, 0, 34, 0.25);
+    cairo_translate(cr, 0, 18);
     if (frame <= 1) {
         Boulder(cr, 0, -28, 38, 30, 29, kRock);
         Ellipse(cr, -10, -50, 14, 5);

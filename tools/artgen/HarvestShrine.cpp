@@ -21,6 +21,8 @@ constexpr int kStages = 4;
 constexpr double PA = 84, PB0 = -60, PB1 = 58;  // platform
 constexpr double CA = 54, CB0 = -30, CB1 = 36;  // pillars
 constexpr double kFloor = 12, kPillar = 62, kBeam = 70;
+// the altar table stands before the pavilion, at the top of the stair
+constexpr double kTableB0 = -50, kTableB1 = -40, kTableMid = -45;
 const Rgb kMarble = Hex(0xE3DDD0);
 const Rgb kTiles = Hex(0x6FA35A);
 
@@ -59,9 +61,9 @@ void Pillars(cairo_t* cr, double top, bool back) {
 }
 
 void Offerings(cairo_t* cr) {
-    DrawBox(cr, {-20, 20, -4, 14, kFloor, kFloor + 14}, kMarble, Hex(0xF2EEE6));
+    DrawBox(cr, {-20, 20, kTableB0, kTableB1, kFloor, kFloor + 14}, kMarble, Hex(0xF2EEE6));
     // a golden sheaf, apples and a pumpkin on the altar
-    const P2 p = Project({0, 5, kFloor + 14});
+    const P2 p = Project({0, kTableMid, kFloor + 14});
     for (int k = -3; k <= 3; ++k) {
         cairo_move_to(cr, p.x + k * 1.2, p.y);
         cairo_line_to(cr, p.x + k * 2.6, p.y - 18);
@@ -71,13 +73,13 @@ void Offerings(cairo_t* cr) {
         Ellipse(cr, p.x + k * 2.6, p.y - 19, 1.6, 3);
     }
     Fill(cr, kHoney, 0.8);
-    const P2 q = Project({-12, 4, kFloor + 14});
+    const P2 q = Project({-12, kTableMid, kFloor + 14});
     Ellipse(cr, q.x, q.y - 5, 7, 5.5);
     Fill(cr, Hex(0xF0902F), 1.2);
     cairo_move_to(cr, q.x, q.y - 10);
     cairo_line_to(cr, q.x + 1, q.y - 13);
     Line(cr, kLeafDark, 1.6);
-    const P2 r = Project({13, 4, kFloor + 14});
+    const P2 r = Project({13, kTableMid, kFloor + 14});
     for (int k = 0; k < 3; ++k) {
         Circle(cr, r.x - 4 + 4 * k, r.y - 3 - (k == 1 ? 3 : 0), 3);
         Fill(cr, k == 1 ? kLeaf : kBerry, 1.0);
@@ -124,10 +126,10 @@ void Finished(cairo_t* cr, int) {
     GroundShadow(cr, -PA, PA, PB0, PB1);
     Platform(cr, kFloor);
     Pillars(cr, kPillar, true);
-    Offerings(cr);
     Pillars(cr, kPillar, false);
     Entablature(cr);
     DrawRoof(cr, kRoof, kTiles, kMarble);
+    Offerings(cr);
     DrawPennant(cr, 0, (CB0 + CB1) / 2, kBeam + 36, 24, kHoney);
     DrawFlowers(cr, -60, -70, 7, 3);
     DrawFlowers(cr, 60, -70, 7, 4);
