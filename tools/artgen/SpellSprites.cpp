@@ -63,8 +63,9 @@ void Glowing(cairo_t* cr, int spell, int frame) {
     cairo_save(cr);
     cairo_translate(cr, 0, kHoverY);
     cairo_pattern_t* halo = cairo_pattern_create_radial(0, 0, 10, 0, 0, 30 + 4 * breath);
-    cairo_pattern_add_color_stop_rgba(halo, 0, color.r, color.g, color.b, 0.7);
-    cairo_pattern_add_color_stop_rgba(halo, 1, color.r, color.g, color.b, 0);
+    const Rgb light = Lighten(color, 0.55);
+    cairo_pattern_add_color_stop_rgba(halo, 0, light.r, light.g, light.b, 0.95);
+    cairo_pattern_add_color_stop_rgba(halo, 1, light.r, light.g, light.b, 0);
     cairo_set_source(cr, halo);
     Circle(cr, 0, 0, 34);
     cairo_fill(cr);

@@ -20,7 +20,7 @@ using namespace datakit;
 using namespace datakit::palette;
 
 constexpr int kStages = 3;
-constexpr double kBody0 = 24, kBody1 = 17, kBodyTop = 84, kCapTop = 110, kCapR = 21;
+constexpr double kBody0 = 24, kBody1 = 17, kBodyTop = 84, kCapTop = 118, kCapR = 21;
 // The hub of the sails, projected: on the cap's front, toward the viewer.
 constexpr double kHubX = 0, kHubY = -82.5;
 
@@ -44,8 +44,13 @@ void Body(cairo_t* cr, double top) {
 void Cap(cairo_t* cr, double fill) {
     if (fill >= 1) {
         DrawCone(cr, 0, 0, kCapR, kBodyTop, kCapTop, kWood);
-        GroundCircle(cr, 0, 0, kBodyTop, kCapR + 1);
-        Line(cr, kInk, kOutline);
+        // boards of the cap running up to its tip
+        for (int k = 0; k < 5; ++k) {
+            const double t = (240 + 30 * k) * M_PI / 180;
+            MoveTo(cr, {kCapR * std::cos(t), kCapR * std::sin(t), kBodyTop});
+            LineTo(cr, {0, 0, kCapTop});
+        }
+        Line(cr, kWoodDark, kDetail, 0.6);
         const P2 tip = Project({0, 0, kCapTop});
         Circle(cr, tip.x, tip.y - 1, 2.5);
         Fill(cr, kGold, 1.2);

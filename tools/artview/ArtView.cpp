@@ -1,12 +1,13 @@
 // Pictures of the generated scene sprites, for looking at the art as the
 // game places it (anchors, offsets, frame order).
 //
-//   bm_artview --data DIR --sheet OUT.png [--only A,B] [--marks] [--zoom N]
+//   bm_artview --data DIR --sheet OUT.png [--only A,B] [--marks] [--font TTF] [--zoom N]
 //   bm_artview --data DIR --scene FILE --out OUT.png [--zoom N]
 //
 // --sheet: a contact sheet, each sprite's frames in a row under its name;
 // --only keeps the sprites of those names or of those textures; NAME:K keeps
-// frame K of a sprite.
+// frame K of a sprite. The names are written with the TrueType face --font
+// (DejaVu Sans Bold by default); without it the sheet has no names.
 // --scene: a mock scene at game scale (see Views.h for the scene file).
 #include <cstdio>
 #include <sstream>
@@ -17,6 +18,7 @@
 
 int main(int argc, char** argv) {
     std::string data, sheet, scene, out, onlyList;
+    std::string font = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
     bool marks = false;
     int zoom = 1;
     for (int i = 1; i < argc; ++i) {
@@ -32,6 +34,8 @@ int main(int argc, char** argv) {
             out = next();
         } else if (arg == "--only") {
             onlyList = next();
+        } else if (arg == "--font") {
+            font = next();
         } else if (arg == "--marks") {
             marks = true;
         } else if (arg == "--zoom") {
@@ -59,7 +63,7 @@ int main(int argc, char** argv) {
         std::stringstream list(onlyList);
         for (std::string name; std::getline(list, name, ',');)
             only.push_back(name);
-        picture = artview::ContactSheet(atlases, only, marks);
+        picture = artview::ContactSheet(atlases, only, marks, font);
         out = sheet;
     } else {
         picture = artview::MockScene(atlases, scene, &error);
@@ -75,6 +79,7 @@ int main(int argc, char** argv) {
     }
     const cairo_status_t status = cairo_surface_write_to_png(picture, out.c_str());
     cairo_surface_destroy(picture);
+    artview::ReleaseFonts();
     if (status != CAIRO_STATUS_SUCCESS) {
         std::fprintf(stderr, "bm_artview: %s: %s\n", out.c_str(), cairo_status_to_string(status));
         return 1;

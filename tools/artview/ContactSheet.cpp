@@ -1,3 +1,7 @@
+#include <cairo-ft.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
 #include <algorithm>
 #include <cstdio>
 
@@ -34,6 +38,22 @@ Layout Measure(const Sprite& sprite) {
     return l;
 }
 
+FT_Library g_fonts = nullptr;
+
+// The face for the names, or null. Cairo may keep it cached after the sheet
+// is drawn, so the FreeType face goes with the cairo face.
+cairo_font_face_t* LabelFont(const std::string& file) {
+    static const cairo_user_data_key_t key{};
+    FT_Face face = nullptr;
+    if ((!g_fonts && FT_Init_FreeType(&g_fonts) != 0) ||
+        FT_New_Face(g_fonts, file.c_str(), 0, &face) != 0)
+        return nullptr;
+    cairo_font_face_t* font = cairo_ft_font_face_create_for_ft_face(face, 0);
+    cairo_font_face_set_user_data(font, &key, face,
+                                  [](void* p) { FT_Done_Face(static_cast<FT_Face>(p)); });
+    return font;
+}
+
 void Cross(cairo_t* cr, double x, double y) {
     cairo_move_to(cr, x - 4, y);
     cairo_line_to(cr, x + 4, y);
@@ -47,7 +67,7 @@ void Cross(cairo_t* cr, double x, double y) {
 }  // namespace
 
 cairo_surface_t* ContactSheet(const SpriteAtlases& atlases, const std::vector<std::string>& only,
-                              bool marks) {
+                              bool marks, const std::string& fontFile) {
     std::vector<Layout> rows;
     double width = 200, height = kPad;
     for (const Sprite& sprite : atlases.sprites()) {
@@ -74,17 +94,22 @@ cairo_surface_t* ContactSheet(const SpriteAtlases& atlases, const std::vector<st
     cairo_t* cr = cairo_create(surface);
     cairo_set_source_rgb(cr, 0x8C / 255.0, 0xC6 / 255.0, 0x5A / 255.0);
     cairo_paint(cr);
-    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
-    cairo_set_font_size(cr, 12);
+    cairo_font_face_t* font = LabelFont(fontFile);
+    if (font) {
+        cairo_set_font_face(cr, font);
+        cairo_set_font_size(cr, 12);
+    }
     double y = kPad;
     for (const Layout& row : rows) {
         char title[256];
         std::snprintf(title, sizeof title, "%s   (%s, %zu frames, %g fps)",
                       row.sprite->name.c_str(), row.sprite->texture.c_str(),
                       row.sprite->frames.size(), row.sprite->fps);
-        cairo_set_source_rgb(cr, 0.15, 0.2, 0.08);
-        cairo_move_to(cr, kPad, y + 13);
-        cairo_show_text(cr, title);
+        if (font) {
+            cairo_set_source_rgb(cr, 0.15, 0.2, 0.08);
+            cairo_move_to(cr, kPad, y + 13);
+            cairo_show_text(cr, title);
+        }
         for (size_t k = 0; k < row.sprite->frames.size(); ++k) {
             if (row.only >= 0 && static_cast<int>(k) != row.only)
                 continue;
@@ -100,7 +125,16 @@ cairo_surface_t* ContactSheet(const SpriteAtlases& atlases, const std::vector<st
         y += row.Height();
     }
     cairo_destroy(cr);
+    if (font)
+        cairo_font_face_destroy(font);
     return surface;
+}
+
+void ReleaseFonts() {
+    cairo_debug_reset_static_data();
+    if (g_fonts)
+        FT_Done_FreeType(g_fonts);
+    g_fonts = nullptr;
 }
 
 cairo_surface_t* Zoomed(cairo_surface_t* picture, int zoom) {

@@ -11,7 +11,7 @@ namespace artview {
 // over its frames in a row, anchors on one line, on grass; a small cross
 // marks each anchor when `marks` is set.
 cairo_surface_t* ContactSheet(const SpriteAtlases& atlases, const std::vector<std::string>& only,
-                              bool marks);
+                              bool marks, const std::string& fontFile);
 
 // A 1024 x 768 piece of island at game scale, described by a scene file:
 //   water I0 J0 I1 J1            grid cells I0..I1 x J0..J1 are water
@@ -23,6 +23,9 @@ cairo_surface_t* ContactSheet(const SpriteAtlases& atlases, const std::vector<st
 // Lines starting with '#' are comments. Null with a message on a bad line.
 cairo_surface_t* MockScene(const SpriteAtlases& atlases, const std::string& sceneFile,
                            std::string* error);
+
+// Gives back the fonts and cairo's caches; call once, after the pictures.
+void ReleaseFonts();
 
 // A copy `zoom` times as large, pixels kept sharp, for looking closely.
 cairo_surface_t* Zoomed(cairo_surface_t* picture, int zoom);
