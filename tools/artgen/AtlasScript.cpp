@@ -4,6 +4,31 @@
 
 namespace artgen {
 
+namespace {
+
+// One extended atlas per sprite, named after the sprite: the game finds these
+// by the sprite's name alone. Frames are drawn at the object's position minus
+// (dx, dy), w x h pixels.
+std::string ExSpriteScript(const std::string& texture, const std::vector<ExSprite>& sprites) {
+    using datakit::LuaNumber;
+    using datakit::LuaQuote;
+    std::string s;
+    for (const ExSprite& sprite : sprites) {
+        s += "addTextureInfoExNodes(createTextureInfoEx(" + LuaQuote(sprite.name) + "), " +
+             LuaQuote(texture) + ", {\n";
+        for (const ExFrame& f : sprite.frames) {
+            s += "  { dx = " + LuaNumber(f.dx) + ", dy = " + LuaNumber(f.dy) +
+                 ", u = " + LuaNumber(f.u) + ", v = " + LuaNumber(f.v) +
+                 ", cu = " + LuaNumber(f.cu) + ", cv = " + LuaNumber(f.cv) +
+                 ", w = " + LuaNumber(f.w) + ", h = " + LuaNumber(f.h) + " },\n";
+        }
+        s += "}, " + LuaNumber(sprite.fps) + ")\n";
+    }
+    return s;
+}
+
+}  // namespace
+
 std::string AtlasScript(const TextureDef& def) {
     using datakit::LuaNumber;
     using datakit::LuaQuote;
@@ -19,7 +44,8 @@ std::string AtlasScript(const TextureDef& def) {
             pos = end + 1;
         }
     }
-    s += "local atlas = createTextureInfo(" + LuaQuote(def.name) + ")\n";
+    if (!def.areas.empty())
+        s += "local atlas = createTextureInfo(" + LuaQuote(def.name) + ")\n";
     for (const Area& a : def.areas) {
         const double x = double(a.x) / def.width;
         const double y = double(def.height - a.y - a.h) / def.height;
@@ -30,15 +56,8 @@ std::string AtlasScript(const TextureDef& def) {
              std::to_string(a.columns) + ", " + std::to_string(a.rows) + ", " + LuaNumber(a.fps) +
              ")\n";
     }
-    for (const ExSprite& e : def.exSprites) {
-        s += "addTextureInfoExNodes(createTextureInfoEx(" + LuaQuote(e.name) + "), " +
-             LuaQuote(def.name) + ", { { dx = " + LuaNumber(e.anchorX) +
-             ", dy = " + LuaNumber(e.anchorY) + ", u = " + LuaNumber(double(e.x) / def.width) +
-             ", v = " + LuaNumber(double(def.height - e.y - e.h) / def.height) +
-             ", cu = " + LuaNumber(double(e.w) / def.width) +
-             ", cv = " + LuaNumber(double(e.h) / def.height) + ", w = " + std::to_string(e.w) +
-             ", h = " + std::to_string(e.h) + " } }, 30)\n";
-    }
+    if (def.exSprites)
+        s += ExSpriteScript(def.name, def.exSprites());
     return s;
 }
 

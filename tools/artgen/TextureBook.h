@@ -23,13 +23,19 @@ struct Area {
     double fps = 30;
 };
 
-// A one-frame sprite of an extended atlas named after it, which the game looks
-// up by that name alone: its rectangle in pixels from the texture's top-left
-// corner and its anchor in pixels from the frame's lower-left corner.
+// One frame of a sprite looked up by its name alone (an extended atlas):
+// where it lies in the texture (u, v, cu, cv in texture units, v from the
+// bottom edge), its size in pixels (drawn 1:1 at 1024 x 768) and the anchor,
+// (dx, dy) pixels from the frame's lower-left corner: the game draws the frame
+// at its object's position minus (dx, dy).
+struct ExFrame {
+    double dx, dy, u, v, cu, cv, w, h;
+};
+
 struct ExSprite {
     std::string name;
-    int x, y, w, h;
-    double anchorX, anchorY;
+    double fps;
+    std::vector<ExFrame> frames;
 };
 
 struct TextureDef {
@@ -38,8 +44,17 @@ struct TextureDef {
     std::function<void(cairo_t*, const PaintContext&)> paint;
     std::vector<Area> areas;
     std::string note;  // how window scripts use the texture; copied into the atlas script
-    std::vector<ExSprite> exSprites = {};
+    // Sprites the texture holds for lookups by name alone, laid out when asked
+    // for; unset for textures without them. Empty when the layout failed.
+    std::function<std::vector<ExSprite>()> exSprites = nullptr;
 };
+
+// The HUD, the talk portraits, the world map and the object hint.
+void AddHudTextures(std::vector<TextureDef>& book);
+void AddMedalCupTextures(std::vector<TextureDef>& book);
+void AddSpeakerPortraits(std::vector<TextureDef>& book);
+void AddMapTextures(std::vector<TextureDef>& book);
+void AddHintMarks(std::vector<TextureDef>& book);
 
 void AddSkinTextures(std::vector<TextureDef>& book);
 void AddIconTextures(std::vector<TextureDef>& book);
