@@ -11,7 +11,7 @@ namespace artgen {
 // for the number.
 inline constexpr int kHudBarW = 480, kHudBarH = 64;
 inline constexpr int kHudSlotX0 = 12, kHudSlotStep = 116;
-inline constexpr int kHudNumberDx = 52, kHudNumberY = 16, kHudNumberW = 56, kHudNumberH = 32;
+inline constexpr int kHudNumberDx = 52, kHudNumberY = 16, kHudNumberW = 60, kHudNumberH = 32;
 void PaintHudBar(cairo_t* cr);
 
 // Clock board: a socket for the hourglass and the groove of the time bar,

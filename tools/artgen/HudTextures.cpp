@@ -111,22 +111,23 @@ std::vector<Area> GuiMain0Areas() {
 
 std::string GuiMain0Note() {
     auto n = [](int v) { return std::to_string(v); };
-    return "The HUD. Resource icons wood, food, money, mana and the hourglass \"clock\":\n"
-           "48 x 48. \"hud_bar\" (" +
+    return "The HUD. Resource icons wood, food, money, mana and the hourglass \"clock\",\n"
+           "48 x 48. Positions below are from a board's top-left corner.\n"
+           "\"hud_bar\" (" +
            n(kHudBarW) + " x " + n(kHudBarH) + "): four slots from x = " + n(kHudSlotX0) +
-           " every " + n(kHudSlotStep) +
-           " pixels; a slot's icon sits at (slot, 8)\n"
-           "48 x 48, its number well at (slot + " +
-           n(kHudNumberDx) + ", " + n(kHudNumberY) + ") " + n(kHudNumberW) + " x " +
-           n(kHudNumberH) + " (from the board's top-left).\n\"hud_clock\" (" + n(kHudClockW) +
-           " x " + n(kHudClockH) + "): the hourglass at (12, 6), the time bar \"time_fill\" (" +
-           n(kTimeW) + " x " + n(kTimeH) + ") at (" + n(kTimeX) + ", " + n(kTimeY) +
-           "),\nits gold mark a third along. \"hud_tasks\" (" + n(kHudTasksW) + " x " +
-           n(kHudTasksH) + "): goal line i at y = " + n(kTaskLineY0) + " + " + n(kTaskLineStep) +
-           " i from the top.\nMenu button faces \"menu\", \"menu_pressed\", \"menu_over\", "
-           "\"menu_disabled\", " +
-           n(kMenuSide) + " x " + n(kMenuSide) +
-           " stacked downwards;\nthe button takes \"menu\" as its UV frame without a border.";
+           ", one every " + n(kHudSlotStep) +
+           " pixels; a slot's icon sits at\n"
+           "(slot, 8), its number well at (slot + " +
+           n(kHudNumberDx) + ", " + n(kHudNumberY) + "), " + n(kHudNumberW) + " x " +
+           n(kHudNumberH) + ".\n\"hud_clock\" (" + n(kHudClockW) + " x " + n(kHudClockH) +
+           "): the hourglass at (12, 6); the time bar \"time_fill\"\n(" + n(kTimeW) + " x " +
+           n(kTimeH) + ") at (" + n(kTimeX) + ", " + n(kTimeY) +
+           "), its gold mark a third of the way along.\n\"hud_tasks\" (" + n(kHudTasksW) + " x " +
+           n(kHudTasksH) + "): goal line i (0 to 2) at y = " + n(kTaskLineY0) + " + " +
+           n(kTaskLineStep) +
+           " i.\nMenu button faces menu, menu_pressed, menu_over, menu_disabled, " + n(kMenuSide) +
+           " x " + n(kMenuSide) +
+           ",\nstacked downwards: the button takes \"menu\" as its UV frame.";
 }
 
 }  // namespace
