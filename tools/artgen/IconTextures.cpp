@@ -2,6 +2,7 @@
 // head) and the mouse pointer.
 #include <cmath>
 
+#include "tools/artgen/ArtShapes.h"
 #include "tools/artgen/Lettering.h"
 #include "tools/artgen/TextureBook.h"
 #include "tools/common/Palette.h"
@@ -13,23 +14,9 @@ namespace {
 using namespace datakit;
 using namespace datakit::palette;
 
-void GroundShadow(cairo_t* cr, double cx, double cy, double rx, double ry) {
-    cairo_save(cr);
-    cairo_translate(cr, cx, cy);
-    cairo_scale(cr, rx, ry);
-    cairo_pattern_t* p = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
-    cairo_pattern_add_color_stop_rgba(p, 0, 0.2, 0.1, 0.04, 0.35);
-    cairo_pattern_add_color_stop_rgba(p, 1, 0.2, 0.1, 0.04, 0);
-    cairo_set_source(cr, p);
-    Circle(cr, 0, 0, 1);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
-    cairo_restore(cr);
-}
-
 // A round badge with a glossy face; the symbol is drawn by the caller.
 void Badge(cairo_t* cr, Rgb base) {
-    GroundShadow(cr, 64, 114, 46, 9);
+    SoftGroundShadow(cr, 64, 114, 46, 9, 0.35);
     Circle(cr, 64, 62, 52);
     SetColor(cr, Darken(base, 0.3));
     cairo_fill_preserve(cr);
@@ -85,7 +72,7 @@ void PaintGlyphBadge(cairo_t* cr, const PaintContext& context, Rgb base, const c
 }
 
 void PaintWarning(cairo_t* cr, const PaintContext& context) {
-    GroundShadow(cr, 64, 116, 50, 8);
+    SoftGroundShadow(cr, 64, 116, 50, 8, 0.35);
     // a rounded triangle
     const double ax = 64, ay = 16, bx = 116, by = 106, cx = 12, cy = 106;
     auto triangle = [&](double grow) {
@@ -115,7 +102,7 @@ void PaintWarning(cairo_t* cr, const PaintContext& context) {
 
 // The player's head: a cheerful villager with a straw hat.
 void PaintHead(cairo_t* cr, const PaintContext&) {
-    GroundShadow(cr, 64, 118, 42, 7);
+    SoftGroundShadow(cr, 64, 118, 42, 7, 0.35);
     const Rgb skin = Hex(0xF6C99E), hair = Hex(0x8A4B2A), hat = Hex(0xF2CF6B);
     // ears
     for (double ex : {26.0, 102.0}) {

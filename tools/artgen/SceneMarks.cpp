@@ -1,7 +1,6 @@
-// Small marks drawn over and under scene objects: the progress bar over an
-// object being worked on ("gui00", area "progress": frame 0 the full bar,
-// frame 1 the empty one) and the ground shadow of walking figures ("shadow",
-// found by its name alone).
+// Small marks drawn under scene objects: the ground shadow of walking figures
+// ("shadow", found by its name alone). The progress bar over an object being
+// worked on lives with the HUD's pictures in "gui00".
 #include "tools/artgen/SoftEdges.h"
 #include "tools/artgen/TextureBook.h"
 #include "tools/common/Palette.h"
@@ -12,27 +11,6 @@ namespace {
 
 using namespace datakit;
 using namespace datakit::palette;
-
-constexpr int kBarW = 64, kBarH = 12;
-
-void PaintBar(cairo_t* cr, double top, bool full) {
-    const double x = 1.5, y = top + 1.5, w = kBarW - 3, h = kBarH - 3, r = h / 2;
-    RoundedRect(cr, x, y, w, h, r);
-    if (full) {
-        SetVerticalGradient(cr, y, h, kLeafLight, kLeafDark);
-    } else {
-        SetVerticalGradient(cr, y, h, Darken(kWoodDark, 0.35), kWoodDark);
-    }
-    cairo_fill_preserve(cr);
-    Stroke(cr, kInk, 1.6);
-    if (full)
-        Sheen(cr, x + 2, y + 1, w - 4, h - 1, r - 1, 0.55);
-}
-
-void PaintProgress(cairo_t* cr, const PaintContext&) {
-    PaintBar(cr, 0, true);
-    PaintBar(cr, kBarH, false);
-}
 
 constexpr int kShadowW = 64, kShadowH = 32;
 
@@ -56,12 +34,6 @@ void PaintShadow(cairo_t* cr, const PaintContext&) {
 }  // namespace
 
 void AddSceneMarks(std::vector<TextureDef>& book) {
-    book.push_back({"gui00",
-                    kBarW,
-                    32,
-                    PaintProgress,
-                    {{"progress", 0, 0, kBarW, kBarH * 2, 1, 2, 30}},
-                    "Only the scene's progress bar so far; the HUD's areas join it later."});
     TextureDef shadow{"shadow",
                       kShadowW,
                       kShadowH,

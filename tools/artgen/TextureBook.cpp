@@ -5,6 +5,11 @@ namespace artgen {
 const std::vector<TextureDef>& TextureBook() {
     static const std::vector<TextureDef> book = [] {
         std::vector<TextureDef> all;
+        AddHudTextures(all);
+        AddMedalCupTextures(all);
+        AddSpeakerPortraits(all);
+        AddMapTextures(all);
+        AddHintMarks(all);
         AddSkinTextures(all);
         AddIconTextures(all);
         AddScreenTextures(all);

@@ -49,6 +49,13 @@ struct TextureDef {
     std::function<std::vector<ExSprite>()> exSprites = nullptr;
 };
 
+// The HUD, the talk portraits, the world map and the object hint.
+void AddHudTextures(std::vector<TextureDef>& book);
+void AddMedalCupTextures(std::vector<TextureDef>& book);
+void AddSpeakerPortraits(std::vector<TextureDef>& book);
+void AddMapTextures(std::vector<TextureDef>& book);
+void AddHintMarks(std::vector<TextureDef>& book);
+
 void AddSkinTextures(std::vector<TextureDef>& book);
 void AddIconTextures(std::vector<TextureDef>& book);
 void AddScreenTextures(std::vector<TextureDef>& book);
