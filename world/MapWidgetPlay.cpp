@@ -203,6 +203,10 @@ void cMapWidget::DrawMap() {
 
 void cMapWidget::Draw() {
     qor::cSpriteBatch* batch = Services().Batch();
+    // Nothing else clears the frame: without its art the map would show what
+    // the screen before it left behind.
+    if (qor::g_render)
+        qor::g_render->Clear();
     if (g_sceneDraw)
         g_sceneDraw->DrawWidescreenBars(batch);
     if (qor::g_render)
