@@ -145,6 +145,19 @@ TEST_F(MapWidgetTest, PointingAtALevelShowsItsNumberBesideItWhereItIsDrawn) {
     EXPECT_EQ(hint.hidden, 1);
 }
 
+TEST_F(MapWidgetTest, APointWithoutItsHoveredSpriteKeepsItsOwnUnderThePointer) {
+    services.sprites.erase(u"map_start_h");
+    Load();
+    PointAt(0);
+    for (int tick = 0; tick < 3; ++tick) {
+        map->Tick();
+        EXPECT_EQ(Level(0)->animationName, u"start") << tick;
+        EXPECT_EQ(map->hoveredPoint, Level(0)) << tick;
+    }
+    EXPECT_EQ(hint.shown.size(), 1u);
+    EXPECT_EQ(hint.hidden, 0);
+}
+
 TEST_F(MapWidgetTest, AClickChoosesAnOpenedLevelAndNothingElse) {
     Load();
     map->OpenLevel(2);

@@ -83,7 +83,11 @@ void cPoint::Tick() {
     markerPlayer.Step(kTickSeconds);
     // Started afresh only when the state or the hover changes: restarting
     // every tick would hold a point of several frames on its first one.
-    const std::u16string wanted = AnimationFor(medal, IsHovered());
+    std::u16string wanted = AnimationFor(medal, IsHovered());
+    // Without its hovered sprite a point would vanish under the pointer, lose
+    // the hover and come back, flickering: it keeps its plain sprite instead.
+    if (!animations.Find(wanted))
+        wanted = AnimationFor(medal, false);
     if (wanted != animationName)
         PlayAnimation(wanted, qor::kAnimLoop, true);
 }
