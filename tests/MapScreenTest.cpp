@@ -29,7 +29,9 @@ namespace fs = std::filesystem;
 using map_test::Progress;
 using map_test::Record;
 
+// The folders the harness gives the game, also before it boots.
 fs::path ProfileFolder() {
+    UseTestSystemPaths();
     return fs::path(ToUtf8(GetSystemPaths().appPath)) / "profile";
 }
 
