@@ -55,9 +55,9 @@ void cGarden::CreateWindows() {
         {u"hint_task", u"hint_task.lua", nullptr},  // TODO(merge): cHintTaskGDWF
         {u"talk", u"talk.lua", nullptr},            // TODO(merge): cTalkWF
         {u"deal", u"deal.lua", nullptr},            // TODO(merge): cDealWF
-        {u"map", u"map.lua", Make<cMapWF>()},
-        {u"train", u"train.lua", nullptr},    // TODO(merge): cTrainWF
-        {u"comics", u"comics.lua", nullptr},  // TODO(merge): cComicsWF
+        {u"map", u"map.lua", Make<cMapWF>()},       // the world map's panel
+        {u"train", u"train.lua", nullptr},          // TODO(merge): cTrainWF
+        {u"comics", u"comics.lua", nullptr},        // TODO(merge): cComicsWF
         {u"help", u"help.lua", Make<cHelpWF>()},
         {kBackdropWindow, u"backdrop.lua", nullptr},
     };
