@@ -124,6 +124,11 @@ TEST_F(MapProgressTest, DamagedProgressOpensNoLevelThatWasNotEarned) {
          true,
          {1, 0, 0, 0, 0},
          {1, 0, 0, 0, 0}},
+        {"the first level locked, another chosen",
+         Progress(2, {Record(1, 0, 0), Record(5, 1, 1)}),
+         true,
+         {1, 0, 0, 0, 1},
+         {0, 0, 0, 0, 1}},
     };
     for (const cCase& c : cases) {
         // The previous player's progress must not shine through.

@@ -136,13 +136,19 @@ bool cMapWidget::LoadObjectStates(qor::cBitStream& stream) {
     const bool whole = cBaseWidget::LoadObjectStates(stream);
     // A marker on a locked, invisible level would choose what cannot be seen;
     // two chosen levels would show two markers.
-    bool chosen = false;
+    cPoint* chosen = nullptr;
     for (cPoint* point : points) {
         if (point->current && (point->medal == kMedalLocked || chosen))
             point->current = 0;
-        chosen = chosen || point->current;
+        if (point->current)
+            chosen = point;
     }
     OnMapLoaded();
+    // Opening the first level chooses it only when the data chose none.
+    if (chosen) {
+        for (cPoint* point : points)
+            point->current = point == chosen ? 1 : 0;
+    }
     return versionKnown && whole;
 }
 
