@@ -20,6 +20,7 @@
 #include "gui/Window.h"
 #include "gui/game/GameControlScriptFunctions.h"
 #include "shell/Settings.h"
+#include "world/MapWidget.h"
 
 using namespace qor;
 
@@ -86,6 +87,8 @@ cGarden::~cGarden() {
         if (cPlayer* player = GetCurrentPlayer())
             player->mapSaved = 1;
     }
+    if (mapWidget)
+        mapWidget->Clear();
     levels.clear();
     SaveSettings();
     widescreenTexture.reset();
@@ -143,10 +146,15 @@ void cGarden::OnEndLoading() {
 
     effects->LoadTextures();
     sceneDraw->LoadSprites();
-    // TODO(merge): levelWidget, mapWidget, achieveWidget, comicsWidget are created here.
+    // TODO(merge): levelWidget, achieveWidget, comicsWidget are created here.
+    mapWidget = new cMapWidget();  // the engine core owns it from here on
     sounds.Build(g_soundManager ? LoadedSoundNames(*g_soundManager)
                                 : std::vector<std::u16string>{});
-    // TODO(merge): load the world map and the achievements room, or start new ones.
+    if (!mapWidget->LoadMapFile()) {
+        LogEntry(kLogWarning, u"cGarden::OnEndLoading", u"Map not found. New widget created.");
+        mapWidget->NewMap();
+    }
+    // TODO(merge): load the achievements room, or start a new one.
 
     if (const int count = LoadLevels(); count > 0) {
         LogEntry(kLogText, kSender, u"%i levels loaded", count);

@@ -22,6 +22,7 @@
 namespace qor {
 class cWidget;
 }
+class cMapWidget;
 
 class cGarden : public cMiddle {
   public:
@@ -80,7 +81,7 @@ class cGarden : public cMiddle {
     // class exists; until then it stays null and switching to its screen
     // keeps the current one.
     qor::cWidget* levelWidget = nullptr;
-    qor::cWidget* mapWidget = nullptr;
+    cMapWidget* mapWidget = nullptr;
     qor::cWidget* achieveWidget = nullptr;
     qor::cWidget* comicsWidget = nullptr;
 

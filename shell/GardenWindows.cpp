@@ -8,6 +8,7 @@
 #include "shell/Garden.h"
 #include "shell/HelpWF.h"
 #include "shell/MainWF.h"
+#include "shell/MapWF.h"
 #include "shell/OptionsWF.h"
 #include "shell/ProfileAddWF.h"
 #include "shell/ProfileSelectWF.h"
@@ -54,7 +55,7 @@ void cGarden::CreateWindows() {
         {u"hint_task", u"hint_task.lua", nullptr},  // TODO(merge): cHintTaskGDWF
         {u"talk", u"talk.lua", nullptr},            // TODO(merge): cTalkWF
         {u"deal", u"deal.lua", nullptr},            // TODO(merge): cDealWF
-        {u"map", u"map.lua", nullptr},              // TODO(merge): cMapWF
+        {u"map", u"map.lua", Make<cMapWF>()},       // the world map's panel
         {u"train", u"train.lua", nullptr},          // TODO(merge): cTrainWF
         {u"comics", u"comics.lua", nullptr},        // TODO(merge): cComicsWF
         {u"help", u"help.lua", Make<cHelpWF>()},

@@ -4,6 +4,8 @@
 #include "engine/StringTable.h"
 #include "shell/Garden.h"
 #include "shell/ScreenControls.h"
+#include "world/MapWidget.h"
+#include "world/Point.h"
 
 using namespace qor;
 
@@ -59,10 +61,10 @@ int cMainGDWF::OnEvent(cWindow* window, int kind, int param1, int param2) {
             const std::u16string name = CommandName(window, param2);
             if (name == u"btStart") {
                 // A profile that has not finished the first level sees the
-                // opening story first. TODO(merge): ask the world map for the
-                // first level's medal; until it exists every profile is new.
-                const int firstMedal = 0;
-                g_garden->SwitchScreen(firstMedal <= 1 ? u"comics_start" : u"map", u"menu");
+                // opening story first, once the game has its comics.
+                const int firstMedal = g_garden->mapWidget ? g_garden->mapWidget->GetMedal(0) : 0;
+                const bool story = firstMedal <= kMedalOpen && g_garden->comicsWidget;
+                g_garden->SwitchScreen(story ? u"comics_start" : u"map", u"menu");
             } else if (name == u"btExit") {
                 g_garden->ShowMessageBox(3, 2, GetLocalizedText(u"ConfirmExitGame"), u"exit_game");
                 // Straight to the base: the generic menu would quit at once.

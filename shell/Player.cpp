@@ -3,6 +3,7 @@
 #include "engine/BitStream.h"
 #include "engine/FileSystem.h"
 #include "engine/Log.h"
+#include "shell/Garden.h"
 
 using namespace qor;
 
@@ -67,11 +68,21 @@ bool cPlayer::Save() {
     return true;
 }
 
+namespace {
+
+cMapWidget* GameMap() {
+    return g_garden ? g_garden->mapWidget : nullptr;
+}
+
+}  // namespace
+
 bool cPlayer::LoadMap() {
     mapBytes.clear();
     const cPath path = FilePath(kMapFile);
-    // A missing file is a map that starts over; the world map is told so once
-    // it exists.
+    if (cMapWidget* map = GameMap()) {
+        mapProgress.Load(path, *map);
+        return true;
+    }
     if (!IsFolder(path) && Exists(path) && ReadWholeFile(path, &mapBytes) != 0) {
         LogEntry(kLogWarning, kSender, u"Can't read %s, the map starts over", path.full);
         mapBytes.clear();
@@ -82,6 +93,8 @@ bool cPlayer::LoadMap() {
 bool cPlayer::SaveMap() {
     if (mapSaved)
         return false;
+    if (const cMapWidget* map = GameMap())
+        return mapProgress.Save(FilePath(kMapFile), FilePath(kMapBackupFile), *map);
     // Nothing was ever read and nothing was earned since: leave the disk alone.
     if (mapBytes.empty())
         return false;

@@ -9,15 +9,17 @@
 
 #include "engine/Path.h"
 #include "scene/ResourceSet.h"
+#include "shell/MapProgress.h"
 #include "shell/PlayerBase.h"
 
 namespace qor {
 class cBitStream;
 }
 
-
 inline constexpr char16_t kPlayerFile[] = u"player.dat";
 inline constexpr char16_t kMapFile[] = u"map.dat";
+// Where a map progress that could not be read whole goes once it is replaced.
+inline constexpr char16_t kMapBackupFile[] = u"map.dat.bak";
 // The record version this game writes. Version 1 records lack the statistics.
 inline constexpr int32_t kPlayerRecordVersion = 2;
 
@@ -28,7 +30,11 @@ class cPlayer : public cPlayerBase {
 
     bool Load() override;
     bool Save() override;
+    // Hands "map.dat" to the game's world map; without the file the map
+    // starts over.
     bool LoadMap() override;
+    // Writes the world map's progress to "map.dat" (once the shutdown has
+    // saved it, never again).
     bool SaveMap() override;
     bool DeleteFiles() override;
     const std::u16string& GetName() const override { return name; }
@@ -58,8 +64,10 @@ class cPlayer : public cPlayerBase {
     int32_t builds = 0;
     int32_t earned = 0;
 
-    // The world-map progress exactly as read from "map.dat". Until the world
-    // map exists these bytes are kept and written back unchanged, so that no
-    // medal earned in any version of the game is ever lost.
+    // The world map's side of "map.dat", while the game has a world map.
+    cMapProgress mapProgress;
+    // Without a world map (the profile on its own, in tools and tests) the
+    // progress is kept exactly as read and written back unchanged, so that
+    // no medal is ever lost.
     std::vector<uint8_t> mapBytes;
 };

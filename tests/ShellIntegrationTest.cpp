@@ -66,6 +66,18 @@ std::vector<uint8_t> PlayerBytes(const std::string& name) {
     return bytes;
 }
 
+// The progress of a new player on the game's forty-level map: the version,
+// then per point its type, id (its level's number), medal and chosen flag.
+std::vector<uint8_t> FreshMapProgress() {
+    std::vector<uint8_t> bytes = {2, 0, 0, 0};
+    for (uint8_t level = 1; level <= 40; ++level) {
+        const uint8_t open = level == 1 ? 1 : 0;
+        const uint8_t record[] = {0, 0, 0, 0x80, level, 0, 0, 0, open, 0, 0, 0, open};
+        bytes.insert(bytes.end(), std::begin(record), std::end(record));
+    }
+    return bytes;
+}
+
 cListSysCtrl* ProfileList(cShellDriver& game) {
     return dynamic_cast<cListSysCtrl*>(game.Control(u"profile_select", u"lstProfile"));
 }
@@ -214,7 +226,8 @@ TEST_F(ShellIntegration, FirstStartToQuitAndBackAgain) {
     // Written at exit, byte for byte.
     EXPECT_EQ(ReadBytes(AppFolder() / "profile/counter.dat"), CounterBytes(2, "Anna"));
     EXPECT_EQ(ReadBytes(AppFolder() / "profile/plr000/player.dat"), PlayerBytes("Anna"));
-    EXPECT_FALSE(fs::exists(AppFolder() / "profile/plr000/map.dat")) << "no map progress yet";
+    EXPECT_EQ(ReadBytes(AppFolder() / "profile/plr000/map.dat"), FreshMapProgress())
+        << "a new player's map: the first level open and chosen";
     const std::u16string settings = Format(
         u"runWindowed=false\nsoundVolume=%f\nmusicVolume=%f\nshowHints=true\n"
         u"currentLocale='en'\n",

@@ -10,3 +10,12 @@ void RegisterGameObjects(cObjectFactory& factory) {
     RegisterLevelObjects(factory);
     factory.Register<cPoint>();
 }
+
+const cObjectFactory& GameObjectFactory() {
+    static const cObjectFactory factory = [] {
+        cObjectFactory made;
+        RegisterGameObjects(made);
+        return made;
+    }();
+    return factory;
+}

@@ -6,3 +6,7 @@
 class cObjectFactory;
 
 void RegisterGameObjects(cObjectFactory& factory);
+
+// A factory of every game class, filled on first use; it lives as long as the
+// program, so the scenes of the game can all point at it.
+const cObjectFactory& GameObjectFactory();

@@ -59,6 +59,12 @@ setLocale("ErrorPlayerExist", "There is already a player with this name. Please 
 setLocale("ConfirmDeletePlayer", "Delete the player %s and all of their medals?")
 setLocale("ErrorOnePlayer", "The last player cannot be deleted. Add a new player first.")
 
+-- World map. "LevelNumber" comes before the level's number in a point's hint.
+setLocale("[MapPlay]", "Play")
+setLocale("[MapBack]", "Menu")
+setLocale("LevelNumber", "Level")
+setLocale("LevelNotReady", "This island is still being charted. Choose another level on the map.")
+
 -- Pause menu.
 setLocale("[EscapeTitle]", "Paused")
 setLocale("[EscapeResume]", "Resume")

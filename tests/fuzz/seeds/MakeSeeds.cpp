@@ -3,6 +3,7 @@
 // start their mutations from these, so each format's deeper paths are reached
 // within seconds. After a format changes, write them again:
 //   cmake --build build --target fuzz_seeds && build/tests/fuzz_seeds tests/fuzz/corpus
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -171,6 +172,37 @@ void ScriptSeeds() {
     Put("fuzz_script", "hash_bytecode.luac", "#!/usr/bin/env lua\n" + Bytecode());
 }
 
+// A player's world-map progress on the forty-level map: the version 2, then
+// per point its type, id, medal and chosen flag.
+std::string ProgressRecord(uint32_t id, int32_t medal, uint8_t chosen) {
+    std::string out;
+    for (const uint32_t value : {0x80000000u, id, static_cast<uint32_t>(medal)}) {
+        for (int shift = 0; shift < 32; shift += 8)
+            out += static_cast<char>(value >> shift);
+    }
+    out += static_cast<char>(chosen);
+    return out;
+}
+
+void ProgressSeeds() {
+    const std::string version("\x02\0\0\0", 4);
+    std::string fresh = version, halfway = version, finished = version;
+    for (uint32_t id = 1; id <= 40; ++id) {
+        fresh += ProgressRecord(id, id == 1 ? 1 : 0, id == 1 ? 1 : 0);
+        const int32_t medal = id < 5 ? static_cast<int32_t>(2 + id % 3) : id == 5 ? 1 : 0;
+        halfway += ProgressRecord(id, medal, id == 5 ? 1 : 0);
+        finished += ProgressRecord(id, 4, 0);
+    }
+    Put("fuzz_map_progress", "fresh.dat", fresh);
+    Put("fuzz_map_progress", "halfway.dat", halfway);
+    Put("fuzz_map_progress", "finished.dat", finished);
+    // Written for another map, and cut short: both must be read only so far.
+    Put("fuzz_map_progress", "foreign.dat",
+        version + ProgressRecord(1, 4, 0) + ProgressRecord(77, 4, 0) + ProgressRecord(2, 3, 1));
+    Put("fuzz_map_progress", "short.dat",
+        version + ProgressRecord(1, 2, 0) + ProgressRecord(2, 4, 1).substr(0, 7));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -185,5 +217,6 @@ int main(int argc, char** argv) {
     ZipSeeds();
     TextSeeds();
     ScriptSeeds();
+    ProgressSeeds();
     return g_ok ? 0 : 1;
 }

@@ -1,0 +1,189 @@
+// The world map in the real game, driven as a player would: the main menu's
+// start leads to the map with the first level open and chosen, the panel
+// returns to the menu, a level the game has no file for is refused, a level
+// that exists asks for the level screen (which stays away until it is
+// built), the finish screen's medal survives a restart, and a game without
+// its map file runs on an empty map without touching a player's progress.
+#include <SDL2/SDL.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/Game.h"
+#include "engine/Path.h"
+#include "engine/Strings.h"
+#include "shell/Garden.h"
+#include "tests/LeakCheck.h"
+#include "tests/MapTestKit.h"
+#include "tests/SceneTestKit.h"
+#include "tests/ShellDriver.h"
+#include "tests/TestUtil.h"
+#include "world/MapWidget.h"
+
+namespace qor::test {
+namespace {
+
+namespace fs = std::filesystem;
+using map_test::Progress;
+using map_test::Record;
+
+// The folders the harness gives the game, also before it boots.
+fs::path ProfileFolder() {
+    UseTestSystemPaths();
+    return fs::path(ToUtf8(GetSystemPaths().appPath)) / "profile";
+}
+
+// Waits out the loading and names the first player when the game asks for one.
+bool ReachMainMenu(cShellDriver& game) {
+    if (!game.ReachMenus())
+        return false;
+    if (game.IsShown(u"profile_new") || game.WaitShown(u"profile_new", 30)) {
+        for (int i = 0; i < 8; ++i)
+            game.Key(SDLK_BACKSPACE);
+        game.Type("Anna");
+        game.Key(SDLK_RETURN);
+    }
+    return game.WaitShown(u"main");
+}
+
+bool MapIsFocused() {
+    return g_game && g_game->GetFocusedWidgetName() == kMapWidgetName;
+}
+
+// A data folder of the game's own data with a level folder of the test's:
+// the map file when `withMap`, and one level file when `withLevel`.
+class cDataFolder {
+  public:
+    cDataFolder(bool withMap, bool withLevel) {
+        const fs::path data = fs::absolute("data");
+        for (const auto& entry : fs::directory_iterator(data)) {
+            if (entry.path().filename() != "level")
+                fs::create_directory_symlink(entry.path(),
+                                             m_folder.path() / entry.path().filename());
+        }
+        fs::create_directories(m_folder.path() / "level");
+        if (withMap)
+            fs::copy_file(data / "level/map.lvx", m_folder.path() / "level/map.lvx");
+        if (withLevel) {
+            WriteBytes(m_folder.path() / "level/level000.lvl",
+                       scene_test::CompileExample("meadow.lvl.scene"));
+        }
+    }
+    std::u16string u16() const { return m_folder.u16(); }
+
+  private:
+    cTempFolder m_folder;
+};
+
+TEST(MapScreen, TheStartLeadsToTheMapAndTheFinishedLevelStaysFinished) {
+    MarkGLUsed();
+    fs::remove_all(ProfileFolder());
+    {
+        cShellDriver game;
+        if (!game.Start())
+            GTEST_SKIP() << "no display here";
+        ASSERT_TRUE(ReachMainMenu(game));
+        cMapWidget* map = game.garden()->mapWidget;
+        ASSERT_NE(map, nullptr);
+        EXPECT_EQ(map->Points().size(), 40u);
+
+        ASSERT_TRUE(game.Click(u"main", u"btStart"));
+        ASSERT_TRUE(game.WaitShown(u"map"));
+        EXPECT_TRUE(MapIsFocused());
+        EXPECT_FALSE(game.IsShown(u"main"));
+        EXPECT_EQ(map->GetMedal(0), kMedalOpen);
+        EXPECT_EQ(map->GetCurrentLevel(), 0);
+        EXPECT_EQ(map->GetCurrentPoint(), map->Points().front());
+        EXPECT_FLOAT_EQ(map->scrollX, 0.0f) << "the first level lies in the first screen";
+
+        // The game has no level files yet: play is refused, the map stays.
+        ASSERT_TRUE(game.Click(u"map", u"play"));
+        ASSERT_TRUE(game.WaitShown(u"messagebox"));
+        EXPECT_TRUE(MapIsFocused());
+        EXPECT_TRUE(game.IsShown(u"map"));
+        ASSERT_TRUE(game.Click(u"messagebox", u"ok"));
+        game.Step(30);
+        EXPECT_TRUE(game.IsShown(u"map"));
+        EXPECT_NE(ReadLog().find(u"Level 1 has no level file yet"), std::u16string::npos);
+
+        // Back to the menu by the panel, and by Escape after a second visit.
+        ASSERT_TRUE(game.Click(u"map", u"back"));
+        ASSERT_TRUE(game.WaitShown(u"main"));
+        EXPECT_FALSE(game.IsShown(u"map"));
+        ASSERT_TRUE(game.Click(u"main", u"btStart"));
+        ASSERT_TRUE(game.WaitShown(u"map"));
+        game.Key(SDLK_ESCAPE);
+        ASSERT_TRUE(game.WaitShown(u"main"));
+
+        // What the finish screen does with a gold result on the first level.
+        map->SetMedal(0, kMedalGold);
+        map->OpenLevel(1);
+        ASSERT_TRUE(game.garden()->SaveProgress());
+        const std::vector<uint8_t> saved = ReadBytes(ProfileFolder() / "plr000/map.dat");
+        ASSERT_GE(saved.size(), 30u);
+        const std::vector<uint8_t> head(saved.begin(), saved.begin() + 30);
+        EXPECT_EQ(head, Progress(2, {Record(1, 4, 0), Record(2, 1, 1)}));
+    }
+    // The next start shows the map as it was left.
+    cShellDriver game;
+    ASSERT_TRUE(game.Start());
+    ASSERT_TRUE(ReachMainMenu(game));
+    cMapWidget* map = game.garden()->mapWidget;
+    EXPECT_EQ(map->GetMedal(0), kMedalGold);
+    EXPECT_EQ(map->GetCurrentLevel(), 1);
+    game.Key(SDLK_RETURN);
+    ASSERT_TRUE(game.WaitShown(u"map"));
+    EXPECT_TRUE(MapIsFocused());
+    EXPECT_EQ(map->path.size(), 5u) << "the trail joins the two opened levels";
+}
+
+TEST(MapScreen, PlayingALevelThatExistsAsksForTheLevelScreen) {
+    MarkGLUsed();
+    fs::remove_all(ProfileFolder());
+    cDataFolder data(true, true);
+    cShellDriver game;
+    if (!game.Start(data.u16()))
+        GTEST_SKIP() << "no display here";
+    ASSERT_TRUE(ReachMainMenu(game));
+    ASSERT_EQ(game.garden()->levels.size(), 1u);
+    ASSERT_TRUE(game.Click(u"main", u"btStart"));
+    ASSERT_TRUE(game.WaitShown(u"map"));
+    game.Key(SDLK_RETURN);
+    game.Step(30);
+    // Until the level screen is built the game says so and the map stays.
+    EXPECT_NE(ReadLog().find(u"The screen &#39;level&#39; is not available yet"),
+              std::u16string::npos);
+    EXPECT_FALSE(game.IsShown(u"messagebox"));
+    EXPECT_TRUE(MapIsFocused());
+    EXPECT_TRUE(game.IsShown(u"map"));
+}
+
+TEST(MapScreen, WithoutTheMapFileTheGameRunsOnAnEmptyMapAndKeepsProgress) {
+    MarkGLUsed();
+    fs::remove_all(ProfileFolder());
+    cDataFolder data(false, false);
+    // Anna, who earned medals on the full map.
+    const std::vector<uint8_t> progress = Progress(2, {Record(1, 4, 0), Record(2, 1, 1)});
+    WriteBytes(ProfileFolder() / "plr000/map.dat", progress);
+    WriteBytes(ProfileFolder() / "plr000/player.dat",
+               std::vector<uint8_t>{2, 0, 0, 0, 4, 0, 'A', 0, 'n', 0, 'n', 0, 'a', 0,
+                                    1, 1, 0, 0, 0, 0, 0,   0, 0,   0, 0,   0, 0,   0});
+    {
+        cShellDriver game;
+        if (!game.Start(data.u16()))
+            GTEST_SKIP() << "no display here";
+        ASSERT_TRUE(ReachMainMenu(game));
+        EXPECT_NE(ReadLog().find(u"Map not found. New widget created."), std::u16string::npos);
+        EXPECT_EQ(game.garden()->mapWidget->ObjectCount(), 0u);
+        ASSERT_TRUE(game.Click(u"main", u"btStart"));
+        ASSERT_TRUE(game.WaitShown(u"map"));
+        EXPECT_TRUE(MapIsFocused());
+        game.Step(10);
+    }
+    EXPECT_EQ(ReadBytes(ProfileFolder() / "plr000/map.dat"), progress);
+}
+
+}  // namespace
+}  // namespace qor::test
