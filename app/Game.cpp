@@ -140,20 +140,8 @@ int cGame::OnMouseDown(int x, int y, int button) {
     return 0;
 }
 
-bool cGame::MouseUpWindowPass(int x, int y, int button) {
-    m_gui->ToVirtual(x, y);
-    const int kind = button == 0 ? kWndLeftUp : button == 1 ? kWndMiddleUp : 0;
-    const auto shown = m_gui->shown();  // a handler may show or hide windows
-    for (auto w = shown.rbegin(); w != shown.rend(); ++w) {
-        cWindow* window = w->get();
-        if (window->active && window->SendEvent(kind, 0, PackPosition(x, y)) == 1) return true;
-        if (window->modal) return true;
-    }
-    return false;
-}
-
 int cGame::OnMouseUp(int x, int y, int button) {
-    if (MouseUpWindowPass(x, y, button)) return 1;
+    if (m_gui->MouseUp(x, y, button)) return 1;
     if (WidgetTakesPart()) return focused->OnEvent(kWidgetMouseUp, button);
     return 0;
 }

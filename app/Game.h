@@ -68,7 +68,6 @@ class cGame {
 
   private:
     bool WidgetTakesPart() const { return focused && modalCount == 0; }
-    bool MouseUpWindowPass(int x, int y, int button);
 
     std::vector<std::unique_ptr<cWidget>> m_widgets;
     std::unique_ptr<cSpriteBatch> m_batch;

@@ -235,6 +235,12 @@ bool cGUI::MouseDown(int x, int y, int button) {
     return RouteInput(kind, 0, PackPosition(x, y));
 }
 
+bool cGUI::MouseUp(int x, int y, int button) {
+    ToVirtual(x, y);
+    const int kind = button == 0 ? kWndLeftUp : button == 1 ? kWndMiddleUp : 0;
+    return RouteInput(kind, 0, PackPosition(x, y));
+}
+
 void cGUI::LocaleChanged() {
     for (auto& [name, window] : m_windows) {
         if (window)

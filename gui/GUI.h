@@ -44,6 +44,7 @@ class cGUI {
     bool Char(int ch);
     bool MouseMove(int x, int y);
     bool MouseDown(int x, int y, int button);
+    bool MouseUp(int x, int y, int button);
     void LocaleChanged();
     void ToVirtual(int& x, int& y) const;
 

@@ -192,7 +192,7 @@ TEST_F(GuiReentryTest, AWindowThatClosesItselfWheneverItIsDeactivatedIsHiddenOnc
 }
 
 TEST_F(GuiReentryTest, AWindowHiddenEarlierInAnInputOrDrawPassHearsNothingOfIt) {
-    const std::set<int> kinds = {kWndDraw, kWndKeyDown, kWndHidden};
+    const std::set<int> kinds = {kWndDraw, kWndKeyDown, kWndLeftUp, kWndHidden};
     Make(u"low", false, kinds);
     cHookWF* top = Make(u"top", false, kinds);
     ShowAll({u"low", u"top"});
@@ -200,6 +200,18 @@ TEST_F(GuiReentryTest, AWindowHiddenEarlierInAnInputOrDrawPassHearsNothingOfIt) 
     top->On(kWndKeyDown, [&] { gui->HideWnd(u"low"); });
     EXPECT_EQ(game->OnKeyDown(65), 0);
     EXPECT_EQ(TakeEvents(), (std::vector<std::string>{"top 3 65 0", "low 14 0 0"}));
+
+    // The same for a button released over the screen (the game's own pass).
+    gui->HideWnd(u"top");
+    ShowAll({u"low", u"top"});
+    ASSERT_EQ(Stack(), "low top ");
+    top->On(kWndLeftUp, [&] { gui->HideWnd(u"low"); });
+    int vx = 10, vy = 10;
+    gui->ToVirtual(vx, vy);
+    EXPECT_EQ(game->OnMouseUp(10, 10, 0), 0);
+    EXPECT_EQ(TakeEvents(),
+              (std::vector<std::string>{"top 7 0 " + std::to_string(PackPosition(vx, vy)),
+                                        "low 14 0 0"}));
 
     // Drawn bottom first: now the lower window's draw handler hides the one above.
     ShowAll({u"low"});
