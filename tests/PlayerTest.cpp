@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/BitStream.h"
+#include "engine/FileSystem.h"
 #include "engine/Strings.h"
 #include "tests/TestUtil.h"
 
@@ -171,6 +172,37 @@ TEST_F(PlayerTest, MapProgressIsKeptAndWrittenBackUnchanged) {
     EXPECT_TRUE(fresh.LoadMap());
     EXPECT_FALSE(fresh.SaveMap());
     EXPECT_FALSE(fs::exists(File("map.dat")));
+}
+
+// A crash or a full disk half way through a save must not cost the player the
+// profile they had: the file on disk is the old one, whole, and loads.
+TEST_F(PlayerTest, ASaveCutShortLeavesTheSavedProfileWhole) {
+    cPlayer player(u"plr000");
+    player.name = u"Rowan";
+    player.score = 4200;
+    ASSERT_TRUE(player.Save());
+    const std::vector<uint8_t> saved = ReadBytes(File("player.dat"));
+    const std::vector<uint8_t> progress = {2, 0, 0, 0, 0x80, 1, 2, 3};
+    WriteBytes(File("map.dat"), progress);
+    ASSERT_TRUE(player.LoadMap());
+
+    for (eWriteStep step : {eWriteStep::kWrite, eWriteStep::kSync, eWriteStep::kRename}) {
+        SCOPED_TRACE(static_cast<int>(step));
+        SetWriteFaultHook([step](eWriteStep s) { return s == step; });
+        player.name = u"Someone else entirely";
+        player.score = 1;
+        EXPECT_FALSE(player.Save());
+        player.mapSaved = 0;
+        EXPECT_FALSE(player.SaveMap());
+        SetWriteFaultHook({});
+
+        EXPECT_EQ(ReadBytes(File("player.dat")), saved);
+        EXPECT_EQ(ReadBytes(File("map.dat")), progress);
+        cPlayer again(u"plr000");
+        ASSERT_TRUE(again.Load());
+        EXPECT_EQ(again.name, u"Rowan");
+        EXPECT_EQ(again.score, 4200);
+    }
 }
 
 TEST_F(PlayerTest, DeletingRemovesTheWholeFolder) {

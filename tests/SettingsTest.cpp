@@ -8,8 +8,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "app/Game.h"
+#include "engine/FileSystem.h"
 #include "engine/Script.h"
 #include "engine/ScriptTimeLimit.h"
 #include "engine/SoundManager.h"
@@ -102,6 +104,21 @@ TEST_F(SettingsFile, TheStartLocaleIsTheSettingElseTheUsersLanguage) {
         setenv("LC_ALL", saved.c_str(), 1);
     else
         unsetenv("LC_ALL");
+}
+
+TEST_F(SettingsFile, AWriteCutShortLeavesTheOldSettingsWhole) {
+    cSettings settings;
+    settings.fullScreen = false;
+    settings.musicVolume = 0.25f;
+    fs::create_directories(app / "conf");
+    ASSERT_TRUE(WriteSettings(settings));
+    const std::vector<uint8_t> before = ReadBytes(app / "conf/settings.lua");
+    settings.musicVolume = 1.0f;
+    settings.locale = u"de";
+    SetWriteFaultHook([](eWriteStep s) { return s == eWriteStep::kWrite; });
+    EXPECT_FALSE(WriteSettings(settings));
+    SetWriteFaultHook({});
+    EXPECT_EQ(ReadBytes(app / "conf/settings.lua"), before);
 }
 
 TEST_F(SettingsFile, AScriptThatNeverEndsIsCutOff) {
