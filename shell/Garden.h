@@ -11,9 +11,10 @@
 
 #include "engine/TextureCache.h"
 #include "scene/FlyingSpriteList.h"
+#include "scene/ObjectFactory.h"
 #include "scene/ParticleManager.h"
+#include "scene/Random.h"
 #include "scene/SceneDraw.h"
-#include "shell/GameRandom.h"
 #include "shell/Middle.h"
 #include "shell/Player.h"
 #include "shell/tables/SoundTable.h"
@@ -22,6 +23,8 @@
 namespace qor {
 class cWidget;
 }
+
+class cAchieveWidget;
 
 class cGarden : public cMiddle {
   public:
@@ -81,9 +84,11 @@ class cGarden : public cMiddle {
     // keeps the current one.
     qor::cWidget* levelWidget = nullptr;
     qor::cWidget* mapWidget = nullptr;
-    qor::cWidget* achieveWidget = nullptr;
+    cAchieveWidget* achieveWidget = nullptr;
     qor::cWidget* comicsWidget = nullptr;
 
+    // Every scene widget makes its objects through this one table.
+    cObjectFactory sceneObjects;
     // The particles, the flying icons and the shared scene drawing of every
     // scene; each also answers through its global pointer while it exists.
     std::unique_ptr<cParticleManager> effects;
@@ -96,7 +101,9 @@ class cGarden : public cMiddle {
     std::vector<std::vector<uint8_t>> levels;
     int currentLevel = 0;
     qor::cTextureRef widescreenTexture;
-    cGameRandom random;
+    // The generator behind every gameplay choice; scene code reaches it as
+    // g_gameRandom.
+    cRandom random;
     // The volumes the settings asked for, written back when no sound output
     // exists to ask.
     float soundVolume = 0.5f;

@@ -13,7 +13,7 @@ const std::vector<TextureDef>& TextureBook() {
         AddEffectSprites(all);
         AddSceneMarks(all);
         AddWindowIcon(all);
-        AddMenuTextures(all);
+        AddRoomTextures(all);
         AddFigureTextures(all);
         AddSourceTextures(all);
         return all;
