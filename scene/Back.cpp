@@ -26,6 +26,12 @@ qor::cRectF cBack::GetBounds() const {
     return {x - kWidth * 0.5f, y - kHeight * 0.5f, kWidth, kHeight};
 }
 
+bool cBack::CoversScreen() const {
+    const qor::cRectF b = GetBounds();
+    return top && bottom && b.x <= 0.0f && b.y <= 0.0f && b.x + b.w >= kWidth &&
+           b.y + b.h >= kHeight;
+}
+
 void cBack::Draw() {
     qor::cSpriteBatch* batch = Services().Batch();
     if (!batch)

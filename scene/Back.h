@@ -20,6 +20,9 @@ class cBack : public cObject {
     void SetKind(const std::u16string& kindName) override;
     qor::cRectF GetBounds() const override;
     void Draw() override;
+    // True when both pictures are there and fill the whole screen, so that
+    // nothing drawn under them could show.
+    bool CoversScreen() const;
 
     std::u16string backName;
     qor::cTextureRef top;     // "back_t"

@@ -4,6 +4,7 @@
 #include "engine/Path.h"
 #include "engine/Render.h"
 #include "gui/Window.h"
+#include "scene/Back.h"
 #include "scene/LvxFile.h"
 #include "scene/ParticleManager.h"
 #include "scene/SceneDraw.h"
@@ -57,10 +58,14 @@ void cAchieveWidget::DrawRoom() {
     if (!qor::g_render || !batch)
         return;
     // The ground and layer 0 (the background) cover the whole screen: drawn
-    // without blending, which is the cheapest fill there is.
+    // without blending, which is the cheapest fill there is. Under a
+    // background that covers everything the ground could not show, and a
+    // screen of fill is a good part of a frame on a software renderer.
     qor::g_render->SetBlend(qor::kBlendOff, 0.0f);
-    qor::DrawSprite(batch, nullptr, {0, 0, 1, 1}, {0, 0, kVirtualWidth, kVirtualHeight},
-                    kGroundColor);
+    if (!GroundHidden()) {
+        qor::DrawSprite(batch, nullptr, {0, 0, 1, 1}, {0, 0, kVirtualWidth, kVirtualHeight},
+                        kGroundColor);
+    }
     DrawLayers(0, 0);
     FlushAndClear(batch);
     qor::g_render->SetBlend(qor::kBlendAlpha, 0.0f);
@@ -75,6 +80,15 @@ void cAchieveWidget::DrawRoom() {
         qor::g_render->SetBlend(qor::kBlendAlpha, 0.0f);
     }
     qor::g_render->SetBlend(qor::kBlendOff, 0.0f);
+}
+
+bool cAchieveWidget::GroundHidden() const {
+    for (const auto& object : Layer(0)) {
+        if (object->GetTypeId() == cBack::kType &&
+            static_cast<const cBack&>(*object).CoversScreen())
+            return true;
+    }
+    return false;
 }
 
 void cAchieveWidget::Tick() {

@@ -36,4 +36,8 @@ class cAchieveWidget : public cBaseWidget {
     // Escape asks a window "achieve" to go back; the game has no such window,
     // so the menu's own window handles its keys. Everything else is ignored.
     void HandleEvent(int kind, int param);
+
+  private:
+    // True when a background on layer 0 covers the whole screen.
+    bool GroundHidden() const;
 };

@@ -14,9 +14,10 @@ namespace artgen {
 // How far below the foot a room sprite's box reaches (room for its shadow).
 constexpr double kRoomFootMargin = 14;
 
-// The whole 1024 x 768 picture behind the glade (y down): sky, far hills,
-// the forest's edge and the sunny clearing.
-void PaintGlade(cairo_t* cr);
+// The whole 1024 x 768 picture behind the glade (y down): sky with the game's
+// name and the storm cloud (whose foot is at 975, 258), far hills, the
+// forest's edge and the sunny clearing.
+void PaintGlade(cairo_t* cr, const PaintContext& context);
 
 // Soft light: an ellipse of radii rx, ry fading from `alpha` in the middle
 // to nothing at its rim.

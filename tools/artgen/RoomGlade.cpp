@@ -1,11 +1,12 @@
-// The picture behind the menu's glade: a soft sky, far hills, the dark edge of
-// the forest on both sides and a sunny clearing in the middle where the menu
-// stands. It stays calm in the
+// The picture behind the menu's glade: a soft sky with the game's name and a
+// little storm cloud, far hills, the dark edge of the forest on both sides and
+// a sunny clearing in the middle where the menu stands. It stays calm in the
 // middle so the window in front of it reads first.
 #include <cmath>
 
 #include "tools/artgen/RoomArt.h"
 #include "tools/artgen/Scenery.h"
+#include "tools/artgen/TitleLogo.h"
 
 namespace artgen {
 
@@ -16,6 +17,8 @@ namespace {
 
 constexpr double kW = 1024, kH = 768;
 constexpr double kHorizon = 420;
+constexpr double kTitleBaseline = 212;
+constexpr double kStormX = 975, kStormFoot = 258;
 
 void Sky(cairo_t* cr) {
     cairo_rectangle(cr, 0, 0, kW, kHorizon + 40);
@@ -136,8 +139,15 @@ void Details(cairo_t* cr) {
 
 }  // namespace
 
-void PaintGlade(cairo_t* cr) {
+void PaintGlade(cairo_t* cr, const PaintContext& context) {
     Sky(cr);
+    // The game's name and the little storm stand still: they are part of the
+    // picture, under the clouds that drift along the top.
+    PaintTitleLogo(cr, context, kW / 2, kTitleBaseline, 0.82);
+    cairo_save(cr);
+    cairo_translate(cr, kStormX, kStormFoot);
+    PaintStormCloud(cr, 180, 136);
+    cairo_restore(cr);
     Hills(cr);
     Meadow(cr);
     Rng rng(5);

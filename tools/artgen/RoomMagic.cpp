@@ -184,8 +184,10 @@ void PaintCloudStrip(cairo_t* cr, double w, double h, double scale, double alpha
     cairo_push_group(cr);
     for (int i = 0; i < count; ++i) {
         const double x = (i + rng.Range(0.1, 0.6)) * w / count;
-        const double y = h * rng.Range(0.45, 0.75);
         const double s = scale * rng.Range(0.75, 1.15);
+        // whole inside the strip: the puffs reach 54 s up, the shadow 33 s down
+        const double top = 56 * s, bottom = std::fmax(top, h - 36 * s);
+        const double y = rng.Range(top, bottom);
         // drawn three times so a cloud across an edge shows on both sides
         for (double shift : {-w, 0.0, w})
             PaintCloud(cr, x + shift, y, s);

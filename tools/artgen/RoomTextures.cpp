@@ -3,13 +3,14 @@
 // the game picks how each one moves by the area's name, so these names are
 // fixed:
 //   menu_room    the trees of both edges (menu_tree_l0 .. l4, menu_tree_r0 .. r4),
-//                the mushrooms (menu_mush0 .. 2), the storm's bolt (menu_lighting)
-//                and, standing still, its cloud (menu_storm) and the game's name
-//                (menu_title)
-//   menu_clouds  two strips of cloud (menu_clouds0, menu_clouds1), each as wide
-//                as the texture, which the game scrolls sideways
+//                the mushrooms (menu_mush0 .. 2) and the storm's bolt (menu_lighting)
+//   menu_clouds  two strips of cloud (menu_clouds0 near, menu_clouds1 far), each as
+//                wide as the texture, which the game scrolls sideways
 //   achieve_t, achieve_b   the background picture, upper 512 and lower 256 rows,
-//                loaded by the room's background object from texture/back/.
+//                loaded by the room's background object from texture/back/. What
+//                stands still (the game's name, the storm cloud) is painted into
+//                it: a picture drawn without blending costs the software renderer
+//                far less than the same sprites blended over it.
 // Every room sprite has its foot kRoomFootMargin pixels above the bottom of its
 // area, in the middle; the game lays an area's centre on the object's position.
 #include <algorithm>
@@ -17,7 +18,6 @@
 #include <vector>
 
 #include "tools/artgen/RoomArt.h"
-#include "tools/artgen/TitleLogo.h"
 
 namespace artgen {
 
@@ -47,14 +47,9 @@ const std::vector<RoomSprite>& RoomSprites() {
          [](cairo_t* cr, auto&) { PaintFarTree(cr, 190, 250, Mix(kLeaf, kSky, 0.25)); }},
         {"menu_tree_r4", 180, 260,
          [](cairo_t* cr, auto&) { PaintFarTree(cr, 180, 240, Mix(kLeafDark, kSky, 0.2)); }},
-        {"menu_title", 880, 250,
-         [](cairo_t* cr, const PaintContext& context) {
-             PaintTitleLogo(cr, context, 0, -92, 0.84);
-         }},
         {"menu_tree_r2", 230, 230, [](cairo_t* cr, auto&) { PaintStumpHouse(cr, 230, 210); }},
         {"menu_tree_l4", 190, 230, [](cairo_t* cr, auto&) { PaintBlossomTree(cr, 190, 210); }},
         {"menu_lighting", 160, 220, [](cairo_t* cr, auto&) { PaintBolt(cr, 160, 204); }},
-        {"menu_storm", 180, 150, [](cairo_t* cr, auto&) { PaintStormCloud(cr, 180, 136); }},
         {"menu_mush0", 130, 130, [](cairo_t* cr, auto&) { PaintToadstool(cr, 120); }},
         {"menu_mush1", 120, 130, [](cairo_t* cr, auto&) { PaintGlowCap(cr, 120); }},
         {"menu_mush2", 170, 120, [](cairo_t* cr, auto&) { PaintMushroomRing(cr, 150); }},
@@ -94,52 +89,52 @@ void PaintRoomSprites(cairo_t* cr, const PaintContext& context) {
 
 // Two strips as wide as the texture with clear rows around them, so the
 // scroll wraps within each strip's own row of pixels.
-constexpr Area kFarClouds{"menu_clouds0", 0, 16, 1024, 210};
-constexpr Area kNearClouds{"menu_clouds1", 0, 260, 1024, 150};
+constexpr Area kNearClouds{"menu_clouds0", 0, 16, 1024, 120};
+constexpr Area kFarClouds{"menu_clouds1", 0, 160, 1024, 90};
 
 void PaintCloudStrips(cairo_t* cr, const PaintContext&) {
-    for (const Area* a : {&kFarClouds, &kNearClouds}) {
+    for (const Area* a : {&kNearClouds, &kFarClouds}) {
         cairo_save(cr);
         cairo_rectangle(cr, a->x, a->y + 2, a->w, a->h - 4);
         cairo_clip(cr);
         cairo_translate(cr, a->x, a->y);
-        if (a == &kFarClouds)
-            PaintCloudStrip(cr, a->w, a->h, 1.35, 1.0, 11);
+        if (a == &kNearClouds)
+            PaintCloudStrip(cr, a->w, a->h, 1.05, 1.0, 11);
         else
-            PaintCloudStrip(cr, a->w, a->h, 0.8, 0.8, 17);
+            PaintCloudStrip(cr, a->w, a->h, 0.7, 0.75, 17);
         cairo_restore(cr);
     }
 }
 
 // The two halves of the one picture.
-void PaintGladePart(cairo_t* cr, double top) {
+void PaintGladePart(cairo_t* cr, const PaintContext& context, double top) {
     cairo_translate(cr, 0, -top);
-    PaintGlade(cr);
+    PaintGlade(cr, context);
 }
 
 }  // namespace
 
 void AddRoomTextures(std::vector<TextureDef>& book) {
     book.push_back({"menu_room", kRoomWidth, kRoomHeight, PaintRoomSprites, RoomAreas(),
-                    "The glade behind the main menu: its trees, mushrooms, the storm and\n"
-                    "the game's name. Each sprite's foot is 14 pixels above the bottom\n"
+                    "The glade behind the main menu: its trees, mushrooms and the storm's\n"
+                    "bolt. Each sprite's foot is 14 pixels above the bottom\n"
                     "of its area, in the middle."});
     book.push_back({"menu_clouds",
                     1024,
                     512,
                     PaintCloudStrips,
-                    {kFarClouds, kNearClouds},
+                    {kNearClouds, kFarClouds},
                     "Strips of cloud as wide as the texture; the glade scrolls them sideways."});
     book.push_back({"achieve_t",
                     1024,
                     512,
-                    [](cairo_t* cr, const PaintContext&) { PaintGladePart(cr, 0); },
+                    [](cairo_t* cr, const PaintContext& c) { PaintGladePart(cr, c, 0); },
                     {},
                     "The glade's background above the lowest 256 rows."});
     book.push_back({"achieve_b",
                     1024,
                     256,
-                    [](cairo_t* cr, const PaintContext&) { PaintGladePart(cr, 512); },
+                    [](cairo_t* cr, const PaintContext& c) { PaintGladePart(cr, c, 512); },
                     {},
                     "The glade's background, its lowest 256 rows."});
 }
