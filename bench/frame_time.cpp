@@ -7,14 +7,13 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/Game.h"
 #include "app/Platform.h"
+#include "bench/BenchSandbox.h"
 #include "engine/LoadingWidget.h"
 #include "engine/Render.h"
 #include "gui/GUI.h"
@@ -54,20 +53,9 @@ void Print(const char* what, const cFigures& f) {
 }  // namespace
 
 int main() {
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    std::string home = (std::filesystem::temp_directory_path() / "qor-bench-XXXXXX").string();
-    if (!mkdtemp(home.data()))
+    const cBenchSandbox sandbox("data/conf/splash.lua", SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+    if (!sandbox.Ready())
         return 1;
-    setenv("XDG_DATA_HOME", home.c_str(), 1);
-    if (!std::filesystem::exists("data/conf/splash.lua")) {
-        std::fprintf(stderr, "run me from the build folder (data/ not found)\n");
-        return 1;
-    }
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
-        return 1;
-    qor::g_perfFrequency = static_cast<int64_t>(SDL_GetPerformanceFrequency());
-    qor::InitSystemPaths();
     {
         auto game = std::make_unique<qor::cGame>();
         if (!qor::CreateGameWindow(1))
@@ -96,7 +84,7 @@ int main() {
         static_cast<cPlayer*>(garden->currentPlayer)->name = u"Anna";
         garden->CloseAllWindows();
         Measure(30);
-        Print("menu backdrop alone", Measure(120));
+        Print("menu room alone", Measure(120));
         garden->ShowScreenWindow(u"main", 1);
         Print("main menu", Measure(120));
         garden->ShowScreenWindow(u"options", 1);
@@ -108,7 +96,5 @@ int main() {
         qor::DestroyGameWindow();
         game.reset();
     }
-    SDL_Quit();
-    std::filesystem::remove_all(home);
     return 0;
 }

@@ -107,6 +107,16 @@ void ClearTextureCache() {
     Cache().clear();
 }
 
+cTextureRef LoadTextureAs(const cPath& path, const std::u16string& name) {
+    cImage image;
+    cPath resolved;
+    if (ReadTextureImage(path, &image, &resolved) != 0)
+        return {};
+    cTextureRef texture = AddTexture(name, std::move(image));
+    RunAtlasScript(resolved);
+    return texture;
+}
+
 int LoadTexture(const cPath& path) {
     cImage image;
     cPath resolved;

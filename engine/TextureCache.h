@@ -34,6 +34,10 @@ void ClearTextureCache();
 int LoadTexture(const cPath& path);
 // The same, but an existing texture of `name` gets the new pixels in place.
 int ReloadTexture(const cPath& path, const std::u16string& name);
+// Loads the picture as ReloadTexture finds it, as a new texture cached under
+// `name`: whoever holds the texture that had the name keeps its pixels. Empty
+// when the picture cannot be read (the cache is left as it was).
+cTextureRef LoadTextureAs(const cPath& path, const std::u16string& name);
 
 // Around a change of context (the window is re-created): read every device
 // texture back into its image, and later upload them all to the new context.

@@ -59,6 +59,9 @@ class cBaseWidget : public qor::cWidget {
     // Occupies or frees the grid cells under an object. Only the level has a
     // grid; the other scenes ignore it.
     virtual void MarkObjectCells(cObject* /*object*/, bool /*occupy*/) {}
+    // True while the spell of that number holds. Only a level casts spells;
+    // the other scenes answer false.
+    virtual bool IsSpellActive(int /*spell*/) const { return false; }
 
     // The first object (layers 0 to 9, front to back) with that name.
     cObject* FindObjectByName(std::u16string_view objectName) const;

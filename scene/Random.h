@@ -1,8 +1,9 @@
 #pragma once
 // The game's kind of random generator: seed × 69069 + 1 (mod 2^32), 15-bit
 // results. The particle system keeps one of its own; the game object keeps the
-// one that drives gameplay (the fireworks draw from that one). Deterministic:
-// the same seed always gives the same sequence.
+// one that drives gameplay (fireworks, decor, walkers' wandering), which scene
+// code reaches through g_gameRandom. Deterministic: the same seed always gives
+// the same sequence.
 #include <cstdint>
 
 class cRandom {
@@ -21,3 +22,7 @@ class cRandom {
 
     uint32_t seed;
 };
+
+// The game's generator, for scene code; null while no game object exists. Its
+// owner sets it and clears it when it goes.
+extern cRandom* g_gameRandom;

@@ -4,9 +4,12 @@
 #include <cmath>
 
 #include "app/Game.h"
+#include "engine/Log.h"
+#include "engine/Path.h"
 #include "engine/StringTable.h"
 #include "scene/Emitter.h"
 #include "scene/ParticleManager.h"
+#include "scene/Random.h"
 #include "scene/SceneDraw.h"
 
 qor::cSpriteBatch* cSceneServices::Batch() {
@@ -64,6 +67,23 @@ void cSceneServices::MoveEmitter(cEmitter* emitter, qor::cVec2 position) {
 void cSceneServices::ClearParticles() {
     if (g_particles)
         g_particles->ClearAll();
+}
+
+cRandom& cSceneServices::GameRandom() {
+    if (g_gameRandom)
+        return *g_gameRandom;
+    static cRandom standIn;
+    return standIn;
+}
+
+qor::cTextureRef cSceneServices::LoadTexture(const std::u16string& file,
+                                             const std::u16string& name) {
+    if (!qor::g_game)
+        return {};
+    qor::cTextureRef texture = qor::LoadTextureAs(qor::cPath(file), name);
+    if (!texture)
+        qor::LogEntry(qor::kLogWarning, u"cSceneServices", u"Picture not found: %s", file);
+    return texture;
 }
 
 cSceneServices& DefaultSceneServices() {

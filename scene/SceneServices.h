@@ -10,6 +10,9 @@
 
 #include "engine/Atlas.h"
 #include "engine/SpriteBatch.h"
+#include "engine/TextureCache.h"
+
+class cRandom;
 
 // A particle emitter of the effects manager. Objects only hold non-owning
 // pointers to emitters and hand them back through the services.
@@ -42,6 +45,16 @@ class cSceneServices {
     virtual void MoveEmitter(cEmitter* emitter, qor::cVec2 position);
     // Empties every particle group, so no particle outlives a cleared scene.
     virtual void ClearParticles();
+
+    // The game's random generator (a fixed stand-in of its own without a game).
+    virtual cRandom& GameRandom();
+
+    // A picture file (the extension may be left out) loaded as a new texture
+    // that the cache then knows by `name`; holders of an earlier texture of
+    // that name keep theirs. Empty (and logged) when the file cannot be read;
+    // without a running game nothing is loaded, so tools that read scenes do
+    // not decode pictures nobody shows.
+    virtual qor::cTextureRef LoadTexture(const std::u16string& file, const std::u16string& name);
 };
 
 // The headless services every scene uses until it is given others.

@@ -20,6 +20,8 @@
 #include "gui/Window.h"
 #include "gui/game/GameControlScriptFunctions.h"
 #include "shell/Settings.h"
+#include "world/AchieveWidget.h"
+#include "world/GameObjects.h"
 #include "world/MapWidget.h"
 
 using namespace qor;
@@ -75,6 +77,7 @@ cGarden::cGarden() {
     g_flyingSprites = flyingSprites.get();
     sceneDraw = std::make_unique<cSceneDraw>(batch);
     g_sceneDraw = sceneDraw.get();
+    g_gameRandom = &random;
     if (g_soundManager) {
         g_soundManager->SetVolume(kVolumeSounds, kDefaultVolume);
         g_soundManager->SetVolume(kVolumeMusic, kDefaultVolume);
@@ -87,8 +90,11 @@ cGarden::~cGarden() {
         if (cPlayer* player = GetCurrentPlayer())
             player->mapSaved = 1;
     }
+    // The scenes go while the particles their objects may hold still exist.
     if (mapWidget)
         mapWidget->Clear();
+    if (achieveWidget)
+        achieveWidget->Clear();
     levels.clear();
     SaveSettings();
     widescreenTexture.reset();
@@ -96,6 +102,8 @@ cGarden::~cGarden() {
     flyingSprites.reset();
     effects.reset();
     sceneDraw.reset();
+    if (g_gameRandom == &random)
+        g_gameRandom = nullptr;
     if (g_garden == this)
         g_garden = nullptr;
 }
@@ -107,8 +115,8 @@ const char16_t* cGarden::Init() {
         return u"the engine core is missing";
     const std::time_t now = std::time(nullptr);
     if (const std::tm* local = std::localtime(&now)) {
-        random.Seed(static_cast<uint32_t>(
-            (local->tm_hour * 3600 + local->tm_min * 60 + local->tm_sec) * 1000));
+        random.seed = static_cast<uint32_t>(
+            (local->tm_hour * 3600 + local->tm_min * 60 + local->tm_sec) * 1000);
     }
     LogEntry(kLogText, kSender, u"Start game initialization...");
     // Splash and loading go on while the player looks at another window.
@@ -146,15 +154,21 @@ void cGarden::OnEndLoading() {
 
     effects->LoadTextures();
     sceneDraw->LoadSprites();
-    // TODO(merge): levelWidget, achieveWidget, comicsWidget are created here.
-    mapWidget = new cMapWidget();  // the engine core owns it from here on
+    // TODO(merge): levelWidget and comicsWidget are created here.
+    // The engine core owns the scene widgets from here on.
+    mapWidget = new cMapWidget();
+    achieveWidget = new cAchieveWidget(&GameObjectFactory());
+    StartMenuMusic();
     sounds.Build(g_soundManager ? LoadedSoundNames(*g_soundManager)
                                 : std::vector<std::u16string>{});
     if (!mapWidget->LoadMapFile()) {
         LogEntry(kLogWarning, u"cGarden::OnEndLoading", u"Map not found. New widget created.");
         mapWidget->NewMap();
     }
-    // TODO(merge): load the achievements room, or start a new one.
+    if (!achieveWidget->LoadRoomFile()) {
+        LogEntry(kLogText, u"cGarden::OnEndLoading", u"Achieve not found. New widget created.");
+        achieveWidget->NewRoom();
+    }
 
     if (const int count = LoadLevels(); count > 0) {
         LogEntry(kLogText, kSender, u"%i levels loaded", count);
@@ -198,17 +212,11 @@ void cGarden::SetCursor(const std::u16string&) {
 }
 
 bool cGarden::FocusScreenWidget(cWidget* widget, const char16_t* name) {
-    cGUI* gui = g_game ? g_game->gui() : nullptr;
     if (!widget) {
         LogEntry(kLogWarning, kSender,
                  u"The screen '%s' is not available yet; the current one stays", name);
-        // Until the achievements room stands behind the menus, a picture does.
-        if (gui && std::u16string_view(name) == u"achieve")
-            gui->ShowWnd(kBackdropWindow);
         return false;
     }
-    if (gui)
-        gui->HideWnd(kBackdropWindow);
     if (g_game)
         g_game->FocusWidget(widget->GetName());
     return true;
@@ -232,12 +240,9 @@ void cGarden::SwitchScreen(const std::u16string& to, const std::u16string& from)
         if (FocusScreenWidget(levelWidget, u"level"))
             ShowScreenWindow(u"level", 2);
     } else if (to == u"menu") {
-        // The main menu's window stands on its own backdrop, so it shows even
-        // while the scene behind it is not there.
-        FocusScreenWidget(achieveWidget, u"achieve");
+        // The main menu stands on the achievements room, even an empty one.
+        FocusScreenWidget(achieveWidget, kAchieveWidgetName);
         ShowScreenWindow(u"main", 2);
-        if (!achieveWidget)
-            StartMenuMusic();
     } else if (to == u"map") {
         if (FocusScreenWidget(mapWidget, u"map"))
             ShowScreenWindow(u"map", 1);

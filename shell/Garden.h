@@ -12,8 +12,8 @@
 #include "engine/TextureCache.h"
 #include "scene/FlyingSpriteList.h"
 #include "scene/ParticleManager.h"
+#include "scene/Random.h"
 #include "scene/SceneDraw.h"
-#include "shell/GameRandom.h"
 #include "shell/Middle.h"
 #include "shell/Player.h"
 #include "shell/tables/SoundTable.h"
@@ -23,6 +23,8 @@ namespace qor {
 class cWidget;
 }
 class cMapWidget;
+
+class cAchieveWidget;
 
 class cGarden : public cMiddle {
   public:
@@ -82,7 +84,7 @@ class cGarden : public cMiddle {
     // keeps the current one.
     qor::cWidget* levelWidget = nullptr;
     cMapWidget* mapWidget = nullptr;
-    qor::cWidget* achieveWidget = nullptr;
+    cAchieveWidget* achieveWidget = nullptr;
     qor::cWidget* comicsWidget = nullptr;
 
     // The particles, the flying icons and the shared scene drawing of every
@@ -97,7 +99,9 @@ class cGarden : public cMiddle {
     std::vector<std::vector<uint8_t>> levels;
     int currentLevel = 0;
     qor::cTextureRef widescreenTexture;
-    cGameRandom random;
+    // The generator behind every gameplay choice; scene code reaches it as
+    // g_gameRandom.
+    cRandom random;
     // The volumes the settings asked for, written back when no sound output
     // exists to ask.
     float soundVolume = 0.5f;

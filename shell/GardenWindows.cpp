@@ -59,7 +59,6 @@ void cGarden::CreateWindows() {
         {u"train", u"train.lua", nullptr},          // TODO(merge): cTrainWF
         {u"comics", u"comics.lua", nullptr},        // TODO(merge): cComicsWF
         {u"help", u"help.lua", Make<cHelpWF>()},
-        {kBackdropWindow, u"backdrop.lua", nullptr},
     };
     for (const cWindowEntry& entry : table) {
         std::unique_ptr<cWindowFunction> function = entry.function ? entry.function() : nullptr;

@@ -267,7 +267,7 @@ void cMiddle::CloseAllWindows() {
         return;
     const auto shown = gui->shown();  // closing may change the stack
     for (const auto& window : shown) {
-        if (window && window->name != u"dump" && window->name != kBackdropWindow)
+        if (window && window->name != u"dump")
             window->SendEvent(kWndCloseRequested);
     }
 }

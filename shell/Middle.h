@@ -19,10 +19,6 @@ class cWindow;
 class cLoadingWidget;
 }  // namespace qor
 
-// The picture behind the menus while no scene stands behind them. It stays
-// when the menus close all windows, and goes with the menu screen.
-inline constexpr char16_t kBackdropWindow[] = u"backdrop";
-
 // The game's own window event: the profile list hears it once deleting a
 // profile was confirmed, with the list index in param1.
 inline constexpr int kWndDeleteConfirmed = 36865;
@@ -63,7 +59,7 @@ class cMiddle : public qor::cGameObject {
     virtual bool ShowScreenWindow(const std::u16string& name, int mode);
     // Every game screen reports here once it has been hidden.
     virtual void OnWindowHidden(const std::u16string& name);
-    // Asks every shown window but "dump" and the backdrop to close.
+    // Asks every shown window but "dump" to close.
     virtual void CloseAllWindows();
     virtual void SetCursor(const std::u16string&) {}
     // An empty window named `name` built by "{StaticPath}/gui/<scriptFile>";

@@ -14,8 +14,12 @@ std::vector<cManifestEntry> ReadManifest() {
             continue;
         std::istringstream words(line);
         cManifestEntry entry;
-        if (words >> entry.kind >> entry.name)
+        if (words >> entry.kind >> entry.name) {
+            std::string mark;
+            while (words >> mark)
+                entry.missing = entry.missing || mark == "missing";
             entries.push_back(std::move(entry));
+        }
     }
     return entries;
 }

@@ -11,6 +11,7 @@ namespace qor::test {
 struct cManifestEntry {
     std::string kind;  // "sound", "area", "locale" ...
     std::string name;
+    bool missing = false;  // marked as data still to come
 };
 
 // Every entry, with or without the "missing" mark.

@@ -3,6 +3,7 @@
 // full screen at 1024 x 768 (SDL offscreen), starts the application object,
 // skips the splash with key presses, waits out the loading screen, and then
 // types, clicks and drags through the same platform events a player makes.
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -18,6 +19,9 @@ namespace qor::test {
 
 class cShellDriver {
   public:
+    // The seed the game's generator gets after Init.
+    static constexpr uint32_t kTestSeed = 12345;
+
     cShellDriver();
     ~cShellDriver();
 

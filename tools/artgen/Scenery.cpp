@@ -10,21 +10,6 @@ using namespace datakit::palette;
 
 namespace {
 
-// A smooth ridge across [x0, x1] through points with a sum of sines, closed
-// down to `bottom`.
-void Ridge(cairo_t* cr, double x0, double x1, double base, double amp, double bottom, double phase,
-           double freq) {
-    cairo_move_to(cr, x0, bottom);
-    for (double x = x0; x <= x1 + 0.1; x += 8) {
-        const double t = x * freq;
-        const double y =
-            base - amp * (0.6 * std::sin(t + phase) + 0.4 * std::sin(t * 2.3 + phase * 1.7));
-        cairo_line_to(cr, x, y);
-    }
-    cairo_line_to(cr, x1, bottom);
-    cairo_close_path(cr);
-}
-
 void Sun(cairo_t* cr, double x, double y, double r) {
     cairo_pattern_t* glow = cairo_pattern_create_radial(x, y, r * 0.8, x, y, r * 3.2);
     cairo_pattern_add_color_stop_rgba(glow, 0, 1, 0.95, 0.7, 0.55);
@@ -76,6 +61,21 @@ void Field(cairo_t* cr, double x, double y, double w, double h, double skew, Rgb
 }
 
 }  // namespace
+
+// A smooth ridge across [x0, x1] through points with a sum of sines, closed
+// down to `bottom`.
+void Ridge(cairo_t* cr, double x0, double x1, double base, double amp, double bottom, double phase,
+           double freq) {
+    cairo_move_to(cr, x0, bottom);
+    for (double x = x0; x <= x1 + 0.1; x += 8) {
+        const double t = x * freq;
+        const double y =
+            base - amp * (0.6 * std::sin(t + phase) + 0.4 * std::sin(t * 2.3 + phase * 1.7));
+        cairo_line_to(cr, x, y);
+    }
+    cairo_line_to(cr, x1, bottom);
+    cairo_close_path(cr);
+}
 
 void PaintCloud(cairo_t* cr, double x, double y, double s) {
     auto shape = [&](double dy) {

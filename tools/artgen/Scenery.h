@@ -26,6 +26,10 @@ class Rng {
 // places the sun; the scene leaves the upper third fairly calm for a title.
 void PaintIslandScene(cairo_t* cr, uint32_t seed, double sunX);
 
+// A smooth ridge of hills across [x0, x1] round the height `base`, closed down
+// to `bottom` (y down), ready to fill.
+void Ridge(cairo_t* cr, double x0, double x1, double base, double amp, double bottom, double phase,
+           double freq);
 void PaintCloud(cairo_t* cr, double x, double y, double scale);
 void PaintRoundTree(cairo_t* cr, double x, double ground, double size, datakit::Rgb leaf);
 void PaintPine(cairo_t* cr, double x, double ground, double size);

@@ -18,7 +18,7 @@ const std::vector<TextureDef>& TextureBook() {
         AddEffectSprites(all);
         AddSceneMarks(all);
         AddWindowIcon(all);
-        AddMenuTextures(all);
+        AddRoomTextures(all);
         AddFigureTextures(all);
         AddSourceTextures(all);
         AddStructureTextures(all);

@@ -64,7 +64,7 @@ void AddParticleTextures(std::vector<TextureDef>& book);
 void AddEffectSprites(std::vector<TextureDef>& book);
 void AddSceneMarks(std::vector<TextureDef>& book);
 void AddWindowIcon(std::vector<TextureDef>& book);
-void AddMenuTextures(std::vector<TextureDef>& book);
+void AddRoomTextures(std::vector<TextureDef>& book);
 void AddFigureTextures(std::vector<TextureDef>& book);
 void AddSourceTextures(std::vector<TextureDef>& book);
 void AddStructureTextures(std::vector<TextureDef>& book);

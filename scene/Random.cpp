@@ -1,0 +1,3 @@
+#include "scene/Random.h"
+
+cRandom* g_gameRandom = nullptr;
