@@ -19,7 +19,10 @@
 #include "gui/MessageBoxWF.h"
 #include "gui/Window.h"
 #include "gui/game/GameControlScriptFunctions.h"
+#include "level/LevelWidget.h"
+#include "shell/GardenLevelHost.h"
 #include "shell/Settings.h"
+#include "world/GameObjects.h"
 
 using namespace qor;
 
@@ -74,6 +77,8 @@ cGarden::cGarden() {
     g_flyingSprites = flyingSprites.get();
     sceneDraw = std::make_unique<cSceneDraw>(batch);
     g_sceneDraw = sceneDraw.get();
+    RegisterGameObjects(objectFactory);
+    levelHost = std::make_unique<cGardenLevelHost>(*this);
     if (g_soundManager) {
         g_soundManager->SetVolume(kVolumeSounds, kDefaultVolume);
         g_soundManager->SetVolume(kVolumeMusic, kDefaultVolume);
@@ -104,8 +109,8 @@ const char16_t* cGarden::Init() {
         return u"the engine core is missing";
     const std::time_t now = std::time(nullptr);
     if (const std::tm* local = std::localtime(&now)) {
-        random.Seed(static_cast<uint32_t>(
-            (local->tm_hour * 3600 + local->tm_min * 60 + local->tm_sec) * 1000));
+        random.seed = static_cast<uint32_t>(
+            (local->tm_hour * 3600 + local->tm_min * 60 + local->tm_sec) * 1000);
     }
     LogEntry(kLogText, kSender, u"Start game initialization...");
     // Splash and loading go on while the player looks at another window.
@@ -143,7 +148,9 @@ void cGarden::OnEndLoading() {
 
     effects->LoadTextures();
     sceneDraw->LoadSprites();
-    // TODO(merge): levelWidget, mapWidget, achieveWidget, comicsWidget are created here.
+    // The widgets belong to the engine core from here on.
+    levelWidget = new cLevelWidget(&objectFactory, nullptr, levelHost.get());
+    // TODO(merge): mapWidget, achieveWidget, comicsWidget are created here.
     sounds.Build(g_soundManager ? LoadedSoundNames(*g_soundManager)
                                 : std::vector<std::u16string>{});
     // TODO(merge): load the world map and the achievements room, or start new ones.
@@ -221,8 +228,15 @@ void cGarden::SwitchScreen(const std::u16string& to, const std::u16string& from)
     if (to == from)
         return;
     if (to == u"level") {
-        if (FocusScreenWidget(levelWidget, u"level"))
-            ShowScreenWindow(u"level", 2);
+        // TODO(merge): the world map chooses the level; until then the
+        // current one plays.
+        SetCurrentLevel(currentLevel);
+        if (FocusScreenWidget(levelWidget, u"level")) {
+            // The level's screen window comes with its script; until then
+            // the scene stands alone.
+            CloseAllWindows();
+            ShowScreenWindowIfBuilt(u"level", 2);
+        }
     } else if (to == u"menu") {
         // The main menu's window stands on its own backdrop, so it shows even
         // while the scene behind it is not there.

@@ -11,9 +11,10 @@
 
 #include "engine/TextureCache.h"
 #include "scene/FlyingSpriteList.h"
+#include "scene/ObjectFactory.h"
 #include "scene/ParticleManager.h"
+#include "scene/Random.h"
 #include "scene/SceneDraw.h"
-#include "shell/GameRandom.h"
 #include "shell/Middle.h"
 #include "shell/Player.h"
 #include "shell/tables/SoundTable.h"
@@ -22,6 +23,9 @@
 namespace qor {
 class cWidget;
 }
+
+class cGardenLevelHost;
+class cLevelWidget;
 
 class cGarden : public cMiddle {
   public:
@@ -61,6 +65,11 @@ class cGarden : public cMiddle {
     virtual void RemoveLevel();
     virtual int LoadLevels();
     virtual int GetCurrentLevelIndex() const { return currentLevel; }
+    // The development switch: with BRINDLEMOOR_LEVEL naming a level file (a
+    // path, or a name in "{StaticPath}/testlevel/"), Play starts that level.
+    // False when the switch is not set or names nothing readable (logged).
+    bool StartDevelopmentLevel();
+    cLevelWidget* GetLevelWidget() const;
 
     // Score, resources and statistics of the current profile.
     virtual void AddScore(int points);
@@ -93,21 +102,29 @@ class cGarden : public cMiddle {
     cSoundTable sounds;
     cTalkTable talks;
 
+    // Builds every scene object from its type id; the scene widgets share it.
+    cObjectFactory objectFactory;
+    // What the level reaches of the game.
+    std::unique_ptr<cGardenLevelHost> levelHost;
+
     std::vector<std::vector<uint8_t>> levels;
     int currentLevel = 0;
     qor::cTextureRef widescreenTexture;
-    cGameRandom random;
+    // The generator of every gameplay choice: levels, fireworks, the story.
+    cRandom random;
     // The volumes the settings asked for, written back when no sound output
     // exists to ask.
     float soundVolume = 0.5f;
     float musicVolume = 0.5f;
+
+    // The menu's music, unless it plays already.
+    void StartMenuMusic();
 
   private:
     void CreateWindows();
     // Focuses a screen's widget; false (logged) when the widget does not exist.
     bool FocusScreenWidget(qor::cWidget* widget, const char16_t* name);
     void ShowScreenWindowIfBuilt(const std::u16string& name, int mode);
-    void StartMenuMusic();
 };
 
 // Null while no game exists.

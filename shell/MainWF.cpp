@@ -57,7 +57,9 @@ int cMainGDWF::OnEvent(cWindow* window, int kind, int param1, int param2) {
         }
         if (kind == kWndCommand) {
             const std::u16string name = CommandName(window, param2);
-            if (name == u"btStart") {
+            if (name == u"btStart" && g_garden->StartDevelopmentLevel()) {
+                // A level picked for development plays at once.
+            } else if (name == u"btStart") {
                 // A profile that has not finished the first level sees the
                 // opening story first. TODO(merge): ask the world map for the
                 // first level's medal; until it exists every profile is new.

@@ -178,7 +178,9 @@ TEST_F(SceneObject, DrawsItsFrameThenOneMarkerPerQueuedJob) {
     scene.services.batch = &batch;
     scene.services.sprites[u"target"] = MakeSprite(1, 10, 10, 30);
     scene.services.sprites[u"tree"] = MakeSprite(2, 40, 80, 30);
-    cObject* tree = Make(scene_type::kTree);
+    // A plain object: the classes of the game draw and anchor their own way.
+    cTestMan plain(scene.widget.get());
+    cObject* tree = &plain;
     tree->AddAnimation(u"life", u"tree");
     tree->PlayAnimation(u"life", qor::kAnimStopped, true);
     tree->SetPosition(100, 100);
