@@ -18,6 +18,7 @@
 
 #include "app/Game.h"
 #include "app/Platform.h"
+#include "bench/BenchEnvironment.h"
 #include "engine/Render.h"
 #include "engine/ScriptFunctions.h"
 #include "engine/SpriteBatch.h"
@@ -170,19 +171,9 @@ void BusyLevel(cParticleManager& p, int tick) {
 
 int main(int argc, char** argv) {
     const int frames = argc > 1 ? std::max(10, std::atoi(argv[1])) : 300;
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    std::string home = (std::filesystem::temp_directory_path() / "qor-bench-XXXXXX").string();
-    if (!mkdtemp(home.data()))
+    cBenchEnvironment environment;
+    if (!environment.Enter("data/texture/effects"))
         return 1;
-    setenv("XDG_DATA_HOME", home.c_str(), 1);
-    if (!std::filesystem::exists("data/texture/effects")) {
-        std::fprintf(stderr, "run me from the build folder (data/texture/effects not found)\n");
-        return 1;
-    }
-    if (SDL_Init(SDL_INIT_VIDEO) != 0)
-        return 1;
-    qor::InitSystemPaths();
     int status = 0;
     {
         auto game = std::make_unique<qor::cGame>();
@@ -220,7 +211,5 @@ int main(int argc, char** argv) {
         qor::g_render->ReleaseDevice();
         SDL_DestroyWindow(window);
     }
-    SDL_Quit();
-    std::filesystem::remove_all(home);
     return status;
 }

@@ -15,6 +15,7 @@
 
 #include "app/Game.h"
 #include "app/Platform.h"
+#include "bench/BenchEnvironment.h"
 #include "engine/LoadingWidget.h"
 #include "engine/Render.h"
 #include "gui/GUI.h"
@@ -54,20 +55,9 @@ void Print(const char* what, const cFigures& f) {
 }  // namespace
 
 int main() {
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    std::string home = (std::filesystem::temp_directory_path() / "qor-bench-XXXXXX").string();
-    if (!mkdtemp(home.data()))
+    cBenchEnvironment environment;
+    if (!environment.Enter("data/conf/splash.lua"))
         return 1;
-    setenv("XDG_DATA_HOME", home.c_str(), 1);
-    if (!std::filesystem::exists("data/conf/splash.lua")) {
-        std::fprintf(stderr, "run me from the build folder (data/ not found)\n");
-        return 1;
-    }
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
-        return 1;
-    qor::g_perfFrequency = static_cast<int64_t>(SDL_GetPerformanceFrequency());
-    qor::InitSystemPaths();
     {
         auto game = std::make_unique<qor::cGame>();
         if (!qor::CreateGameWindow(1))
@@ -108,7 +98,5 @@ int main() {
         qor::DestroyGameWindow();
         game.reset();
     }
-    SDL_Quit();
-    std::filesystem::remove_all(home);
     return 0;
 }

@@ -140,13 +140,18 @@ void cLevelWidget::DrawHoverRing() {
 
 void cLevelWidget::DrawMissingBack() {
     // Until a level has its picture, the island is drawn from its ground:
-    // a beach around the land, then every cell a walker may cross.
+    // a beach along the shore, then every cell a walker may cross. Only the
+    // cells at the water's edge get beach: the rest would be painted over.
     qor::cSpriteBatch* batch = Services().Batch();
     if (!batch)
         return;
+    auto land = [this](int i, int j) { return GroundColour(cells.UnderlyingKind({i, j})) != 0; };
     for (int j = 0; j < kGridRows; ++j) {
         for (int i = 0; i < kGridColumns; ++i) {
-            if (GroundColour(cells.UnderlyingKind({i, j})) != 0)
+            const bool shore = !land(i - 1, j) || !land(i + 1, j) || !land(i, j - 1) ||
+                               !land(i, j + 1) || !land(i - 1, j - 1) || !land(i + 1, j + 1) ||
+                               !land(i - 1, j + 1) || !land(i + 1, j - 1);
+            if (land(i, j) && shore)
                 DrawCell(batch, {i, j}, kBeachScale, kBeach);
         }
     }

@@ -108,7 +108,8 @@ class cWorker : public cWalkman {
     cObject* indicator = nullptr;  // not owned
     // What the player paid for the job the worker is on.
     ResourceSet jobPrice;
-    // Where the worker comes out of the building it went into.
+    // The last open spot the worker walked through: where it comes out of the
+    // building it went into.
     qor::cVec2 door;
 
   private:

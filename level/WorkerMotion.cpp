@@ -97,6 +97,8 @@ void cWorker::WalkStep() {
         return;
     }
     cWalkman::WalkStep();
+    if (const cLevelWidget* level = Level(); level && level->Cells().IsFree(GetCell()))
+        door = GetPosition();
 }
 
 void cWorker::IdleTick() {

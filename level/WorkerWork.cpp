@@ -201,16 +201,16 @@ void cWorker::DeliveryTick() {
 void cWorker::EnterWorkPlace(cObject* building) {
     if (!building)
         return;
-    if (!building->workPlaces.empty()) {
+    // A building with work places is left at the first of them; any other at
+    // the last open spot the worker passed on its way in (walking goes on
+    // from there, never from inside the walls).
+    if (!building->workPlaces.empty())
         door = building->workPlaces.front()->GetPosition();
-    } else if (building->IsKind(kBuild) && building->kind == kBaseKind) {
-        // The worker walked 70 units in from the door.
-        const qor::cVec2 in = GridAxisJ();
-        door = {x - 70.0f * in.x, y - 70.0f * in.y};
-    } else {
-        door = GetPosition();
+    if (const cLevelWidget* level = Level(); level && !level->Cells().IsFree(CellOfPoint(door))) {
+        const cCell open = level->Cells().NearestFreeCell(GetCell());
+        if (open.IsValid())
+            door = CellCentre(open);
     }
-    SetPosition(door);
     SetState(kWorkerEnterHouse);
     deliverTimer.Restart(0.0f, kInsideSeconds);
 }

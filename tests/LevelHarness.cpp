@@ -7,11 +7,13 @@
 #include <fstream>
 #include <iterator>
 
+#include "app/Game.h"
 #include "app/Widget.h"
 #include "engine/BitStream.h"
 #include "engine/Strings.h"
 #include "level/Worker.h"
 #include "tests/AtlasSprites.h"
+#include "tests/SceneTestKit.h"
 #include "world/GameObjects.h"
 
 namespace level_test {
@@ -52,12 +54,21 @@ qor::cSpriteInfo cLevelTestServices::FindSprite(const std::u16string& area) {
     return it == Sprites().end() ? qor::cSpriteInfo{} : it->second;
 }
 
-cLevelHarness::cLevelHarness() {
+cLevelHarness::cLevelHarness() : cLevelHarness(nullptr) {}
+
+cLevelHarness::cLevelHarness(cSceneServices* drawingServices) {
     RegisterGameObjects(factory);
-    level = std::make_unique<cLevelWidget>(&factory, &services, &host);
+    level = new cLevelWidget(&factory, drawingServices ? drawingServices : &services, &host);
+    if (!qor::g_game)
+        m_owned.reset(level);
 }
 
-cLevelHarness::~cLevelHarness() = default;
+cLevelHarness::~cLevelHarness() {
+    // An engine core keeps the widget until it goes itself: the level lets go
+    // of its objects while the host they know is still here.
+    if (!m_owned)
+        level->Clear();
+}
 
 bool cLevelHarness::Load(const std::string& name) {
     std::ifstream in(fs::path("data") / "testlevel" / (name + ".lvl"), std::ios::binary);
@@ -71,6 +82,15 @@ void cLevelHarness::LoadBytes(const std::vector<uint8_t>& bytes) {
     qor::cBitStream stream;
     stream.Load(bytes.data(), bytes.size());
     level->LoadLevel(stream);
+}
+
+::testing::AssertionResult cLevelHarness::LoadScene(const std::string& text) {
+    std::vector<std::string> messages;
+    const std::vector<uint8_t> bytes = scene_test::Compile(text, &messages);
+    if (bytes.empty())
+        return ::testing::AssertionFailure() << (messages.empty() ? "no bytes" : messages[0]);
+    LoadBytes(bytes);
+    return ::testing::AssertionSuccess();
 }
 
 void cLevelHarness::Begin() {
@@ -133,6 +153,16 @@ std::vector<cObject*> cLevelHarness::OfType(uint32_t type) const {
     std::vector<cObject*> out;
     level->CollectObjects(out, type, -1);
     return out;
+}
+
+std::string IslandScene(const std::string& name, const std::string& body) {
+    std::string text = "level \"" + name + "\"\ngrid\n";
+    for (int j = kGridRows - 1; j >= 0; --j) {
+        for (int i = 0; i < kGridColumns; ++i)
+            text += IsIslandCell({i, j}) && !IsRimCell({i, j}) ? '.' : '~';
+        text += '\n';
+    }
+    return text + "end\n" + body;
 }
 
 }  // namespace level_test

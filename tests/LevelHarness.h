@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "level/LevelHost.h"
 #include "level/LevelWidget.h"
 #include "scene/ObjectFactory.h"
@@ -34,12 +36,16 @@ class cTestHost : public cLevelHost {
         return true;
     }
     void StartTalk(const std::u16string& name) override { talks.push_back(name); }
+    std::u16string RunningTalk() const override { return talk; }
+    void ShowWindow(const std::u16string& name, int) override { windows.push_back(name); }
     // How often a sound was played.
     int Played(int number) const;
 
     std::vector<int> sounds;
     std::vector<cHint> hints;
-    std::vector<std::u16string> talks;
+    std::vector<std::u16string> talks;    // every talk started
+    std::u16string talk;                  // the one running now
+    std::vector<std::u16string> windows;  // every window shown
 };
 
 // Sprites by name from the generated data; texts as "<key>".
@@ -61,6 +67,9 @@ class cLevelHarness {
     // its bytes. The intro is skipped with a key, as a player may.
     bool Load(const std::string& name);
     void LoadBytes(const std::vector<uint8_t>& bytes);
+    // A scene description compiled here (the syntax of data-src/scenes/examples);
+    // false with the compiler's first message when it does not compile.
+    ::testing::AssertionResult LoadScene(const std::string& text);
     // Steps the intro away with a key press.
     void Begin();
 
@@ -93,7 +102,21 @@ class cLevelHarness {
     cTestHost host;
     cObjectFactory factory;
     cLevelTestServices services;
-    std::unique_ptr<cLevelWidget> level;
+    // Owned by the harness, or by the engine core when one exists (every
+    // widget made then belongs to it).
+    cLevelWidget* level = nullptr;
+
+  protected:
+    // For harnesses that draw: the game's own services (sprites from the
+    // loaded atlases, the engine's batch) instead of the headless ones.
+    explicit cLevelHarness(cSceneServices* drawingServices);
+
+  private:
+    std::unique_ptr<cLevelWidget> m_owned;
 };
+
+// A level named `name` on the open island (grass inside the rim) with the
+// statements of `body`: objects, "terrain I J KIND" lines and the like.
+std::string IslandScene(const std::string& name, const std::string& body);
 
 }  // namespace level_test
