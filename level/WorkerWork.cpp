@@ -188,7 +188,7 @@ void cWorker::StartDelivery() {
 }
 
 void cWorker::DeliveryTick() {
-    if (deliverTimer.Step(kTickSeconds) == 1)
+    if (deliverTimer.Step(GetStepTime()) == 1)
         return;
     if (target && target->IsKind(kPlant)) {
         auto* plant = static_cast<cPlant*>(target);

@@ -91,6 +91,10 @@ cGarden::~cGarden() {
         if (cPlayer* player = GetCurrentPlayer())
             player->mapSaved = 1;
     }
+    // The level lets go of its objects while the host they know still exists;
+    // the widget itself goes with the engine core.
+    if (cLevelWidget* level = GetLevelWidget())
+        level->Clear();
     levels.clear();
     SaveSettings();
     widescreenTexture.reset();

@@ -22,11 +22,17 @@ void cGarden::SetCurrentLevel(int index) {
     if (index < 0 || index >= static_cast<int>(levels.size()))
         return;
     currentLevel = index;
-    if (cLevelWidget* level = GetLevelWidget()) {
-        qor::cBitStream stream;
-        stream.Load(levels[index].data(), levels[index].size());
-        level->LoadLevel(stream);
+    cLevelWidget* level = GetLevelWidget();
+    if (!level)
+        return;
+    // The level added when no level file was found is played as a new one.
+    if (levels[index].empty()) {
+        level->NewLevel();
+        return;
     }
+    qor::cBitStream stream;
+    stream.Load(levels[index].data(), levels[index].size());
+    level->LoadLevel(stream);
 }
 
 cLevelWidget* cGarden::GetLevelWidget() const {

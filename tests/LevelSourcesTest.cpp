@@ -117,3 +117,43 @@ TEST_F(LevelSources, EachGoodLyingAboutIsPickedUpAndCarriedHome) {
 
 }  // namespace
 }  // namespace level_test
+
+namespace level_test {
+namespace {
+
+// Wood goes to a sawmill that stands, which turns the load of 20 into 40;
+// a sawmill still to be built is passed by for the house.
+TEST(LevelDeliveries, WoodGoesToAStandingSawmillAndElseHome) {
+    for (const bool built : {true, false}) {
+        cLevelHarness h;
+        ASSERT_TRUE(h.LoadScene(IslandScene("t", std::string(R"(
+base00    cell 10 10
+worker    cell 20 7 name w
+wood      cell 21 7 name wood
+sawmill00 cell 22 9 places 1 name mill )") + (built ? "ready" : "") +
+                                                     "\n")));
+        h.Begin();
+        cObject* mill = h.Find(u"mill");
+        ASSERT_EQ(mill->workPlaces.size(), 11u) << "ten more places beside the first";
+        auto* w = static_cast<cWorker*>(h.Find(u"w"));
+        ASSERT_TRUE(h.ClickOn(h.Find(u"wood")));
+        ASSERT_TRUE(h.StepUntil([&] { return !w->bag.IsZero(); }, 10.0f));
+        h.Step(2);
+        EXPECT_EQ(w->target, built ? mill : h.level->base);
+        if (built) {
+            ASSERT_TRUE(h.StepUntil([&] { return w->state == kWorkerDeliver; }, 10.0f));
+            EXPECT_EQ(mill->state, 4) << "processing";
+            EXPECT_TRUE(w->bag.IsZero());
+        }
+        ASSERT_TRUE(h.StepUntil([&] { return !h.host.resources.IsZero(); }, 20.0f));
+        EXPECT_EQ(h.host.resources.wood, built ? 40 : 20);
+        if (built) {
+            h.Step();
+            EXPECT_EQ(mill->state, kStateReady);
+            EXPECT_TRUE(w->IsIdle());
+        }
+    }
+}
+
+}  // namespace
+}  // namespace level_test
