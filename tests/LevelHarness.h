@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,11 @@
 #include "scene/SceneServices.h"
 
 class cWorker;
+
+// Stocks, prices and bags read as "wood/food/money/mana" in failure messages.
+inline void PrintTo(const ResourceSet& r, std::ostream* os) {
+    *os << r.wood << "/" << r.food << "/" << r.money << "/" << r.mana;
+}
 
 namespace level_test {
 

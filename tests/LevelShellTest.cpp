@@ -1,6 +1,7 @@
 // The level inside the real game: with the development switch set, Play in
 // the main menu opens the test level; a click through the platform's own
-// input sends a worker and pays from the player's profile; Escape pauses.
+// input sends a worker, pays from the player's profile and brings the wood
+// home into it; Escape pauses.
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 #include "level/Worker.h"
 #include "shell/Garden.h"
 #include "tests/LeakCheck.h"
+#include "tests/LevelHarness.h"
 #include "tests/ShellDriver.h"
 
 namespace qor::test {
@@ -71,6 +73,13 @@ TEST(LevelShell, PlayOpensTheChosenLevelAndClicksSendWorkers) {
             sent = sent || static_cast<cWorker*>(object.get())->target == tree;
     }
     EXPECT_TRUE(sent);
+    // The wood comes home into the same profile, once, and the tree is a stump.
+    for (int frame = 0; frame < 30 * 40 && tree->state != 0; ++frame)
+        game.Step();
+    ASSERT_EQ(tree->state, 0) << "felled within forty seconds";
+    for (int frame = 0; frame < 30 * 20 && garden->GetCurrentPlayer()->resources.wood == 0; ++frame)
+        game.Step();
+    EXPECT_EQ(garden->GetCurrentPlayer()->resources, (ResourceSet{20, 20, 0, 0}));
 
     game.Key(SDLK_ESCAPE);
     EXPECT_TRUE(game.WaitShown(u"escape"));
