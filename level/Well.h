@@ -1,8 +1,9 @@
 #pragma once
-// A well that never runs dry of mana.
-// So far the class has what scene files and the factory need: its type and
-// its record. The level simulation grows it.
+// A well that never runs dry: every job draws one load of mana.
+#include "scene/AnimPlayer.h"
 #include "scene/Object.h"
+#include "scene/Ramp.h"
+#include "scene/ResourceSet.h"
 
 class cWell : public cObject {
   public:
@@ -10,4 +11,21 @@ class cWell : public cObject {
 
     static constexpr uint32_t kType = scene_type::kWell;
     uint32_t GetTypeId() const override { return kType; }
+
+    void SetKind(const std::u16string& kindName) override;
+    void Tick() override;
+    void Draw() override;
+    int HitTest(qor::cVec2 point) const override;
+    bool DoWork(float seconds) override;
+    ResourceSet GetProfit() const override { return profit; }
+
+    // Seconds of work one load takes.
+    virtual float GetWorkTime() const { return 6.0f; }
+
+    bool IsDrawing() const { return work.current > 0.0f && work.current < work.to; }
+
+    qor::cRamp work{0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f};
+    ResourceSet profit;
+    qor::cSpriteInfo water;  // the glimmer on the water, always moving
+    qor::cAnimPlayer waterPlayer;
 };

@@ -171,6 +171,13 @@ void cBaseWidget::DrawLayers(int first, int last) {
     }
 }
 
+void cBaseWidget::SortLayer(int layer, bool (*before)(const cObject&, const cObject&)) {
+    // A list sort is stable and keeps every element where it lives, so the
+    // objects' own iterators into the list stay valid.
+    m_layers[ClampLayer(layer)].sort(
+        [before](const auto& a, const auto& b) { return before(*a, *b); });
+}
+
 cObject* cBaseWidget::PickObject(qor::cVec2 point) const {
     for (int k = kLayerCount - 1; k >= 0; --k) {
         const cObjectList& list = m_layers[k];

@@ -78,6 +78,13 @@ class cBaseWidget : public qor::cWidget {
     // how many went.
     int RemoveDeadObjects();
 
+    // Re-orders one layer list by `before`, keeping the order of objects it
+    // does not tell apart.
+    void SortLayer(int layer, bool (*before)(const cObject&, const cObject&));
+    // How many times the scene has been cleared: a step that sees it change
+    // knows its objects are gone.
+    uint32_t ClearCount() const { return m_generation; }
+
     const cObjectList& Layer(int layer) const;
     size_t ObjectCount() const;
     cSceneServices& Services() const { return *m_services; }

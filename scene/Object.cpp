@@ -110,6 +110,12 @@ void cObject::Save(qor::cBitStream& stream) const {
     stream.WriteU32(flags);
 }
 
+void cObject::AttachSpellEffect(cEmitter* emitter, qor::cVec2 offset) {
+    spellEffect = emitter;
+    spellOffset = offset;
+    spellTimer.Restart(0.0f, 3.0f);
+}
+
 void cObject::StopSpellEffect() {
     if (spellEffect)
         Services().FinishEmitter(spellEffect);

@@ -152,6 +152,9 @@ class cObject {
     // --- spell effects ----------------------------------------------------
     virtual void ShowSpellEffect(int32_t /*spell*/) {}
     virtual void StopSpellEffect();
+    // Lets the emitter follow the object at `offset` for the three seconds a
+    // spell shows on it.
+    void AttachSpellEffect(cEmitter* emitter, qor::cVec2 offset);
 
     cSceneServices& Services() const;
 
@@ -183,6 +186,9 @@ class cObject {
     uint32_t flags = 0;                    // kFlagReady, kFlagMeteor
     qor::cSpriteInfo markerSprite;
     uint8_t active = 1;
+    // Whether the workers can reach the object from their house; the level
+    // recounts it whenever the ways across the island change.
+    uint8_t reachable = 1;
     cEmitter* spellEffect = nullptr;  // not owned
     qor::cRamp spellTimer;
     qor::cVec2 spellOffset;

@@ -27,11 +27,15 @@ void cObject::PlayAnimation(const std::u16string& animation, int mode, bool rest
     animations.current = sprite ? *sprite : qor::cSpriteInfo{};
     qor::cAnimPlayer& player = animations.player;
     const int count = animations.current.frameCount;
-    // The same animation asked for again keeps running where it is.
+    // A sprite without a frame rate (the felling stages of a tree, the
+    // ripening of a field) never advances on its own: its frame is chosen.
+    player.fps = GetAnimationSpeed() * animations.current.fps;
+    player.frameDuration = player.fps > 1.0e-6f ? 1.0f / player.fps : 0.0f;
+    // The same animation asked for again keeps running where it is; only its
+    // rate follows the new sprite and speed (a wanderer who starts to run
+    // moves its legs at running pace from the first step).
     if (mode == player.mode && count == player.frameCount && !restart)
         return;
-    player.fps = GetAnimationSpeed() * animations.current.fps;
-    player.frameDuration = 1.0f / player.fps;
     player.frame = 0;
     player.frameCount = count;
     player.accumulated = 0.0f;
@@ -54,13 +58,7 @@ void cObject::SetAnimationFrame(int32_t frame) {
 }
 
 qor::cRectF cObject::GetBounds() const {
-    const qor::cSpriteInfo& sprite = animations.current;
-    const int frame = animations.player.frame;
-    if (sprite.sizes && sprite.offsets && frame >= 0 && frame < sprite.frameCount) {
-        return {x - sprite.offsets[frame].x, y - sprite.offsets[frame].y, sprite.sizes[frame].x,
-                sprite.sizes[frame].y};
-    }
-    return {x - sprite.width * 0.5f, y - sprite.height * 0.5f, sprite.width, sprite.height};
+    return FrameRect(animations.current, animations.player.frame, {x, y});
 }
 
 qor::cRectF cObject::GetFootprint() const {

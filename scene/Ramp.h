@@ -15,6 +15,13 @@ struct cRamp {
     // Starts a run from where the ramp is now. A run too short to notice (or a
     // rate of 0) jumps to the target at once.
     void SetTarget(float value);
+    // A fresh run from `start` to `target`.
+    void Restart(float start, float target) {
+        current = start;
+        SetTarget(target);
+    }
+    // Whether a run has begun: the value has left where the run started.
+    bool HasMoved() const { return elapsed > 0.0f; }
     // 0 idle, 1 running, 2 finished on this step.
     int Step(float seconds);
 };

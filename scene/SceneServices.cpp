@@ -43,13 +43,7 @@ void cSceneServices::DrawSpriteAtTime(const qor::cSpriteInfo& sprite, float time
     float t = std::isfinite(time) ? time : 0.0f;
     t = loop ? std::fmod(std::max(t, 0.0f), length) : std::clamp(t, 0.0f, length);
     const int frame = std::min(static_cast<int>(t / duration), sprite.frameCount - 1);
-    qor::cRectF rect{position.x - sprite.width * 0.5f, position.y - sprite.height * 0.5f,
-                     sprite.width, sprite.height};
-    if (sprite.offsets && sprite.sizes) {
-        rect = {position.x - sprite.offsets[frame].x, position.y - sprite.offsets[frame].y,
-                sprite.sizes[frame].x, sprite.sizes[frame].y};
-    }
-    DrawSpriteRect(Batch(), sprite, frame, rect, 0xFFFFFFFFu);
+    DrawSpriteRect(Batch(), sprite, frame, FrameRect(sprite, frame, position), 0xFFFFFFFFu);
 }
 
 void cSceneServices::FinishEmitter(cEmitter* emitter) {
@@ -96,4 +90,34 @@ void DrawSpriteRect(qor::cSpriteBatch* batch, const qor::cSpriteInfo& sprite, in
     if (!batch || !sprite.texture || !sprite.frames || frame < 0 || frame >= sprite.frameCount)
         return;
     qor::DrawSprite(batch, sprite.texture, sprite.frames[frame], rect, color);
+}
+
+qor::cRectF FrameRect(const qor::cSpriteInfo& sprite, int frame, qor::cVec2 position) {
+    if (sprite.sizes && sprite.offsets && frame >= 0 && frame < sprite.frameCount) {
+        return {position.x - sprite.offsets[frame].x, position.y - sprite.offsets[frame].y,
+                sprite.sizes[frame].x, sprite.sizes[frame].y};
+    }
+    return {position.x - sprite.width * 0.5f, position.y - sprite.height * 0.5f, sprite.width,
+            sprite.height};
+}
+
+void DrawQuad(qor::cSpriteBatch* batch, const std::shared_ptr<qor::cTexture>& texture,
+              const qor::cVec2 (&corners)[4], const qor::cRectF& uv, uint32_t color) {
+    qor::cVertex* v = batch ? qor::AllocVertices(batch, 6, texture) : nullptr;
+    if (!v)
+        return;
+    const float us[4] = {uv.x, uv.x + uv.w, uv.x, uv.x + uv.w};
+    const float vs[4] = {uv.y, uv.y, uv.y + uv.h, uv.y + uv.h};
+    // Two triangles: lower-left, lower-right, upper-left; upper-left,
+    // lower-right, upper-right.
+    const int order[6] = {0, 1, 2, 2, 1, 3};
+    for (int k = 0; k < 6; ++k) {
+        const int c = order[k];
+        v[k].x = corners[c].x;
+        v[k].y = corners[c].y;
+        v[k].z = 0.0f;
+        v[k].color = color;
+        v[k].u = us[c];
+        v[k].v = vs[c];
+    }
 }

@@ -6,6 +6,7 @@
 // tools and headless runs), so a scene can be loaded, ticked and saved
 // without a display.
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "engine/Atlas.h"
@@ -64,3 +65,14 @@ cSceneServices& DefaultSceneServices();
 // Nothing without a batch, a texture or a valid frame.
 void DrawSpriteRect(qor::cSpriteBatch* batch, const qor::cSpriteInfo& sprite, int frame,
                     const qor::cRectF& rect, uint32_t color);
+
+// Where a frame of a sprite stands for an object at `position`: the frame's
+// own offset and size when the sprite has them (the anchor of the extended
+// atlases), else the sprite's size centred on the position.
+qor::cRectF FrameRect(const qor::cSpriteInfo& sprite, int frame, qor::cVec2 position);
+
+// A quad of any four corners (lower-left, lower-right, upper-left,
+// upper-right) showing the texture rectangle `uv`: a sprite bent by the wind,
+// a cell of ground. An empty texture draws the colour alone.
+void DrawQuad(qor::cSpriteBatch* batch, const std::shared_ptr<qor::cTexture>& texture,
+              const qor::cVec2 (&corners)[4], const qor::cRectF& uv, uint32_t color);

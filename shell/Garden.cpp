@@ -19,6 +19,8 @@
 #include "gui/MessageBoxWF.h"
 #include "gui/Window.h"
 #include "gui/game/GameControlScriptFunctions.h"
+#include "level/LevelWidget.h"
+#include "shell/GardenLevelHost.h"
 #include "shell/Settings.h"
 #include "world/AchieveWidget.h"
 #include "world/GameObjects.h"
@@ -78,6 +80,7 @@ cGarden::cGarden() {
     sceneDraw = std::make_unique<cSceneDraw>(batch);
     g_sceneDraw = sceneDraw.get();
     g_gameRandom = &random;
+    levelHost = std::make_unique<cGardenLevelHost>(*this);
     if (g_soundManager) {
         g_soundManager->SetVolume(kVolumeSounds, kDefaultVolume);
         g_soundManager->SetVolume(kVolumeMusic, kDefaultVolume);
@@ -90,7 +93,11 @@ cGarden::~cGarden() {
         if (cPlayer* player = GetCurrentPlayer())
             player->mapSaved = 1;
     }
-    // The scenes go while the particles their objects may hold still exist.
+    // The scenes let go of their objects while the particles and the level
+    // host those objects may hold still exist; the widgets themselves go with
+    // the engine core.
+    if (cLevelWidget* level = GetLevelWidget())
+        level->Clear();
     if (mapWidget)
         mapWidget->Clear();
     if (achieveWidget)
@@ -154,8 +161,9 @@ void cGarden::OnEndLoading() {
 
     effects->LoadTextures();
     sceneDraw->LoadSprites();
-    // TODO(merge): levelWidget and comicsWidget are created here.
-    // The engine core owns the scene widgets from here on.
+    // The scene widgets belong to the engine core from here on. The comics'
+    // widget comes with the comics.
+    levelWidget = new cLevelWidget(&GameObjectFactory(), nullptr, levelHost.get());
     mapWidget = new cMapWidget();
     achieveWidget = new cAchieveWidget(&GameObjectFactory());
     StartMenuMusic();
@@ -237,8 +245,15 @@ void cGarden::SwitchScreen(const std::u16string& to, const std::u16string& from)
     if (to == from)
         return;
     if (to == u"level") {
-        if (FocusScreenWidget(levelWidget, u"level"))
-            ShowScreenWindow(u"level", 2);
+        // The map's chosen point names the level; a level picked for
+        // development from the menu keeps its own index.
+        SetCurrentLevel(from == u"map" && mapWidget ? mapWidget->GetCurrentLevel() : currentLevel);
+        if (FocusScreenWidget(levelWidget, u"level")) {
+            // The level's screen window comes with its script; until then
+            // the scene stands alone.
+            CloseAllWindows();
+            ShowScreenWindowIfBuilt(u"level", 2);
+        }
     } else if (to == u"menu") {
         // The main menu stands on the achievements room, even an empty one.
         FocusScreenWidget(achieveWidget, kAchieveWidgetName);

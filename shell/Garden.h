@@ -11,6 +11,7 @@
 
 #include "engine/TextureCache.h"
 #include "scene/FlyingSpriteList.h"
+#include "scene/ObjectFactory.h"
 #include "scene/ParticleManager.h"
 #include "scene/Random.h"
 #include "scene/SceneDraw.h"
@@ -25,6 +26,9 @@ class cWidget;
 class cMapWidget;
 
 class cAchieveWidget;
+
+class cGardenLevelHost;
+class cLevelWidget;
 
 class cGarden : public cMiddle {
   public:
@@ -64,6 +68,11 @@ class cGarden : public cMiddle {
     virtual void RemoveLevel();
     virtual int LoadLevels();
     virtual int GetCurrentLevelIndex() const { return currentLevel; }
+    // The development switch: with BRINDLEMOOR_LEVEL naming a level file (a
+    // path, or a name in "{StaticPath}/testlevel/"), Play starts that level.
+    // False when the switch is not set or names nothing readable (logged).
+    bool StartDevelopmentLevel();
+    cLevelWidget* GetLevelWidget() const;
 
     // Score, resources and statistics of the current profile.
     virtual void AddScore(int points);
@@ -96,6 +105,9 @@ class cGarden : public cMiddle {
     cSoundTable sounds;
     cTalkTable talks;
 
+    // What the level reaches of the game.
+    std::unique_ptr<cGardenLevelHost> levelHost;
+
     std::vector<std::vector<uint8_t>> levels;
     int currentLevel = 0;
     qor::cTextureRef widescreenTexture;
@@ -107,12 +119,14 @@ class cGarden : public cMiddle {
     float soundVolume = 0.5f;
     float musicVolume = 0.5f;
 
+    // The menu's music, unless it plays already.
+    void StartMenuMusic();
+
   private:
     void CreateWindows();
     // Focuses a screen's widget; false (logged) when the widget does not exist.
     bool FocusScreenWidget(qor::cWidget* widget, const char16_t* name);
     void ShowScreenWindowIfBuilt(const std::u16string& name, int mode);
-    void StartMenuMusic();
 };
 
 // Null while no game exists.

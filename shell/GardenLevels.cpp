@@ -1,10 +1,14 @@
 // The level files kept in memory, and the score and resources of the current
 // profile that the level code works with.
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 
+#include "engine/BitStream.h"
 #include "engine/FileSystem.h"
 #include "engine/Log.h"
+#include "engine/Strings.h"
+#include "level/LevelWidget.h"
 #include "shell/Garden.h"
 
 using namespace qor;
@@ -18,7 +22,41 @@ void cGarden::SetCurrentLevel(int index) {
     if (index < 0 || index >= static_cast<int>(levels.size()))
         return;
     currentLevel = index;
-    // TODO(merge): the level widget loads levels[currentLevel] here.
+    cLevelWidget* level = GetLevelWidget();
+    if (!level)
+        return;
+    // The level added when no level file was found is played as a new one.
+    if (levels[index].empty()) {
+        level->NewLevel();
+        return;
+    }
+    qor::cBitStream stream;
+    stream.Load(levels[index].data(), levels[index].size());
+    level->LoadLevel(stream);
+}
+
+cLevelWidget* cGarden::GetLevelWidget() const {
+    return static_cast<cLevelWidget*>(levelWidget);
+}
+
+bool cGarden::StartDevelopmentLevel() {
+    const char* value = std::getenv("BRINDLEMOOR_LEVEL");
+    if (!value || !*value || !levelWidget)
+        return false;
+    const std::u16string given = FromUtf8(value);
+    // A name without folder or extension is one of the test levels.
+    const bool bare = given.find(u'/') == std::u16string::npos && !given.ends_with(u".lvl");
+    const cPath path(bare ? u"{StaticPath}/testlevel/" + given + u".lvl" : given);
+    std::vector<uint8_t> bytes;
+    if (ReadWholeFile(path, &bytes) != 0 || bytes.empty()) {
+        LogEntry(kLogWarning, u"cGarden", u"BRINDLEMOOR_LEVEL: can't read the level %s", path.full);
+        return false;
+    }
+    LogEntry(kLogText, u"cGarden", u"BRINDLEMOOR_LEVEL: playing %s", path.full);
+    levels.push_back(std::move(bytes));
+    currentLevel = static_cast<int>(levels.size()) - 1;
+    SwitchScreen(u"level", u"menu");
+    return true;
 }
 
 void cGarden::MoveLevelUp() {
@@ -85,7 +123,8 @@ bool cGarden::Spend(const ResourceSet& cost) {
         return false;
     cPlayer* player = GetCurrentPlayer();
     player->resources -= cost;
-    // TODO(merge): the level's task panel refreshes its counts here.
+    if (cLevelWidget* level = GetLevelWidget())
+        level->UpdateTasks(kGoalsResources);
     return true;
 }
 
@@ -98,10 +137,10 @@ void cGarden::Earn(const ResourceSet& amounts) {
     int64_t earned = player->earned;
     for (int i = 0; i < kResourceCount; ++i)
         earned += amounts[i];
-    player->earned = static_cast<int32_t>(
-        std::clamp<int64_t>(earned, std::numeric_limits<int32_t>::min(),
-                            std::numeric_limits<int32_t>::max()));
-    // TODO(merge): the level's task panel refreshes its counts here.
+    player->earned = static_cast<int32_t>(std::clamp<int64_t>(
+        earned, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+    if (cLevelWidget* level = GetLevelWidget())
+        level->UpdateTasks(kGoalsResources);
 }
 
 ResourceSet cGarden::GetResources() const {

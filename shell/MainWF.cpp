@@ -59,7 +59,9 @@ int cMainGDWF::OnEvent(cWindow* window, int kind, int param1, int param2) {
         }
         if (kind == kWndCommand) {
             const std::u16string name = CommandName(window, param2);
-            if (name == u"btStart") {
+            if (name == u"btStart" && g_garden->StartDevelopmentLevel()) {
+                // A level picked for development plays at once.
+            } else if (name == u"btStart") {
                 // A profile that has not finished the first level sees the
                 // opening story first, once the game has its comics.
                 const int firstMedal = g_garden->mapWidget ? g_garden->mapWidget->GetMedal(0) : 0;

@@ -73,6 +73,31 @@ TEST_F(SceneObject, PlayAnimationKeepsARunningAnimationAndForgetsUnknownNames) {
     EXPECT_EQ(object->GetBounds().w, 0.0f);
 }
 
+TEST_F(SceneObject, AnAnimationWithoutFrameRateStandsAndARunningOneTakesANewRate) {
+    scene.services.sprites[u"stages"] = MakeSprite(5, 40, 60, 0);
+    scene.services.sprites[u"walk"] = MakeSprite(8, 40, 60, 10);
+    scene.services.sprites[u"run"] = MakeSprite(8, 40, 60, 30);
+    cTestMan object(scene.widget.get());
+    object.AddAnimation(u"stages", u"stages");
+    object.AddAnimation(u"walk", u"walk");
+    object.AddAnimation(u"run", u"run");
+    object.PlayAnimation(u"stages", qor::kAnimLoop, true);
+    for (int i = 0; i < 300; ++i)
+        object.Tick();
+    EXPECT_EQ(object.GetFrame(), 0) << "its frame is chosen, never stepped";
+
+    object.PlayAnimation(u"walk", qor::kAnimLoop, true);
+    for (int i = 0; i < 6; ++i)
+        object.Tick();
+    ASSERT_EQ(object.GetFrame(), 2);
+    // Same length and mode: the frame runs on, at the pace of the new sprite.
+    object.PlayAnimation(u"run", qor::kAnimLoop, false);
+    EXPECT_EQ(object.GetFrame(), 2);
+    for (int i = 0; i < 3; ++i)
+        object.Tick();
+    EXPECT_EQ(object.GetFrame(), 5);
+}
+
 TEST_F(SceneObject, BoundsFollowTheFrameAndTheFootprintWidens) {
     scene.services.sprites[u"ex"] = MakeSprite(3, 20, 30, 30, true);
     cObject* object = Make(scene_type::kDecor);
@@ -178,7 +203,9 @@ TEST_F(SceneObject, DrawsItsFrameThenOneMarkerPerQueuedJob) {
     scene.services.batch = &batch;
     scene.services.sprites[u"target"] = MakeSprite(1, 10, 10, 30);
     scene.services.sprites[u"tree"] = MakeSprite(2, 40, 80, 30);
-    cObject* tree = Make(scene_type::kTree);
+    // A plain object: the classes of the game draw and anchor their own way.
+    cTestMan plain(scene.widget.get());
+    cObject* tree = &plain;
     tree->AddAnimation(u"life", u"tree");
     tree->PlayAnimation(u"life", qor::kAnimStopped, true);
     tree->SetPosition(100, 100);

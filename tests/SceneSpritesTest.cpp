@@ -13,19 +13,13 @@
 #include <string>
 #include <vector>
 
-extern "C" {
-#include <lauxlib.h>
-#include <lua.h>
-#include <lualib.h>
-}
-
 #include "app/Game.h"
 #include "engine/Atlas.h"
 #include "engine/Image.h"
 #include "engine/ScriptFunctions.h"
 #include "engine/Strings.h"
 #include "engine/TextureCache.h"
-#include "tests/ExFrameTable.h"
+#include "tests/AtlasSprites.h"
 #include "tests/TestUtil.h"
 
 namespace {
@@ -35,57 +29,11 @@ namespace fs = std::filesystem;
 const fs::path kFolder = fs::path("data") / "texture" / "level";
 
 using Frame = qor::test::cExFrameRecord;
-
-struct Sprite {
-    std::string texture;
-    double fps = 0;
-    std::vector<Frame> frames;
-};
+using Sprite = qor::test::cAtlasSprite;
 
 std::string ReadBytes(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-int RecordSprite(lua_State* L) {
-    auto* sprites =
-        static_cast<std::map<std::string, Sprite>*>(lua_touserdata(L, lua_upvalueindex(1)));
-    Sprite& sprite = (*sprites)[luaL_checkstring(L, 1)];
-    sprite =
-        Sprite{luaL_checkstring(L, 2), luaL_checknumber(L, 4), qor::test::ReadExFrameTable(L, 3)};
-    return 0;
-}
-
-// Runs every atlas script of the folder; the sprite handle is its name.
-std::map<std::string, Sprite> ReadSprites(std::string* error) {
-    std::map<std::string, Sprite> sprites;
-    for (const auto& entry : fs::directory_iterator(kFolder)) {
-        if (entry.path().extension() != ".lua")
-            continue;
-        const std::string bytes = ReadBytes(entry.path());
-        std::u16string text;
-        for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
-            text.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                                 (static_cast<unsigned char>(bytes[i + 1]) << 8)));
-        }
-        const std::string utf8 = qor::ToUtf8(text);
-        lua_State* L = luaL_newstate();
-        luaL_openlibs(L);
-        lua_pushcfunction(L, [](lua_State* s) {
-            lua_pushvalue(s, 1);
-            return 1;
-        });
-        lua_setglobal(L, "createTextureInfoEx");
-        lua_pushlightuserdata(L, &sprites);
-        lua_pushcclosure(L, RecordSprite, 1);
-        lua_setglobal(L, "addTextureInfoExNodes");
-        if (luaL_loadbuffer(L, utf8.data(), utf8.size(), "atlas") != 0 ||
-            lua_pcall(L, 0, 0, 0) != 0) {
-            *error = entry.path().string() + ": " + lua_tostring(L, -1);
-        }
-        lua_close(L);
-    }
-    return sprites;
 }
 
 // A texture's pixels, red first, four bytes each.
@@ -103,7 +51,7 @@ class SceneSprites : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(fs::is_directory(kFolder)) << "build the game_data target first";
         std::string error;
-        m_sprites = ReadSprites(&error);
+        m_sprites = qor::test::ReadAtlasSprites(kFolder, &error);
         ASSERT_TRUE(error.empty()) << error;
         ASSERT_FALSE(m_sprites.empty());
         for (const auto& [name, sprite] : m_sprites) {

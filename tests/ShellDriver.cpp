@@ -111,6 +111,8 @@ void cShellDriver::Mouse(int type, int virtualX, int virtualY) {
     SDL_Event e{};
     e.type = static_cast<Uint32>(type);
     const int x = (w - w43) / 2 + virtualX * w43 / 1024, y = h - virtualY * h / 768;
+    m_pointerX = x;
+    m_pointerY = y;
     if (type == SDL_MOUSEMOTION) {
         e.motion.x = x;
         e.motion.y = y;
@@ -124,6 +126,21 @@ void cShellDriver::Mouse(int type, int virtualX, int virtualY) {
 
 void cShellDriver::MovePointer(int virtualX, int virtualY) {
     Mouse(SDL_MOUSEMOTION, virtualX, virtualY);
+}
+
+void cShellDriver::FollowInjectedPointer() {
+    if (cGUI* gui = g_game ? g_game->gui() : nullptr) {
+        gui->SetCursorSource([this](int* x, int* y) {
+            *x = m_pointerX;
+            *y = m_pointerY;
+        });
+    }
+}
+
+void cShellDriver::ClickAt(int virtualX, int virtualY) {
+    Mouse(SDL_MOUSEMOTION, virtualX, virtualY);
+    Mouse(SDL_MOUSEBUTTONDOWN, virtualX, virtualY);
+    Mouse(SDL_MOUSEBUTTONUP, virtualX, virtualY);
 }
 
 cCtrl* cShellDriver::Control(const std::u16string& window, const std::u16string& control) const {

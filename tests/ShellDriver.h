@@ -52,6 +52,13 @@ class cShellDriver {
     // Presses on the slider's knob and drags it to `fraction` of its track.
     bool Drag(const std::u16string& window, const std::u16string& slider, float fraction);
     void MovePointer(int virtualX, int virtualY);
+    // Moves there and presses and releases the left button, as on a scene;
+    // the click arrives with the next frame.
+    void ClickAt(int virtualX, int virtualY);
+    // From now on the game reads the pointer where the injected events put it
+    // (the platform's own pointer does not move with them), as a scene that
+    // picks under the pointer needs.
+    void FollowInjectedPointer();
 
     cCtrl* Control(const std::u16string& window, const std::u16string& control) const;
     // The text a label or button shows now.
@@ -63,6 +70,8 @@ class cShellDriver {
     std::unique_ptr<cEngineHarness> m_harness;
     std::unique_ptr<cGarden> m_garden;
     bool m_quit = false;
+    int m_pointerX = 0;  // client pixels of the last injected pointer event
+    int m_pointerY = 0;
 };
 
 }  // namespace qor::test

@@ -264,7 +264,8 @@ class cChecker {
     // viewer), then the right side, the back and the left; the approach point
     // in the middle of the first side that has room.
     void Derive(int k) {
-        const cSourceObject& s = m_pending[k].source;
+        // A copy: deriving appends to m_pending, which may move its elements.
+        const cSourceObject s = m_pending[k].source;
         if (!s.derivedPlaces && !s.deriveApproach)
             return;
         const cPending& p = m_pending[k];

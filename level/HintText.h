@@ -1,0 +1,16 @@
+#pragma once
+// The lines of the hints shown next to resource sources and obstacles: the
+// object's name, the price compared with what the player has, the profit, or
+// a note that the work has begun. Every line ends with "\n".
+#include <string>
+
+#include "scene/ResourceSet.h"
+
+class cObject;
+
+// The localized text of `key` as a line.
+std::u16string HintLine(const cObject& object, const char16_t* key);
+// "Price: " and the price, red where the player has less.
+std::u16string PriceLine(const cObject& object, const ResourceSet& price);
+// "Profit: " and the profit.
+std::u16string ProfitLine(const cObject& object, const ResourceSet& profit);

@@ -1,0 +1,88 @@
+#pragma once
+// What a level needs from the game around it: the player's resources and
+// level time (they live in the current profile), the numbered sounds, the
+// game's random generator, the hint windows, the running talk, the pointer
+// and the level's windows and music. The game implements it
+// (shell/GardenLevelHost); this base is the headless game that tests,
+// benchmarks and replays use: it keeps the resources, the level time and the
+// pointer itself, draws from a generator of its own, and plays, shows and
+// talks nothing.
+#include <cstdint>
+#include <string>
+
+#include "engine/SpriteBatch.h"
+#include "scene/Random.h"
+#include "scene/ResourceSet.h"
+
+class cObject;
+
+class cLevelHost {
+  public:
+    virtual ~cLevelHost() = default;
+
+    // --- the current player's resources and level statistics ---------------
+    // Every amount at least as large as the cost.
+    virtual bool CanAfford(const ResourceSet& cost) const;
+    // Takes the cost when it can be afforded; false (and nothing taken) when not.
+    virtual bool Spend(const ResourceSet& cost);
+    virtual void Earn(const ResourceSet& amounts);
+    virtual ResourceSet GetResources() const { return resources; }
+    // The stock a level starts with.
+    virtual void SetResources(const ResourceSet& amounts) { resources = amounts; }
+    // Seconds played in this level.
+    virtual float GetLevelTime() const { return levelTime; }
+    virtual void AddLevelTime(float seconds) { levelTime += seconds; }
+    // Level time and the level's statistics back to 0 for a new level.
+    virtual void ResetLevelStats() { levelTime = 0.0f; }
+    // The player's switch for the tutorial's hints.
+    virtual bool HintsWanted() const { return true; }
+
+    // --- sounds and chance ---------------------------------------------------
+    // A sound of the game's numbered table (scene/SoundNumbers.h).
+    virtual void PlaySound(int /*number*/) {}
+    // The game's generator: every random choice of a level draws from it.
+    virtual cRandom& Random() { return random; }
+
+    // --- talks and windows ---------------------------------------------------
+    // The name of the talk running now; empty when none runs.
+    virtual std::u16string RunningTalk() const { return {}; }
+    // The talk window is showing a line, which a click only advances.
+    virtual bool IsTalkSpeaking() const { return false; }
+    // Starts the talk of that name, unless it runs already.
+    virtual void StartTalk(const std::u16string& /*name*/) {}
+    virtual void EndTalk() {}
+    // One step of the running talk and of the running trade offer.
+    virtual void AdvanceTalkAndDeal() {}
+    // Shows a text next to an object in the hint window; false when there is
+    // no hint window to show it in.
+    virtual bool ShowHint(const std::u16string& /*text*/, const cObject* /*object*/,
+                          bool /*anchored*/) {
+        return false;
+    }
+    virtual void HideHint() {}
+    // The hint window reads its object's text again.
+    virtual void RefreshHint() {}
+    virtual void ShowWindow(const std::u16string& /*name*/, int /*mode*/) {}
+    virtual bool IsWindowShown(const std::u16string& /*name*/) const { return false; }
+    virtual void CloseWindow(const std::u16string& /*name*/) {}
+    // The rectangle of a control of a shown window, in virtual screen units;
+    // false when there is no such control.
+    virtual bool ControlRect(const std::u16string& /*window*/, const std::u16string& /*control*/,
+                             qor::cRectF* /*rect*/) const {
+        return false;
+    }
+
+    // --- the pointer and the music --------------------------------------------
+    // Where the pointer is, in virtual screen units (y upwards).
+    virtual qor::cVec2 GetCursorPos() const { return cursor; }
+    // The level's track fades in over the menu's; StopLevelMusic brings the
+    // menu's back.
+    virtual void StartLevelMusic(const std::u16string& /*track*/) {}
+    virtual void StopLevelMusic() {}
+
+    // The headless game's own state.
+    ResourceSet resources;
+    float levelTime = 0.0f;
+    cRandom random;
+    qor::cVec2 cursor;
+};

@@ -1,0 +1,65 @@
+// Keys and clicks on the level: a left click asks for work at the object under
+// the pointer (or sends the hero, or rings the bell, or calls a worker off
+// its job); the right button takes back every request not yet handed out.
+#include "level/LevelWidget.h"
+#include "level/Worker.h"
+#include "scene/SoundNumbers.h"
+
+namespace {
+
+using namespace scene_type;
+
+constexpr int kKeyEscape = 27;
+constexpr int kButtonLeft = 0;
+constexpr int kButtonRight = 2;
+
+}  // namespace
+
+void cLevelWidget::HandleEvent(int kind, int param) {
+    if (kind == qor::kWidgetKeyDown) {
+        if (param == kKeyEscape)
+            m_host->ShowWindow(u"escape", 2);
+        else if (state == kLevelIntro)
+            SetState(kLevelPlay);
+        AcknowledgeTutorial(false);
+        return;
+    }
+    if (kind != qor::kWidgetMouseDown || state == kLevelIntro || m_host->IsTalkSpeaking())
+        return;
+    if (param == kButtonLeft && state == kLevelPlay) {
+        if (cObject* object = PickObject(m_host->GetCursorPos()))
+            ClickObject(object);
+        AcknowledgeTutorial(true);
+    } else if (param == kButtonRight) {
+        CancelRequests();
+    }
+}
+
+void cLevelWidget::ClickObject(cObject* object) {
+    if (object->IsKind(kBell)) {
+        RingBell(object);
+        return;
+    }
+    if (object->IsKind(kRoamingEnemies | kAltar | kPrison)) {
+        if (!hero || IsDead(hero) || object->GetSelectable() != 0)
+            return;
+        if (object->IsKind(kAltar) &&
+            (!object->reachable || !m_host->CanAfford(object->GetPrice())))
+            return;
+        if (object->IsKind(kPrison) && !m_host->CanAfford(object->GetPrice()))
+            return;
+        object->jobMarkers = 1;
+        SendWorker(static_cast<cMan*>(hero), object, true);
+        m_host->PlaySound(m_host->Random().Next() % 2 == 0 ? kSoundHeroOut0 : kSoundHeroOut1);
+        m_host->PlaySound(kSoundWorkerOut);
+        return;
+    }
+    if (object->IsKind(kWorkers)) {
+        // Called off the job: the place there is free for the next one.
+        auto* man = static_cast<cMan*>(object);
+        man->SetTarget(nullptr);
+        man->SetState(kWorkerIdle);
+        return;
+    }
+    RequestWork(object);
+}

@@ -1,0 +1,291 @@
+#pragma once
+// The widget that plays one level. It owns the level's scene (the layer lists
+// of its base), the cell grid and the path finder the walkers use, the level
+// state (loading, intro, play, finished) and the clock, the order in which a
+// fixed 1/30 s step updates objects, queued commands, job assignment and the
+// effects, the order in which a frame is drawn, the mouse and keys, and the
+// services the objects call back (paths, sending a worker, the plants,
+// spawning workers and goods, marking cells).
+//
+// What the level needs from the game (resources, sounds, the random
+// generator, hint windows, talks) goes through a cLevelHost, so the same
+// level runs in the game, in tests and in benchmarks, with or without a
+// window. The source is split by concern: LevelWidget.cpp (states, clock,
+// reset), LevelTick.cpp (the step and the commands), LevelDraw.cpp,
+// LevelInput.cpp, LevelServices.cpp, LevelLoad.cpp, LevelReach.cpp and
+// LevelJobs.cpp (player commands and job assignment).
+//
+// Later parts of the game plug in at the places named "hook" below: they do
+// nothing until then.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "level/Grid.h"
+#include "level/LevelHost.h"
+#include "level/LevelTask.h"
+#include "level/Man.h"
+#include "level/PathFinder.h"
+#include "scene/AnimEffectList.h"
+#include "scene/BaseWidget.h"
+#include "scene/SaluteList.h"
+#include "scene/TextEffectList.h"
+
+namespace qor {
+class cBitStream;
+}
+
+class cWorker;
+
+inline constexpr char16_t kLevelWidgetName[] = u"level";
+
+// The level's states.
+enum eLevelState : int32_t {
+    kLevelLoading = 0,
+    kLevelIntro = 1,
+    kLevelPlay = 2,
+    kLevelFinished = 3,
+};
+
+// Commands objects queue for the next step (QueueCommand).
+enum eLevelCommand : int32_t {
+    kCommandShowHint = 1,
+    kCommandHideHint = 2,
+    kCommandWaysOpened = 3,  // a way opened: workers in the house come out
+    kCommandWaysClosed = 4,  // a way closed: workers cut off go home
+    kCommandRecountGoals = 5,
+    kCommandFlooded = 6,  // workers on flooded cells go home
+};
+
+// Goal kinds recounted by command 5.
+inline constexpr int32_t kGoalsBuilt = 0;
+inline constexpr int32_t kGoalsPopulation = 1;
+inline constexpr int32_t kGoalsResources = 2;
+inline constexpr int32_t kGoalsSpecial = 3;
+
+class cLevelWidget : public cBaseWidget {
+  public:
+    // The game, the tests and the benchmarks each give their own host; the
+    // widget does not own it. Without one it uses a headless host of its own.
+    cLevelWidget(const cObjectFactory* factory, cSceneServices* services, cLevelHost* host);
+    ~cLevelWidget() override;
+
+    // --- qor::cWidget ---------------------------------------------------------
+    void Draw() override;
+    void Tick() override;
+    // The level clock; falling stones and the screen shake (hooks).
+    void Update(float seconds) override;
+    void OnFocus() override;
+    void OnUnfocus() override;
+    int OnEvent(int kind, int param) override;
+
+    // --- cBaseWidget -----------------------------------------------------------
+    // The whole level goes: objects, queues, effects, timers, the grid.
+    void Clear() override;
+    // The factory's object, on its class's usual layer.
+    cObject* CreateObject(uint32_t type) override;
+    void MarkObjectCells(cObject* object, bool occupy) override;
+
+    // --- loading and the level's life -----------------------------------------
+    // An empty level with a base in the middle (no level file at all).
+    void NewLevel();
+    // Reads a level file and starts the level; a bad file is logged and
+    // played as far as it could be read.
+    void LoadLevel(qor::cBitStream& stream);
+    void SaveLevel(qor::cBitStream& stream) const;
+    // After loading: the base and plants are found, cells occupied, the
+    // stranded workers put in the house, reachability counted, the strolling
+    // ground listed.
+    void PrepareLevel();
+    // The level's row of goals, start stock, times and story, by name.
+    void SetupLevel(const std::u16string& name);
+    void SetState(int32_t newState);
+    bool OnStateChange(int32_t from, int32_t to);
+
+    // --- the step and the frame ------------------------------------------------
+    void LogicTick();
+    void DrawScene();
+    void HandleEvent(int kind, int param);
+    void QueueCommand(cObject* object, int32_t kind, int32_t value);
+    void ExecuteCommand(cObject* object, int32_t kind, int32_t value);
+    // Every goal reached; never with no goals.
+    bool AreTasksDone() const;
+    // selectable: 0 the player can act on the object now, 1 not.
+    void UpdateHintMark(cObject* object);
+
+    // --- services the objects call ---------------------------------------------
+    bool IsCellBlocker(const cObject* object) const;
+    // Every object that held this one as its occupant lets go; the hover too.
+    void ForgetObject(cObject* object);
+    static bool IsDead(const cObject* object) { return object->state == kStateGone; }
+    cCellRect GetObjectCells(const cObject* object) const;
+    // A path of world points for the walker `from` to the object `to`, or,
+    // without one, to the cell `target`. True when there is one.
+    bool FindPath(cWalkPath& out, const cObject* from, const cObject* to, cCell target,
+                  bool smooth);
+    // The path `man` walks to a place of `target`: to the place, and for the
+    // base on into the house; the point at a well is moved to its rope.
+    bool PathToPlace(cWalkPath& out, cMan* man, cObject* target, const cObject* place, bool smooth);
+    // Nearest to `origin` first; true when the list is not empty.
+    bool SortByDistance(std::vector<cObject*>& objects, const cObject* origin) const;
+    void SetTint(int red, int green, int blue);
+    bool IsSawmill(const cObject* object) const;
+    bool IsMill(const cObject* object) const;
+    bool IsGoldmill(const cObject* object) const;
+    // The plant when it works, has a free place and `man` can walk to it.
+    cObject* ReachablePlant(cMan* man, cObject* plant);
+    cObject* FindSawmill(cMan* man) { return ReachablePlant(man, sawmill); }
+    cObject* FindMill(cMan* man) { return ReachablePlant(man, mill); }
+    cObject* FindGoldmill(cMan* man) { return ReachablePlant(man, goldmill); }
+    void PlaceOnDefaultLayer(cObject* object);
+    cWorker* SpawnWorker(qor::cVec2 position);
+    cObject* SpawnItem(const std::u16string& name, qor::cVec2 position);
+    cObject* CreateObjectHint(qor::cVec2 position);
+    int CountPrisoners() const;
+    // The click test of pictures: inside what the object shows.
+    static bool PixelTest(const cObject* object, qor::cVec2 point);
+    // Goods reach the player: credited, with the sound and a rising text.
+    void CreditGoods(const ResourceSet& goods, qor::cVec2 where);
+    // A floating text over the scene, centred on `where`.
+    void AddFloatingText(const std::u16string& text, qor::cVec2 where);
+
+    // --- player commands and job assignment (LevelJobs.cpp) ----------------------
+    bool CanWork(cObject* object, bool tell, const std::vector<cWorker*>* workers,
+                 std::vector<cWalkPath>* paths);
+    void RequestWork(cObject* object);
+    void AssignJobs();
+    bool SendWorker(cMan* man, cObject* target, bool smooth);
+    // The right button: every queued request is dropped.
+    void CancelRequests();
+    // The level's workers (layer 6) that may take a job now, in list order.
+    void CollectFreeWorkers(std::vector<cWorker*>& out) const;
+    // Every worker and the hero, in layer order.
+    std::vector<cWorker*> CollectMen() const;
+
+    // --- reachability (LevelReach.cpp) ---------------------------------------
+    enum eReachMode : int { kReachAll = 3, kReachWasReachable = 1, kReachWasUnreachable = 2 };
+    void RecountReachability(int mode);
+
+    // --- hooks of the later parts ---------------------------------------------
+    // Spells (altars): whether a spell runs now.
+    virtual bool IsSpellActive(int32_t spell) const;
+    // Altars: whether one of them offers the spell.
+    virtual bool IsSpellOffered(int32_t /*spell*/) const { return false; }
+    // Goals: recounts the goals of a kind (command 5) and refreshes the panel.
+    virtual void UpdateTasks(int32_t kind);
+    // The story's row of the level: goals, start stock, times, music, talks.
+    virtual void ApplyLevelRow(const std::u16string& name);
+    // The story's timed triggers, every 5 s.
+    virtual void StoryTick() {}
+    // Spell timers and the thaw of frozen water, every step.
+    virtual void SpellTick() {}
+    // The tutorial step, every step while playing.
+    virtual void TutorialTick() {}
+    // The tutorial's hint waits for a key or a click.
+    virtual void AcknowledgeTutorial(bool /*byClick*/) {}
+    // Falling stones and the screen shake, every frame.
+    virtual void UpdateFallingStones(float /*seconds*/) {}
+    // The bell was clicked.
+    virtual void RingBell(cObject* /*bell*/) {}
+    // The bandits' road and the falling stones, after loading.
+    virtual void PrepareRoadAndStones() {}
+
+    cLevelHost& Host() const { return *m_host; }
+    const cGrid& Cells() const { return cells; }
+    cGrid& Cells() { return cells; }
+
+    // --- fields -----------------------------------------------------------------
+    qor::cRamp noWorkersCheck{0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f};
+    struct cCommand {
+        cObject* object;
+        int32_t kind;
+        int32_t value;
+    };
+    std::vector<cCommand> commands;
+    std::u16string levelName;
+    int32_t state = kLevelLoading;
+    std::u16string musicName;
+    float timeLeft = 0.0f;       // the medal countdown
+    float silverTime = 0.0f;     // the silver limit; gold is two thirds of it
+    ResourceSet startResources;  // what the player starts the level with
+    cObject* back = nullptr;
+    cTextEffectList floatingTexts;
+    cObject* hovered = nullptr;
+    qor::cSpriteInfo highlight;
+    float pulsePhase = 0.0f;
+    float hoverTime = 0.0f;
+    std::vector<cLevelTask> tasks;
+    cAnimEffectList effects;
+    cObject* base = nullptr;
+    cObject* sawmill = nullptr;
+    cObject* mill = nullptr;
+    cObject* goldmill = nullptr;
+    cObject* hero = nullptr;
+    cObject* prison = nullptr;
+    cObject* bell = nullptr;
+    cGrid cells;
+    uint8_t fireworks = 0;
+    cPathFinder finder;
+    std::vector<cObject*> jobQueue;
+    struct cSpell {
+        int32_t spell;
+        float timer;
+    };
+    std::vector<cSpell> spells;
+    cSaluteList salutes;
+    std::vector<cObject*> trajectory;  // the bandits' road, as waypoints
+    std::vector<cCell> route;          // the bandits' road, as cells
+    std::vector<cObject*> bandits;
+    float meteorDelay = -1.0f;
+    float storyTimer = 0.0f;
+    int32_t storyStep = -1;
+    float storyMark = -1.0f;
+    std::vector<cCell> wanderCells;  // where idle workers stroll
+    qor::cRamp ambientTimer{0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f};
+    qor::cRamp introTimer{0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f};
+    std::vector<cCell> floodCells;
+    qor::cRamp fireworksTimer{0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f};
+    int32_t salutesLeft = 6;
+
+  private:
+    // LevelWidget.cpp
+    void StepClock(float seconds);
+    void StepFireworks();
+    void DrawMissingBack();
+    // LevelTick.cpp
+    void TickObjectsAndHover();
+    void TrackHover();
+    void SortWalkers();
+    void RunCommands();
+    void StepStateMachine();
+    void WorkersGoOut();
+    void WorkersCutOffGoHome(bool floodedOnly);
+    // LevelDraw.cpp
+    void DrawLayer(int layer);
+    void DrawHoverRing();
+    void FlushBatch();
+    // LevelInput.cpp
+    void ClickObject(cObject* object);
+    // LevelJobs.cpp
+    void CheckNoFreeWorkers();
+    void TellPlayer(const std::u16string& text, cObject* object);
+    // LevelLoad.cpp
+    void ListWanderCells();
+    void StrandCutOffWorkers();
+
+    cLevelHost* m_host;
+    std::unique_ptr<cLevelHost> m_ownHost;
+    std::vector<cObject*> m_tickList;  // reused by every step
+    std::vector<cCell> m_cellPath;     // reused by every path request
+    cObject* m_hoverCandidate = nullptr;
+    bool m_noWorkersTalked = false;
+};
+
+// The level an object belongs to; null when its scene is not a level (the
+// world map, tests of a bare scene).
+cLevelWidget* LevelOf(const cObject* object);
+// Whether a worker or the hero holds a place at the object.
+bool HasWorkerAssigned(const cObject* object);
+// Plays a numbered sound for an object of a level; nothing outside a level.
+void PlayLevelSound(const cObject* object, int number);

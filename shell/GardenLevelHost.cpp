@@ -1,0 +1,121 @@
+#include "shell/GardenLevelHost.h"
+
+#include "app/Game.h"
+#include "engine/Music.h"
+#include "engine/SoundManager.h"
+#include "gui/Ctrl.h"
+#include "gui/GUI.h"
+#include "gui/Window.h"
+#include "shell/Garden.h"
+
+namespace {
+
+constexpr float kMusicFadeSeconds = 1.0f;
+
+qor::cGUI* Gui() {
+    return qor::g_game ? qor::g_game->gui() : nullptr;
+}
+
+qor::cMusic* Track(const std::u16string& name) {
+    return qor::g_soundManager && !name.empty() ? qor::g_soundManager->FindMusic(name) : nullptr;
+}
+
+}  // namespace
+
+bool cGardenLevelHost::CanAfford(const ResourceSet& cost) const {
+    return m_garden.CanAfford(cost);
+}
+
+bool cGardenLevelHost::Spend(const ResourceSet& cost) {
+    return m_garden.Spend(cost);
+}
+
+void cGardenLevelHost::Earn(const ResourceSet& amounts) {
+    m_garden.Earn(amounts);
+}
+
+ResourceSet cGardenLevelHost::GetResources() const {
+    return m_garden.GetResources();
+}
+
+void cGardenLevelHost::SetResources(const ResourceSet& amounts) {
+    if (cPlayer* player = m_garden.GetCurrentPlayer())
+        player->resources = amounts;
+}
+
+float cGardenLevelHost::GetLevelTime() const {
+    const cPlayer* player = m_garden.GetCurrentPlayer();
+    return player ? player->levelTime : 0.0f;
+}
+
+void cGardenLevelHost::AddLevelTime(float seconds) {
+    if (cPlayer* player = m_garden.GetCurrentPlayer())
+        player->levelTime += seconds;
+}
+
+void cGardenLevelHost::ResetLevelStats() {
+    if (cPlayer* player = m_garden.GetCurrentPlayer())
+        player->ResetLevelStats();
+}
+
+bool cGardenLevelHost::HintsWanted() const {
+    const cPlayer* player = m_garden.GetCurrentPlayer();
+    return player && player->showHints;
+}
+
+void cGardenLevelHost::PlaySound(int number) {
+    m_garden.sounds.PlaySound(number);
+}
+
+cRandom& cGardenLevelHost::Random() {
+    return m_garden.random;
+}
+
+void cGardenLevelHost::ShowWindow(const std::u16string& name, int mode) {
+    m_garden.ShowScreenWindow(name, mode);
+}
+
+bool cGardenLevelHost::IsWindowShown(const std::u16string& name) const {
+    const qor::cGUI* gui = Gui();
+    return gui && gui->IsWndShown(name);
+}
+
+void cGardenLevelHost::CloseWindow(const std::u16string& name) {
+    if (qor::cGUI* gui = Gui(); gui && gui->HasWnd(name))
+        gui->CloseWnd(name);
+}
+
+bool cGardenLevelHost::ControlRect(const std::u16string& window, const std::u16string& control,
+                                   qor::cRectF* rect) const {
+    qor::cGUI* gui = Gui();
+    qor::cWindow* w = gui && gui->HasWnd(window) ? gui->GetWnd(window) : nullptr;
+    qor::cCtrl* c = w ? w->ControlAt(qor::IndexOfCtrl(w, control)) : nullptr;
+    if (!c || !rect)
+        return false;
+    *rect = c->GetRect();
+    return true;
+}
+
+qor::cVec2 cGardenLevelHost::GetCursorPos() const {
+    int x = 0, y = 0;
+    m_garden.GetCursorPos(&x, &y);
+    return {static_cast<float>(x), static_cast<float>(y)};
+}
+
+void cGardenLevelHost::StartLevelMusic(const std::u16string& track) {
+    if (qor::cMusic* menu = Track(u"music0"); menu && menu->IsActive())
+        menu->Fade(false, kMusicFadeSeconds);
+    m_track = track;
+    if (qor::cMusic* music = Track(m_track)) {
+        music->SetLoop();
+        music->Fade(true, kMusicFadeSeconds);
+        music->Play();
+    }
+}
+
+void cGardenLevelHost::StopLevelMusic() {
+    if (qor::cMusic* music = Track(m_track))
+        music->Fade(false, kMusicFadeSeconds);
+    m_track.clear();
+    m_garden.StartMenuMusic();
+}

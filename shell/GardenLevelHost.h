@@ -1,0 +1,37 @@
+#pragma once
+// The level's window on the game: the current profile's resources and level
+// time, the sound table, the game's random generator, the windows, the
+// pointer and the music, all through the application object.
+#include "level/LevelHost.h"
+
+class cGarden;
+
+class cGardenLevelHost : public cLevelHost {
+  public:
+    explicit cGardenLevelHost(cGarden& garden) : m_garden(garden) {}
+
+    bool CanAfford(const ResourceSet& cost) const override;
+    bool Spend(const ResourceSet& cost) override;
+    void Earn(const ResourceSet& amounts) override;
+    ResourceSet GetResources() const override;
+    void SetResources(const ResourceSet& amounts) override;
+    float GetLevelTime() const override;
+    void AddLevelTime(float seconds) override;
+    void ResetLevelStats() override;
+    bool HintsWanted() const override;
+    void PlaySound(int number) override;
+    cRandom& Random() override;
+
+    void ShowWindow(const std::u16string& name, int mode) override;
+    bool IsWindowShown(const std::u16string& name) const override;
+    void CloseWindow(const std::u16string& name) override;
+    bool ControlRect(const std::u16string& window, const std::u16string& control,
+                     qor::cRectF* rect) const override;
+    qor::cVec2 GetCursorPos() const override;
+    void StartLevelMusic(const std::u16string& track) override;
+    void StopLevelMusic() override;
+
+  private:
+    cGarden& m_garden;
+    std::u16string m_track;  // the level's music while it plays
+};

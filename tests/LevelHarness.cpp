@@ -1,0 +1,168 @@
+#include "tests/LevelHarness.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "app/Game.h"
+#include "app/Widget.h"
+#include "engine/BitStream.h"
+#include "engine/Strings.h"
+#include "level/Worker.h"
+#include "tests/AtlasSprites.h"
+#include "tests/SceneTestKit.h"
+#include "world/GameObjects.h"
+
+namespace level_test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The scene sprites, read once per process.
+const std::map<std::u16string, qor::cSpriteInfo>& Sprites() {
+    static const std::map<std::u16string, qor::cSpriteInfo> sprites = [] {
+        std::map<std::u16string, qor::cSpriteInfo> out;
+        std::string error;
+        for (const auto& [name, sprite] : qor::test::ReadAtlasSprites("data/texture/level", &error))
+            out[qor::FromUtf8(name)] = qor::test::ToSpriteInfo(sprite);
+        EXPECT_TRUE(error.empty()) << error;
+        return out;
+    }();
+    return sprites;
+}
+
+}  // namespace
+
+int cTestHost::Played(int number) const {
+    return static_cast<int>(std::count(sounds.begin(), sounds.end(), number));
+}
+
+cLevelTestServices::cLevelTestServices() {
+    Sprites();
+}
+
+qor::cSpriteInfo cLevelTestServices::FindSprite(const std::u16string& /*texture*/,
+                                                const std::u16string& area) {
+    return FindSprite(area);
+}
+
+qor::cSpriteInfo cLevelTestServices::FindSprite(const std::u16string& area) {
+    const auto it = Sprites().find(area);
+    return it == Sprites().end() ? qor::cSpriteInfo{} : it->second;
+}
+
+cLevelHarness::cLevelHarness() : cLevelHarness(nullptr) {}
+
+cLevelHarness::cLevelHarness(cSceneServices* drawingServices) {
+    RegisterGameObjects(factory);
+    level = new cLevelWidget(&factory, drawingServices ? drawingServices : &services, &host);
+    if (!qor::g_game)
+        m_owned.reset(level);
+}
+
+cLevelHarness::~cLevelHarness() {
+    // An engine core keeps the widget until it goes itself: the level lets go
+    // of its objects while the host they know is still here.
+    if (!m_owned)
+        level->Clear();
+}
+
+bool cLevelHarness::Load(const std::string& name) {
+    std::ifstream in(fs::path("data") / "testlevel" / (name + ".lvl"), std::ios::binary);
+    if (!in)
+        return false;
+    LoadBytes({std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()});
+    return true;
+}
+
+void cLevelHarness::LoadBytes(const std::vector<uint8_t>& bytes) {
+    qor::cBitStream stream;
+    stream.Load(bytes.data(), bytes.size());
+    level->LoadLevel(stream);
+}
+
+::testing::AssertionResult cLevelHarness::LoadScene(const std::string& text) {
+    std::vector<std::string> messages;
+    const std::vector<uint8_t> bytes = scene_test::Compile(text, &messages);
+    if (bytes.empty())
+        return ::testing::AssertionFailure() << (messages.empty() ? "no bytes" : messages[0]);
+    LoadBytes(bytes);
+    return ::testing::AssertionSuccess();
+}
+
+void cLevelHarness::Begin() {
+    level->OnEvent(qor::kWidgetKeyDown, ' ');
+}
+
+void cLevelHarness::Step(int ticks) {
+    for (int t = 0; t < ticks; ++t) {
+        level->Tick();
+        level->Update(kTickSeconds);
+    }
+}
+
+void cLevelHarness::StepSeconds(float seconds) {
+    Step(static_cast<int>(seconds * 30.0f + 0.5f));
+}
+
+void cLevelHarness::Click(qor::cVec2 at, int button) {
+    host.cursor = at;
+    level->OnEvent(qor::kWidgetMouseDown, button);
+}
+
+bool cLevelHarness::PickPoint(const cObject* object, qor::cVec2* point) const {
+    const qor::cRectF b = object->GetBounds();
+    // The middle first, then a grid over the whole picture.
+    std::vector<qor::cVec2> tries{{b.x + b.w * 0.5f, b.y + b.h * 0.5f}};
+    for (int gy = 1; gy < 8; ++gy) {
+        for (int gx = 1; gx < 8; ++gx)
+            tries.push_back({b.x + b.w * gx / 8.0f, b.y + b.h * gy / 8.0f});
+    }
+    for (qor::cVec2 p : tries) {
+        if (level->PickObject(p) == object) {
+            *point = p;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool cLevelHarness::ClickOn(const cObject* object) {
+    qor::cVec2 at;
+    if (!object || !PickPoint(object, &at))
+        return false;
+    Click(at, 0);
+    return true;
+}
+
+cObject* cLevelHarness::Find(const std::u16string& name) const {
+    return level->FindObjectByName(name);
+}
+
+std::vector<cWorker*> cLevelHarness::Workers() const {
+    std::vector<cWorker*> workers;
+    for (cObject* object : OfType(scene_type::kWorker))
+        workers.push_back(static_cast<cWorker*>(object));
+    return workers;
+}
+
+std::vector<cObject*> cLevelHarness::OfType(uint32_t type) const {
+    std::vector<cObject*> out;
+    level->CollectObjects(out, type, -1);
+    return out;
+}
+
+std::string IslandScene(const std::string& name, const std::string& body) {
+    std::string text = "level \"" + name + "\"\ngrid\n";
+    for (int j = kGridRows - 1; j >= 0; --j) {
+        for (int i = 0; i < kGridColumns; ++i)
+            text += IsIslandCell({i, j}) && !IsRimCell({i, j}) ? '.' : '~';
+        text += '\n';
+    }
+    return text + "end\n" + body;
+}
+
+}  // namespace level_test

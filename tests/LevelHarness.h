@@ -1,0 +1,128 @@
+#pragma once
+// Plays a real level headless, as fast as the processor allows: the level
+// widget with the game's object classes, the real sprites' geometry and
+// timing (read from the generated atlas scripts, no pixels), and a test host
+// that keeps the player's resources and records the sounds played and the
+// hints shown. Clicks go in through the widget's own input, with the pointer
+// where a player would put it; every step is one fixed 1/30 s tick.
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "level/LevelHost.h"
+#include "level/LevelWidget.h"
+#include "scene/ObjectFactory.h"
+#include "scene/SceneServices.h"
+
+class cWorker;
+
+// Stocks, prices and bags read as "wood/food/money/mana" in failure messages.
+inline void PrintTo(const ResourceSet& r, std::ostream* os) {
+    *os << r.wood << "/" << r.food << "/" << r.money << "/" << r.mana;
+}
+
+namespace level_test {
+
+// The headless game, listening.
+class cTestHost : public cLevelHost {
+  public:
+    struct cHint {
+        std::u16string text;
+        const cObject* object;
+    };
+
+    void PlaySound(int number) override { sounds.push_back(number); }
+    bool ShowHint(const std::u16string& text, const cObject* object, bool) override {
+        hints.push_back({text, object});
+        return true;
+    }
+    void StartTalk(const std::u16string& name) override { talks.push_back(name); }
+    std::u16string RunningTalk() const override { return talk; }
+    void ShowWindow(const std::u16string& name, int) override { windows.push_back(name); }
+    // How often a sound was played.
+    int Played(int number) const;
+
+    std::vector<int> sounds;
+    std::vector<cHint> hints;
+    std::vector<std::u16string> talks;    // every talk started
+    std::u16string talk;                  // the one running now
+    std::vector<std::u16string> windows;  // every window shown
+};
+
+// Sprites by name from the generated data; texts as "<key>".
+class cLevelTestServices : public cSceneServices {
+  public:
+    cLevelTestServices();
+    qor::cSpriteBatch* Batch() override { return nullptr; }
+    qor::cSpriteInfo FindSprite(const std::u16string& texture, const std::u16string& area) override;
+    qor::cSpriteInfo FindSprite(const std::u16string& area) override;
+    std::u16string Localize(const std::u16string& key) override { return u"<" + key + u">"; }
+};
+
+class cLevelHarness {
+  public:
+    cLevelHarness();
+    ~cLevelHarness();
+
+    // A compiled level by file name in data/testlevel/ (without ".lvl"), or
+    // its bytes. The intro is skipped with a key, as a player may.
+    bool Load(const std::string& name);
+    void LoadBytes(const std::vector<uint8_t>& bytes);
+    // A scene description compiled here (the syntax of data-src/scenes/examples);
+    // false with the compiler's first message when it does not compile.
+    ::testing::AssertionResult LoadScene(const std::string& text);
+    // Steps the intro away with a key press.
+    void Begin();
+
+    void Step(int ticks = 1);
+    void StepSeconds(float seconds);
+    // Steps until `done` holds, at most `limit` seconds; false when it never did.
+    template <class F>
+    bool StepUntil(F done, float limit) {
+        for (int t = 0; t < static_cast<int>(limit * 30.0f) + 1; ++t) {
+            if (done())
+                return true;
+            Step();
+        }
+        return done();
+    }
+
+    // The pointer to `at`, then a button press there (0 left, 2 right).
+    void Click(qor::cVec2 at, int button = 0);
+    // A left click on a point where the object is the one picked; false
+    // (and no click) when no point of it can be clicked.
+    bool ClickOn(const cObject* object);
+    void RightClick() { Click(host.cursor, 2); }
+    // A point where a click picks the object.
+    bool PickPoint(const cObject* object, qor::cVec2* point) const;
+
+    cObject* Find(const std::u16string& name) const;
+    std::vector<cWorker*> Workers() const;
+    std::vector<cObject*> OfType(uint32_t type) const;
+
+    cTestHost host;
+    cObjectFactory factory;
+    cLevelTestServices services;
+    // Owned by the harness, or by the engine core when one exists (every
+    // widget made then belongs to it).
+    cLevelWidget* level = nullptr;
+
+  protected:
+    // For harnesses that draw: the game's own services (sprites from the
+    // loaded atlases, the engine's batch) instead of the headless ones.
+    explicit cLevelHarness(cSceneServices* drawingServices);
+
+  private:
+    std::unique_ptr<cLevelWidget> m_owned;
+};
+
+// A level named `name` on the open island (grass inside the rim) with the
+// statements of `body`: objects, "terrain I J KIND" lines and the like.
+std::string IslandScene(const std::string& name, const std::string& body);
+
+}  // namespace level_test
