@@ -1,0 +1,3 @@
+#include "shell/MapProgress.h"
+
+cMapProgress* g_mapProgress = nullptr;
