@@ -170,36 +170,39 @@ void cFinishWF::CompleteCount() {
 }
 
 void cFinishWF::Record(cWindow* window) {
-    if (recorded || !g_garden)
+    if (!g_garden)
         return;
-    recorded = true;
-    // Only a level that was truly won earns its medal and score.
-    if (!g_levelView || g_levelView->GetState() != kLevelFinished) {
-        LogEntry(kLogWarning, u"cFinishWF", u"The level is not finished; no result is recorded");
-    } else {
-        SetScore(finalScore);
-        const int level = g_garden->GetCurrentLevelIndex();
-        bool closingStory = false;
-        if (g_mapProgress) {
-            // Decided before the medal changes what the map says.
-            closingStory = level == kLastLevel && g_mapProgress->GetMedal(kLastLevel) == 1;
-            g_mapProgress->SetMedal(level, medal);
-            g_mapProgress->OpenLevel(level + 1);
-        } else {
-            LogEntry(kLogWarning, u"cFinishWF", u"No world map to record the medal of level %i",
-                     level);
-        }
-        g_garden->SaveProgress();
-        if (closingStory) {
-            g_garden->SwitchScreen(u"comics_finish", u"level");
-        } else {
-            g_garden->SwitchScreen(u"map", u"level");
-        }
+    // Pressed again, or shown again after the result was kept: the player
+    // only leaves.
+    if (!recorded) {
+        recorded = true;
+        RecordResult();
     }
     // Where the next screen cannot come, the player still gets away.
     cGUI* gui = window->gui;
     if (gui && gui->IsWndShown(window->name) && IsReady())
         g_garden->SwitchScreen(u"menu", u"level");
+}
+
+void cFinishWF::RecordResult() {
+    // Only a level that was truly won earns its medal and score.
+    if (!g_levelView || g_levelView->GetState() != kLevelFinished) {
+        LogEntry(kLogWarning, u"cFinishWF", u"The level is not finished; no result is recorded");
+        return;
+    }
+    SetScore(finalScore);
+    const int level = g_garden->GetCurrentLevelIndex();
+    bool closingStory = false;
+    if (g_mapProgress) {
+        // Decided before the medal changes what the map says.
+        closingStory = level == kLastLevel && g_mapProgress->GetMedal(kLastLevel) == 1;
+        g_mapProgress->SetMedal(level, medal);
+        g_mapProgress->OpenLevel(level + 1);
+    } else {
+        LogEntry(kLogWarning, u"cFinishWF", u"No world map to record the medal of level %i", level);
+    }
+    g_garden->SaveProgress();
+    g_garden->SwitchScreen(closingStory ? u"comics_finish" : u"map", u"level");
 }
 
 int cFinishWF::OnEvent(cWindow* window, int kind, int param1, int param2) {

@@ -46,4 +46,5 @@ class cFinishWF : public cBaseWF {
     void CompleteCount();
     void WriteTexts();
     void Record(qor::cWindow* window);
+    void RecordResult();
 };

@@ -29,9 +29,18 @@ void cStartWF::ReleasePause() {
 }
 
 int cStartWF::OnEvent(cWindow* window, int kind, int param1, int param2) {
-    // The pause goes with the briefing however it closes.
+    // The clock must not run while the player reads the goals. The pause
+    // goes with the briefing however it closes, and comes with it even when
+    // it is shown again while still fading out.
     if (kind == kWndHidden)
         ReleasePause();
+    if (window && kind == kWndShown && !error) {
+        Brief();
+        if (!holdsPause && g_game && g_game->modalCount == 0) {
+            g_game->PushModal();
+            holdsPause = true;
+        }
+    }
     if (window && IsReady()) {
         switch (kind) {
             case kWndFilled:
@@ -40,14 +49,6 @@ int cStartWF::OnEvent(cWindow* window, int kind, int param1, int param2) {
                 silver = FindScreenControl<cLabelCtrl>(window, u"silver");
                 if (!goals || !gold || !silver || !FindScreenControl(window, u"close"))
                     ReportError(window, u"Some controls not found");
-                break;
-            case kWndShown:
-                Brief();
-                // The clock must not run while the player reads the goals.
-                if (!holdsPause && g_game && g_game->modalCount == 0) {
-                    g_game->PushModal();
-                    holdsPause = true;
-                }
                 break;
             case kWndKeyDown:
                 if (IsOneButtonKey(param1)) {
