@@ -11,6 +11,8 @@
 using namespace qor;
 
 void cStartWF::Brief() {
+    if (!goals || !gold || !silver)
+        return;
     std::u16string lines;
     const float limit = g_levelView ? g_levelView->GetSilverTime() : 0.0f;
     if (g_levelView) {

@@ -8,7 +8,9 @@
 #include "app/Game.h"
 #include "engine/Console.h"
 #include "engine/Log.h"
+#include "scene/Emitter.h"
 #include "scene/ParticleManager.h"
+#include "shell/LevelFeedback.h"
 #include "tests/LevelScreenKit.h"
 
 namespace qor::test {
@@ -138,6 +140,26 @@ TEST_F(LevelScreens, TheMenuButtonOpensThePauseMenuOverTheHud) {
         << "the click is consumed";
     EXPECT_TRUE(gui->IsWndShown(u"escape"));
     EXPECT_EQ(garden->GetScreenMode(), 2);
+}
+
+TEST_F(LevelScreens, TheGoldAlarmAndAReachedGoalSparkleWhereThePlayerLooks) {
+    const int before = Sparkles();
+    SoundGoldAlarm();  // no HUD yet: the middle of the screen
+    Hud();
+    SoundGoldAlarm();
+    cTaskCelebration reached;
+    reached.sparkle = true;
+    reached.point = {810, 465};
+    CelebrateTaskLine(reached);
+    CelebrateTaskLine({});  // nothing reached, nothing shown
+    const auto& bursts = g_particles->Group(kGroupSparkle).emitters;
+    ASSERT_EQ(static_cast<int>(bursts.size()) - before, 3);
+    EXPECT_EQ(bursts[before]->position.x, 512.0f);
+    EXPECT_FLOAT_EQ(bursts[before + 1]->position.x, 600.0f + 200.0f / 3.0f);
+    EXPECT_FLOAT_EQ(bursts[before + 1]->position.y, 710.0f);
+    EXPECT_EQ(bursts[before + 1]->colorBirth, 0xFF008000u);
+    EXPECT_EQ(bursts[before + 2]->position.x, 810.0f);
+    EXPECT_EQ(bursts[before + 2]->colorBirth, 0xFFFFFFFFu);
 }
 
 class Results : public LevelScreens {
