@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ostream>
 
 #include "app/Game.h"
 #include "engine/BitStream.h"
@@ -162,6 +163,10 @@ struct cMedalCase {
     int32_t medal;
     int32_t levelScore;  // seconds left + 100 per building + goods earned + bonus
 };
+
+void PrintTo(const cMedalCase& c, std::ostream* os) {
+    *os << c.golden;
+}
 
 class LevelResults : public LevelScreensGolden, public ::testing::WithParamInterface<cMedalCase> {};
 
