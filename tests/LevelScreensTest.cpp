@@ -223,12 +223,16 @@ TEST_F(Results, CloseFinishesTheCountFirstAndThenRecordsOnce) {
     EXPECT_TRUE(Cup()->HasFlag(kCtrlVisible));
     EXPECT_EQ(Cup()->medal, kMedalSilver);
     EXPECT_TRUE(map.medals.empty());
+    // Shown again while it stands: the count does not start over on the
+    // score it is about to change.
+    gui->ShowWnd(u"finish");
+    EXPECT_EQ(FinishFunction()->stage, cFinishWF::kStageDone);
 
     Close();
     EXPECT_EQ(player->score, 6363);
     EXPECT_EQ(map.GetMedal(0), 3);
     EXPECT_EQ(map.chosen, 1);
-    // Shown again while it still stands, pressed again: nothing counts twice.
+    // Shown again as it leaves, pressed again: nothing counts twice.
     garden->ShowScreenWindow(u"finish", 2);
     Close();
     game->OnKeyDown(13);
