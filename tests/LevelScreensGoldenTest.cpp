@@ -11,12 +11,17 @@
 #include <ostream>
 
 #include "app/Game.h"
+#include "engine/Atlas.h"
 #include "engine/BitStream.h"
 #include "engine/FileSystem.h"
 #include "engine/Path.h"
 #include "engine/Strings.h"
+#include "engine/TextureCache.h"
+#include "gui/ButtonCtrl.h"
+#include "gui/FrameCtrl.h"
 #include "gui/GUI.h"
 #include "gui/ImageCtrl.h"
+#include "gui/ProgressBarCtrl.h"
 #include "gui/Window.h"
 #include "shell/FinishWF.h"
 #include "shell/Garden.h"
@@ -155,6 +160,42 @@ TEST_F(LevelScreensGolden, BriefingHudAndTaskHintLookFinished) {
     RestPointer();
     game.Step(10);
     EXPECT_FALSE(game.IsShown(u"hint_task"));
+}
+
+// The HUD's script places the boards of "gui_main0" by their texture
+// coordinates and at their own size; the atlas is where those are decided.
+TEST_F(LevelScreensGolden, TheHudBoardsAreTheAtlasAreasAtTheirOwnSize) {
+    if (!FindTexture(u"gui_main0"))
+        GTEST_SKIP() << "the HUD's boards are not in this game data";
+    cWindow* hud = Gui()->GetWnd(u"level");
+    auto placed = [&](const char16_t* control) -> std::pair<cRectF, cRectF> {
+        cCtrl* c = hud->ControlAt(IndexOfCtrl(hud, control));
+        if (auto* image = dynamic_cast<cImageCtrl*>(c))
+            return {image->rect, image->uvRect};
+        if (auto* bar = dynamic_cast<cProgressBarSysCtrl*>(c))
+            return {bar->rect, bar->uvRect};
+        if (auto* button = dynamic_cast<cButtonSysCtrl*>(c))
+            return {button->background->rect, button->background->uvRect};
+        ADD_FAILURE() << ToUtf8(control) << " is missing";
+        return {};
+    };
+    for (auto [control, area] : {std::pair{u"goods", u"hud_bar"},
+                                 {u"clock", u"hud_clock"},
+                                 {u"hourglass", u"clock"},
+                                 {u"time", u"time_fill"},
+                                 {u"tasks", u"hud_tasks"},
+                                 {u"menu", u"menu"}}) {
+        SCOPED_TRACE(ToUtf8(area));
+        const cSpriteInfo sprite = GetSpriteInfo(u"gui_main0", area);
+        ASSERT_NE(sprite.frames, nullptr);
+        const auto [rect, uv] = placed(control);
+        EXPECT_FLOAT_EQ(uv.x, sprite.frames[0].x);
+        EXPECT_FLOAT_EQ(uv.y, sprite.frames[0].y);
+        EXPECT_FLOAT_EQ(uv.w, sprite.frames[0].w);
+        EXPECT_FLOAT_EQ(uv.h, sprite.frames[0].h);
+        EXPECT_FLOAT_EQ(rect.w, sprite.width);
+        EXPECT_FLOAT_EQ(rect.h, sprite.height);
+    }
 }
 
 struct cMedalCase {
