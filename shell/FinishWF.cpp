@@ -16,7 +16,7 @@
 #include "scene/ParticleManager.h"
 #include "shell/ClockText.h"
 #include "shell/Garden.h"
-#include "shell/MapProgress.h"
+#include "shell/MapMedals.h"
 #include "shell/ScreenControls.h"
 
 using namespace qor;
@@ -193,11 +193,11 @@ void cFinishWF::RecordResult() {
     SetScore(finalScore);
     const int level = g_garden->GetCurrentLevelIndex();
     bool closingStory = false;
-    if (g_mapProgress) {
+    if (g_mapMedals) {
         // Decided before the medal changes what the map says.
-        closingStory = level == kLastLevel && g_mapProgress->GetMedal(kLastLevel) == 1;
-        g_mapProgress->SetMedal(level, medal);
-        g_mapProgress->OpenLevel(level + 1);
+        closingStory = level == kLastLevel && g_mapMedals->GetMedal(kLastLevel) == 1;
+        g_mapMedals->SetMedal(level, medal);
+        g_mapMedals->OpenLevel(level + 1);
     } else {
         LogEntry(kLogWarning, u"cFinishWF", u"No world map to record the medal of level %i", level);
     }

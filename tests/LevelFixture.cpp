@@ -104,12 +104,12 @@ void cFixtureLevel::StartLevelTimers() {
 }
 
 cFixtureMap::cFixtureMap() {
-    g_mapProgress = this;
+    g_mapMedals = this;
 }
 
 cFixtureMap::~cFixtureMap() {
-    if (g_mapProgress == this)
-        g_mapProgress = nullptr;
+    if (g_mapMedals == this)
+        g_mapMedals = nullptr;
 }
 
 int32_t cFixtureMap::GetMedal(int level) const {

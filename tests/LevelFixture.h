@@ -11,7 +11,7 @@
 #include "level/LevelSetup.h"
 #include "level/LevelView.h"
 #include "level/TaskPanel.h"
-#include "shell/MapProgress.h"
+#include "shell/MapMedals.h"
 
 namespace qor::test {
 
@@ -66,7 +66,7 @@ class cFixtureLevel : public cLevelView, public cGoalCounter, public cLevelSetup
     cTaskCelebration lastCelebration;
 };
 
-class cFixtureMap : public cMapProgress {
+class cFixtureMap : public cMapMedals {
   public:
     cFixtureMap();
     ~cFixtureMap() override;

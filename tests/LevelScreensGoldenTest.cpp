@@ -202,7 +202,8 @@ struct cMedalCase {
     const char* golden;
     float timeLeft;
     int32_t medal;
-    int32_t levelScore;  // seconds left + 100 per building + goods earned + bonus
+    int32_t levelScore;      // seconds left + 100 per building + goods earned + bonus
+    const char16_t* counts;  // time taken, goods earned, buildings raised
 };
 
 void PrintTo(const cMedalCase& c, std::ostream* os) {
@@ -221,6 +222,8 @@ TEST_P(LevelResults, CountUpAwardAndRecordTheMedal) {
     Win(c.timeLeft);
     ASSERT_TRUE(CountedUp());
     RestPointer();
+    // The text box ends its text with a space of its own.
+    EXPECT_EQ(game.Caption(u"finish", u"vals"), c.counts + std::u16string(u" "));
     EXPECT_EQ(game.Caption(u"finish", u"score"),
               u"Score: " + FromUtf8(std::to_string(5000 + c.levelScore)));
     EXPECT_TRUE(MatchesGolden(c.golden));
@@ -230,17 +233,18 @@ TEST_P(LevelResults, CountUpAwardAndRecordTheMedal) {
     EXPECT_EQ(map.chosen, 1) << "the next level opens";
     EXPECT_EQ(g_garden->GetScore(), 5000 + c.levelScore);
     EXPECT_EQ(ScoreOnDisk(), 5000 + c.levelScore);
-    // Until the world map's screen exists the player lands in the main menu.
-    EXPECT_TRUE(game.WaitShown(u"main"));
+    // On to the world map; a game without one yet goes back to the main menu.
+    EXPECT_TRUE(game.WaitShown(g_garden->mapWidget ? u"map" : u"main"));
     EXPECT_FALSE(game.IsShown(u"finish"));
 }
 
 // 285 s limit, 2 buildings (200), goods earned 35 + 20 + 48 + 10 = 113.
 INSTANTIATE_TEST_SUITE_P(
     EachMedal, LevelResults,
-    ::testing::Values(cMedalCase{"level_results_gold", 95.0f, 4, 95 + 200 + 113 + 10000},
-                      cMedalCase{"level_results_silver", 42.5f, 3, 42 + 200 + 113 + 1000},
-                      cMedalCase{"level_results_bronze", 0.0f, 2, 0 + 200 + 113}),
+    ::testing::Values(
+        cMedalCase{"level_results_gold", 95.0f, 4, 95 + 200 + 113 + 10000, u"03:10\n113\n2"},
+        cMedalCase{"level_results_silver", 42.5f, 3, 42 + 200 + 113 + 1000, u"04:02\n113\n2"},
+        cMedalCase{"level_results_bronze", 0.0f, 2, 0 + 200 + 113, u"04:45\n113\n2"}),
     [](const auto& info) { return std::string(info.param.golden).substr(14); });
 
 }  // namespace

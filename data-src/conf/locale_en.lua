@@ -88,9 +88,6 @@ setLocale("[HelpControlsTitle]", "Controls")
 setLocale("[HelpControlsText]", "Left click: send a worker or press a button. Escape: pause the level or go back. Enter: confirm. Middle click: resume.")
 
 -- The level's HUD, briefing and results.
-setLocale("[LevelTime]", "Time")
-setLocale("[LevelMenu]", "Menu")
-setLocale("[LevelGoals]", "Goals")
 setLocale("[StartTitle]", "Your Goals")
 setLocale("[StartAsk]", "To win this island:")
 setLocale("[StartMedals]", "Finish within these times for a medal:")

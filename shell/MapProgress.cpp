@@ -1,3 +1,0 @@
-#include "shell/MapProgress.h"
-
-cMapProgress* g_mapProgress = nullptr;
