@@ -91,6 +91,13 @@ int main() {
         Print("options", Measure(120));
         garden->ShowScreenWindow(u"help", 1);
         Print("help", Measure(120));
+        // The level's windows over the backdrop, without a level behind them.
+        garden->ShowScreenWindow(u"start", 2);
+        Print("level briefing", Measure(120));
+        garden->ShowScreenWindow(u"level", 2);
+        Print("level HUD", Measure(120));
+        garden->ShowScreenWindow(u"finish", 2);
+        Print("level results counting up", Measure(60));
 
         garden.reset();
         qor::DestroyGameWindow();

@@ -3,8 +3,6 @@
 #include <utility>
 
 #include "engine/Log.h"
-#include "engine/Render.h"
-#include "engine/SpriteBatch.h"
 #include "gui/Ctrl.h"
 #include "gui/GUI.h"
 #include "gui/Window.h"
@@ -42,40 +40,14 @@ bool cBaseWF::IsReady() const {
     return transition.current == transition.to || transition.to != 0.0f;
 }
 
-void cBaseWF::DrawFaded(cWindow* window) {
-    cSpriteBatch* batch = GuiBatch();
-    if (!batch)
-        return;
-    // Whatever an earlier window left in the batch is not ours to zoom.
-    FlushBatch(batch);
-    batch->Clear();
-    DrawControls(window);
-    // Scaled about the centre of the virtual screen: 110 % when invisible,
-    // 100 % when fully shown.
-    const float scale = 1.1f - 0.1f * transition.current;
-    const float cx = window->gui ? window->gui->virtualWidth / 2 : 512.0f;
-    const float cy = window->gui ? window->gui->virtualHeight / 2 : 384.0f;
-    const int end = batch->VertexEnd();
-    for (int i = 0; i < end; ++i) {
-        cVertex& v = batch->vertices[static_cast<size_t>(i)];
-        v.x = cx + (v.x - cx) * scale;
-        v.y = cy + (v.y - cy) * scale;
-    }
-    if (g_render)
-        g_render->SetColor(PackColor(1.0f, 1.0f, 1.0f, transition.current));
-    FlushBatch(batch);
-    batch->Clear();
-    if (g_render)
-        g_render->SetColor(kOpaqueWhite);
-}
-
 int cBaseWF::OnEvent(cWindow* window, int kind, int param1, int param2) {
     if (!window)
         return 0;
     switch (kind) {
         case kWndDraw:
             if (transition.current < 1.0f) {
-                DrawFaded(window);
+                // 110 % when invisible, 100 % when fully shown.
+                DrawControlsFaded(window, transition.current, 1.1f - 0.1f * transition.current);
                 return 0;
             }
             break;

@@ -7,8 +7,8 @@
 #include <functional>
 #include <string>
 
-#include "scene/Ramp.h"
 #include "gui/WindowFunction.h"
+#include "scene/Ramp.h"
 
 // Called with the window's name whenever a cBaseWF window has been hidden; the
 // application answers message box results here.
@@ -27,7 +27,4 @@ class cBaseWF : public qor::cWindowFunction {
 
     qor::cRamp transition;  // 0 hidden .. 1 fully shown, at 2 per second
     bool error = false;
-
-  private:
-    void DrawFaded(qor::cWindow* window);
 };

@@ -1,6 +1,7 @@
 #include "gui/WindowFunction.h"
 
 #include "app/Game.h"
+#include "engine/Render.h"
 #include "engine/SpriteBatch.h"
 #include "engine/StringTable.h"
 #include "gui/Ctrl.h"
@@ -143,6 +144,31 @@ void cWindowFunction::DrawControls(cWindow* window) {
         if (control->HasFlag(kCtrlVisible))
             control->Draw();
     }
+}
+
+void cWindowFunction::DrawControlsFaded(cWindow* window, float alpha, float scale) {
+    cSpriteBatch* batch = GuiBatch();
+    if (!batch)
+        return;
+    FlushBatch(batch);
+    batch->Clear();
+    DrawControls(window);
+    const float cx = window->gui ? window->gui->virtualWidth / 2 : 512.0f;
+    const float cy = window->gui ? window->gui->virtualHeight / 2 : 384.0f;
+    if (scale != 1.0f) {
+        const int end = batch->VertexEnd();
+        for (int i = 0; i < end; ++i) {
+            cVertex& v = batch->vertices[static_cast<size_t>(i)];
+            v.x = cx + (v.x - cx) * scale;
+            v.y = cy + (v.y - cy) * scale;
+        }
+    }
+    if (g_render)
+        g_render->SetColor(PackColor(1.0f, 1.0f, 1.0f, alpha));
+    FlushBatch(batch);
+    batch->Clear();
+    if (g_render)
+        g_render->SetColor(kOpaqueWhite);
 }
 
 int cWindowFunction::OnEvent(cWindow* window, int kind, int param1, int param2) {

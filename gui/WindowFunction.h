@@ -65,6 +65,10 @@ class cWindowFunction {
   protected:
     // Adds every visible control to the sprite batch, without flushing.
     static void DrawControls(cWindow* window);
+    // Draws the window at `alpha`, scaled by `scale` about the centre of the
+    // virtual screen, and flushes; what earlier windows left in the batch is
+    // drawn first, untouched.
+    static void DrawControlsFaded(cWindow* window, float alpha, float scale);
 };
 
 }  // namespace qor

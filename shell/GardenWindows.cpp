@@ -5,13 +5,17 @@
 #include "gui/MessageBoxWF.h"
 #include "gui/Window.h"
 #include "shell/EscapeWF.h"
+#include "shell/FinishWF.h"
 #include "shell/Garden.h"
 #include "shell/HelpWF.h"
+#include "shell/HintWF.h"
+#include "shell/LevelWF.h"
 #include "shell/MainWF.h"
 #include "shell/MapWF.h"
 #include "shell/OptionsWF.h"
 #include "shell/ProfileAddWF.h"
 #include "shell/ProfileSelectWF.h"
+#include "shell/StartWF.h"
 
 using namespace qor;
 
@@ -40,24 +44,24 @@ void cGarden::CreateWindows() {
         {u"escape", u"escape.lua", Make<cEscapeGDWF>()},
         {u"messagebox", u"messagebox.lua", Make<cMessageBoxWF>()},
         {u"main", u"main.lua", Make<cMainGDWF>()},
-        {u"level", u"level.lua", nullptr},  // TODO(merge): cLevelWF
+        {u"level", u"level.lua", Make<cLevelWF>()},
         {u"editor", u"editor.lua", nullptr},
         {u"options", u"options_win.lua", Make<cOptionsGDWF>()},
         {u"profile_add", u"profile_add.lua", Make<cProfileAddWF>()},
         {u"profile_new", u"profile_new.lua", Make<cProfileAddWF>()},
         {u"profile_select", u"profile_select.lua", Make<cProfileSelectWF>()},
-        {u"hint", u"hint.lua", nullptr},  // TODO(merge): cHintGDWF, also for the level and map
+        {u"hint", u"hint.lua", Make<cHintGDWF>()},  // TODO(merge): also for the level and map
         {u"freeze", u"freeze.lua", nullptr},
         {u"level_name", u"level_name.lua", nullptr},
         {u"object_name", u"level_name.lua", nullptr},
-        {u"start", u"start.lua", nullptr},          // TODO(merge): cStartWF
-        {u"finish", u"finish.lua", nullptr},        // TODO(merge): cFinishWF
-        {u"hint_task", u"hint_task.lua", nullptr},  // TODO(merge): cHintTaskGDWF
-        {u"talk", u"talk.lua", nullptr},            // TODO(merge): cTalkWF
-        {u"deal", u"deal.lua", nullptr},            // TODO(merge): cDealWF
-        {u"map", u"map.lua", Make<cMapWF>()},       // the world map's panel
-        {u"train", u"train.lua", nullptr},          // TODO(merge): cTrainWF
-        {u"comics", u"comics.lua", nullptr},        // TODO(merge): cComicsWF
+        {u"start", u"start.lua", Make<cStartWF>()},
+        {u"finish", u"finish.lua", Make<cFinishWF>()},
+        {u"hint_task", u"hint_task.lua", Make<cHintTaskGDWF>()},  // TODO(merge): also for the level
+        {u"talk", u"talk.lua", nullptr},                          // TODO(merge): cTalkWF
+        {u"deal", u"deal.lua", nullptr},                          // TODO(merge): cDealWF
+        {u"map", u"map.lua", Make<cMapWF>()},                     // the world map's panel
+        {u"train", u"train.lua", nullptr},                        // TODO(merge): cTrainWF
+        {u"comics", u"comics.lua", nullptr},                      // TODO(merge): cComicsWF
         {u"help", u"help.lua", Make<cHelpWF>()},
     };
     for (const cWindowEntry& entry : table) {

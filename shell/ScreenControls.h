@@ -10,6 +10,11 @@ inline constexpr int kKeyEnter = 13;
 inline constexpr int kKeyEscape = 27;
 inline constexpr int kKeySpace = 32;
 
+// The keys that press the one button of a screen that has only one.
+inline bool IsOneButtonKey(int key) {
+    return key == kKeyEnter || key == kKeyEscape || key == kKeySpace;
+}
+
 // The first control of `window` named `name` as a T, or null when there is
 // none or it is of another kind.
 template <class T = qor::cCtrl>

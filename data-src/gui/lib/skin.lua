@@ -63,6 +63,15 @@ function skinRibbon(window, name, x, y, w)
     return ribbon
 end
 
+-- A window's title on its ribbon, which starts at (x, y) and is w wide.
+function skinTitle(window, x, y, w, text)
+    skinRibbon(window, "ribbon", x, y, w)
+    local title = skinLabel(window, "title", skin.button, x, y + 12, w, 40,
+                            align.Center + align.Middle, skin.light)
+    setCtrlText(title, text, 0)
+    return title
+end
+
 -- A label; `alignment` is a sum of align members.
 function skinLabel(window, name, font, x, y, w, h, alignment, c)
     local label = createLabelCtrl(window, name)

@@ -1,0 +1,3 @@
+#include "level/LevelView.h"
+
+cLevelView* g_levelView = nullptr;

@@ -1,0 +1,3 @@
+#include "shell/MapMedals.h"
+
+cMapMedals* g_mapMedals = nullptr;
