@@ -1,0 +1,174 @@
+// The sprite batch draws opaque stretches without blending, white vertices
+// with the texture alone and texel-for-pixel quads with point sampling. Each
+// of these must leave exactly the pixels that the plain path (blending, alpha
+// test, bilinear filtering, texture × vertex colour) leaves.
+#include <gtest/gtest.h>
+
+#include <epoxy/gl.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+#include "engine/Render.h"
+#include "engine/SpriteBatch.h"
+#include "engine/Texture.h"
+#include "engine/TextureCache.h"
+#include "tests/GLTestContext.h"
+#include "tests/GoldenImage.h"
+
+namespace qor::test {
+namespace {
+
+constexpr uint32_t kWhite = 0xFFFFFFFFu;
+
+uint32_t Noise(uint32_t x, uint32_t y) {
+    uint32_t h = x * 374761393u + y * 668265263u;
+    h = (h ^ (h >> 13)) * 1274126177u;
+    return h ^ (h >> 16);
+}
+
+// A 64 × 64 panel: a soft rim 16 texels wide (alpha falling to the edge) around
+// an opaque middle; colours are noise so that any resampling shows.
+cImage Panel() {
+    return MakeImage(kImageRGBA32, 64, 64, [](uint32_t x, uint32_t y) {
+        const uint32_t edge = std::min(std::min(x, 63 - x), std::min(y, 63 - y));
+        const uint32_t alpha = edge >= 16 ? 255 : 40 + edge * 12;
+        return (alpha << 24) | (Noise(x, y) & 0x00FFFFFFu);
+    });
+}
+
+cImage Picture() {
+    return MakeImage(kImageRGBX32, 128, 64,
+                     [](uint32_t x, uint32_t y) { return 0xFF000000u | Noise(x, y); });
+}
+
+class ShortcutTest : public GLTest {
+  protected:
+    // Background, then `draw` into a batch under GUI blending; flushed either
+    // by the batch (with its shortcuts) or run by run with nothing but the
+    // texture bound and no hints.
+    cRgbaImage Render(const std::function<void(cSpriteBatch*)>& draw, bool shortcuts) {
+        EXPECT_TRUE(g_render->Begin());
+        g_render->SetClearColor(0.2f, 0.3f, 0.4f, 1.0f);
+        g_render->Clear();
+        g_render->Begin2D(static_cast<float>(m_width), static_cast<float>(m_height), false);
+        g_render->SetBlend(kBlendAlpha, 0.05f);
+        g_render->SetColor(kWhite);
+        auto batch = std::make_unique<cSpriteBatch>();
+        draw(batch.get());
+        g_render->ResetFrameStats();
+        if (shortcuts) {
+            FlushBatch(batch.get());
+        } else {
+            g_render->UploadVertices(batch->vertices.data(), batch->VertexEnd());
+            for (int i = 0; i < batch->runCount; ++i) {
+                g_render->BindTexture(batch->runs[i].texture.get());
+                g_render->DrawTriangles(batch->runs[i].first, batch->runs[i].count);
+            }
+        }
+        m_drawCalls = g_render->frameStats().drawCalls;
+        GLint sampler = 0;
+        glGetIntegerv(GL_SAMPLER_BINDING, &sampler);
+        m_texelSampling = sampler != 0;
+        g_render->End2D();
+        g_render->End();
+        cRgbaImage frame;
+        EXPECT_TRUE(CaptureFrame(&frame));
+        return frame;
+    }
+
+    // Pixels differing between the two flushes.
+    int Differences(const std::function<void(cSpriteBatch*)>& draw) {
+        const cRgbaImage plain = Render(draw, false);
+        const cRgbaImage fast = Render(draw, true);
+        int differing = 0;
+        for (size_t i = 0; i < plain.pixels.size(); i += 4) {
+            for (size_t c = 0; c < 3; ++c) {
+                if (plain.pixels[i + c] != fast.pixels[i + c]) {
+                    ++differing;
+                    break;
+                }
+            }
+        }
+        return differing;
+    }
+
+    int m_drawCalls = 0;
+    bool m_texelSampling = false;
+};
+
+TEST_F(ShortcutTest, PanelMiddleDrawnOpaqueLeavesTheSamePixels) {
+    cTextureRef picture = AddTexture(u"picture", Picture());
+    cTextureRef panel = AddTexture(u"panel", Panel());
+    struct cCase {
+        const char* what;
+        uint32_t color;
+        bool centre;
+        int draws;  // with the middle on its own
+    } cases[] = {
+        {"white", kWhite, true, 3},
+        {"tinted", 0xFF80C0FFu, true, 3},
+        {"without middle", kWhite, false, 1},
+        {"translucent vertices", 0xC0FFFFFFu, true, 1},
+    };
+    for (const cCase& c : cases) {
+        auto draw = [&](cSpriteBatch* batch) {
+            // Behind the panel a picture, stretched and so filtered.
+            DrawSprite(batch, picture, {0, 0, 1, 1}, {0, 0, 256, 200}, kWhite);
+            // The middle's texels start 3 texels inside the opaque part.
+            DrawBorderFrame(batch, panel, {20.5f, 30, 211, 190}, {0, 0, 1, 1}, {24, 24},
+                            {0.3f, 0.3f}, c.centre, c.color);
+        };
+        EXPECT_EQ(Differences(draw), 0) << c.what;
+        // The picture (opaque, one draw) and the panel's rim before and after its middle.
+        EXPECT_EQ(m_drawCalls, 1 + c.draws) << c.what;
+    }
+}
+
+TEST_F(ShortcutTest, TexelForPixelQuadsArePointSampledOnlyWhereThatChangesNothing) {
+    cTextureRef picture = AddTexture(u"picture", Picture());
+    cTextureRef panel = AddTexture(u"panel", Panel());
+    struct cCase {
+        const char* what;
+        cRectF uv, pos;
+        bool texelSampling;
+    } cases[] = {
+        {"one to one", {0, 0, 1, 1}, {40, 100, 128, 64}, true},
+        {"part of the texture", {0.25f, 0.5f, 0.5f, 0.25f}, {3, 7, 64, 16}, true},
+        {"mirrored", {1, 1, -1, -1}, {40, 100, 128, 64}, true},
+        {"half a pixel off", {0, 0, 1, 1}, {40.5f, 100, 128, 64}, false},
+        {"stretched by one pixel", {0, 0, 1, 1}, {40, 100, 129, 64}, false},
+        {"half a texel off", {0.5f / 128, 0, 1, 1}, {40, 100, 128, 64}, false},
+    };
+    for (const cCase& c : cases) {
+        auto draw = [&](cSpriteBatch* batch) {
+            DrawSprite(batch, panel, {0, 0, 1, 1}, {0, 0, 256, 256}, kWhite);
+            DrawSprite(batch, picture, c.uv, c.pos, 0xFFE0F0FFu);
+        };
+        EXPECT_EQ(Differences(draw), 0) << c.what;
+        EXPECT_EQ(m_texelSampling, c.texelSampling) << c.what;
+    }
+}
+
+TEST_F(ShortcutTest, AdditiveAndTintedAlphaDrawsStayBlended) {
+    cTextureRef picture = AddTexture(u"picture", Picture());
+    for (int blend : {kBlendAdd, kBlendAlphaAdd}) {
+        auto draw = [&](cSpriteBatch* batch) {
+            g_render->SetBlend(blend, 0.0f);
+            DrawSprite(batch, picture, {0, 0, 1, 1}, {0, 0, 256, 256}, kWhite);
+        };
+        // Dropping the blending here would lose the clear colour added below.
+        EXPECT_EQ(Differences(draw), 0) << blend;
+    }
+    // A tint with alpha below 1 fades even an opaque texture.
+    auto faded = [&](cSpriteBatch* batch) {
+        g_render->SetColor(PackColor(1, 1, 1, 0.5f));
+        DrawSprite(batch, picture, {0, 0, 1, 1}, {0, 0, 256, 256}, kWhite);
+    };
+    EXPECT_EQ(Differences(faded), 0);
+    g_render->SetColor(kWhite);
+}
+
+}  // namespace
+}  // namespace qor::test
