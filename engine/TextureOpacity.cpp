@@ -63,12 +63,22 @@ cTextureOpacity cTextureOpacity::FromImage(const cImage& image) {
     map.m_rows = static_cast<int>((image.height + map.m_cellSide - 1) / map.m_cellSide);
 
     std::vector<uint8_t> translucent(static_cast<size_t>(map.m_columns) * map.m_rows, 0);
+    // Cell by cell along each row, skipping cells already found translucent:
+    // this runs for every texture that is loaded.
     for (uint32_t y = 0; y < image.height; ++y) {
         const uint8_t* row = pixels.data() + size_t{y} * image.width * bpp + alpha;
         uint8_t* cells = translucent.data() + size_t{y / map.m_cellSide} * map.m_columns;
-        for (uint32_t x = 0; x < image.width; ++x) {
-            if (row[size_t{x} * bpp] != 255)
-                cells[x / map.m_cellSide] = 1;
+        for (int cx = 0; cx < map.m_columns; ++cx) {
+            if (cells[cx])
+                continue;
+            const uint32_t x0 = static_cast<uint32_t>(cx) * map.m_cellSide;
+            const uint32_t x1 = std::min(image.width, x0 + map.m_cellSide);
+            for (uint32_t x = x0; x < x1; ++x) {
+                if (row[size_t{x} * bpp] != 255) {
+                    cells[cx] = 1;
+                    break;
+                }
+            }
         }
     }
     const int stride = map.m_columns + 1;
