@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -23,6 +22,7 @@
 
 #include "app/Game.h"
 #include "app/Platform.h"
+#include "bench/CpuClock.h"
 #include "engine/LoadingWidget.h"
 #include "engine/Render.h"
 #include "gui/GUI.h"
@@ -48,17 +48,11 @@ struct cFigures {
     double cpu = 0;
 };
 
-double CpuMs() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
 cFigures Measure(int frames) {
     frames = std::max(1, std::min(frames, g_frames));
     std::vector<double> ms;
     const double frequency = static_cast<double>(SDL_GetPerformanceFrequency());
-    const double cpuStart = CpuMs();
+    const double cpuStart = ProcessCpuMs();
     for (int i = 0; i < frames; ++i) {
         qor::PumpEvents();
         const uint64_t start = SDL_GetPerformanceCounter();
@@ -67,7 +61,7 @@ cFigures Measure(int frames) {
         ms.push_back((SDL_GetPerformanceCounter() - start) * 1000.0 / frequency);
     }
     cFigures f;
-    f.cpu = (CpuMs() - cpuStart) / frames;
+    f.cpu = (ProcessCpuMs() - cpuStart) / frames;
     std::sort(ms.begin(), ms.end());
     for (double v : ms)
         f.mean += v;
