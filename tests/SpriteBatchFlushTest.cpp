@@ -52,7 +52,11 @@ class ShortcutTest : public GLTest {
         EXPECT_TRUE(g_render->Begin());
         g_render->SetClearColor(0.2f, 0.3f, 0.4f, 1.0f);
         g_render->Clear();
-        g_render->Begin2D(static_cast<float>(m_width), static_cast<float>(m_height), false);
+        if (m_viewport.valid())
+            g_render->SetViewport(m_viewport.x, m_viewport.y, m_viewport.w, m_viewport.h);
+        g_render->Begin2D(m_virtualWidth > 0 ? m_virtualWidth : static_cast<float>(m_width),
+                          m_virtualHeight > 0 ? m_virtualHeight : static_cast<float>(m_height),
+                          false);
         g_render->SetBlend(kBlendAlpha, 0.05f);
         g_render->SetColor(kWhite);
         auto batch = std::make_unique<cSpriteBatch>();
@@ -93,6 +97,11 @@ class ShortcutTest : public GLTest {
         }
         return differing;
     }
+
+    // The virtual screen and the viewport (window pixels, y from the top) the
+    // draws go to; by default one unit is one pixel of the whole window.
+    float m_virtualWidth = 0, m_virtualHeight = 0;
+    cViewport m_viewport;
 
     int m_drawCalls = 0;
     bool m_texelSampling = false;
@@ -149,6 +158,76 @@ TEST_F(ShortcutTest, TexelForPixelQuadsArePointSampledOnlyWhereThatChangesNothin
         EXPECT_EQ(Differences(draw), 0) << c.what;
         EXPECT_EQ(m_texelSampling, c.texelSampling) << c.what;
     }
+}
+
+TEST_F(ShortcutTest, TexelForPixelFollowsTheVirtualScreenAndViewport) {
+    cTextureRef picture = AddTexture(u"picture", Picture());
+    cTextureRef panel = AddTexture(u"panel", Panel());
+    struct cCase {
+        const char* what;
+        cViewport viewport;  // none: the window
+        float virtualWidth, virtualHeight;
+        cRectF pos;
+        bool texelSampling;
+    } cases[] = {
+        {"twice the window, twice the size", {}, 512, 512, {80, 200, 256, 128}, true},
+        {"twice the window, minified", {}, 512, 512, {80, 200, 128, 64}, false},
+        {"twice the window, a quarter pixel off", {}, 512, 512, {80.5f, 200, 256, 128}, false},
+        // Half a pixel per unit in a viewport of 200 × 150 pixels, not the window's 256.
+        {"in a viewport", {16, 40, 200, 150}, 400, 300, {10, 20, 256, 128}, true},
+        {"in a viewport, a pixel wider", {16, 40, 200, 150}, 400, 300, {10, 20, 258, 128}, false},
+    };
+    for (const cCase& c : cases) {
+        m_viewport = c.viewport;
+        m_virtualWidth = c.virtualWidth;
+        m_virtualHeight = c.virtualHeight;
+        auto draw = [&](cSpriteBatch* batch) {
+            DrawSprite(batch, panel, {0, 0, 1, 1}, {0, 0, 512, 512}, kWhite);
+            DrawSprite(batch, picture, {0, 0, 1, 1}, c.pos, kWhite);
+        };
+        EXPECT_EQ(Differences(draw), 0) << c.what;
+        EXPECT_EQ(m_texelSampling, c.texelSampling) << c.what;
+    }
+}
+
+// A 128 × 128 sheet of four 64 × 64 frames: opaque (top left), soft rim (top
+// right), opaque but for one clear texel (bottom left), opaque (bottom right).
+cImage Sheet() {
+    return MakeImage(kImageRGBA32, 128, 128, [](uint32_t x, uint32_t y) {
+        const uint32_t lx = x % 64, ly = y % 64;
+        uint32_t alpha = 255;
+        if (x >= 64 && y < 64) {
+            const uint32_t edge = std::min(std::min(lx, 63 - lx), std::min(ly, 63 - ly));
+            alpha = edge >= 12 ? 255 : 30 + edge * 18;
+        } else if (x < 64 && y >= 64 && lx == 37 && ly == 21) {
+            alpha = 0;
+        }
+        return (alpha << 24) | (Noise(x, y) & 0x00FFFFFFu);
+    });
+}
+
+TEST_F(ShortcutTest, SpritesOfAMixedSheetAreDrawnOpaqueFrameByFrame) {
+    cTextureRef picture = AddTexture(u"picture", Picture());
+    cTextureRef sheet = AddTexture(u"sheet", Sheet());
+    // Each frame inset by 2 texels, as a sheet's sprites keep clear of their
+    // neighbours; v counts from the bottom, so row 0 of frames is at v 0.5.
+    auto frame = [](int column, int row) {
+        constexpr float inset = 2.0f / 128.0f;
+        return cRectF{column * 0.5f + inset, (1 - row) * 0.5f + inset, 0.5f - 2 * inset,
+                      0.5f - 2 * inset};
+    };
+    const cRectF sprites[] = {frame(0, 0), frame(1, 0), frame(1, 1), frame(0, 1), frame(0, 0)};
+    auto draw = [&](cSpriteBatch* batch) {
+        DrawSprite(batch, picture, {0, 0, 1, 1}, {0, 0, 256, 256}, kWhite);
+        // 72 × 72 each, stretched (so filtered), overlapping the one before.
+        for (int i = 0; i < 5; ++i) {
+            const float at = 8.0f + 40.0f * i;
+            DrawSprite(batch, sheet, sprites[i], {at, at * 0.6f + 20, 72, 72}, kWhite);
+        }
+    };
+    EXPECT_EQ(Differences(draw), 0);
+    // The picture, then each sprite on its own: opaque, blended, opaque, blended, opaque.
+    EXPECT_EQ(m_drawCalls, 6);
 }
 
 TEST_F(ShortcutTest, AdditiveAndTintedAlphaDrawsStayBlended) {
