@@ -82,13 +82,23 @@ bool TexelPerPixel(const cVertex* v, const cPixelMapping& m, float texWidth, flo
         std::fabs(std::fabs(dudx) - 1.0f) > kSlope || std::fabs(std::fabs(dvdy) - 1.0f) > kSlope) {
         return false;
     }
-    // The texel coordinate at the centre of the pixel at 0 must be a centre too.
-    auto onCentre = [](float t0, float p0, float slope) {
+    // Pixel centres must fall on the same texel centres at every corner, not
+    // only at one: a slope a hair off 1 still drifts between texels across a
+    // wide quad. How far they are off is affine over the triangle, so the
+    // corners bound it everywhere inside.
+    auto onCentres = [](const float* t, const float* p, float slope) {
         const float s = slope > 0.0f ? 1.0f : -1.0f;
-        const float c = t0 - s * p0 + 0.5f * s - 0.5f;
-        return std::fabs(c - std::round(c)) <= kOffset;
+        float centre = 0.0f;
+        for (int i = 0; i < 3; ++i) {
+            const float c = t[i] - s * p[i] + 0.5f * s - 0.5f;
+            if (i == 0)
+                centre = std::round(c);
+            if (std::fabs(c - centre) > kOffset)
+                return false;
+        }
+        return true;
     };
-    return onCentre(tu[0], px[0], dudx) && onCentre(tv[0], py[0], dvdy);
+    return onCentres(tu, px, dudx) && onCentres(tv, py, dvdy);
 }
 
 // What holds for every triangle of a run: all vertices opaque white, and one

@@ -149,6 +149,9 @@ TEST_F(ShortcutTest, TexelForPixelQuadsArePointSampledOnlyWhereThatChangesNothin
         {"half a pixel off", {0, 0, 1, 1}, {40.5f, 100, 128, 64}, false},
         {"stretched by one pixel", {0, 0, 1, 1}, {40, 100, 129, 64}, false},
         {"half a texel off", {0.5f / 128, 0, 1, 1}, {40, 100, 128, 64}, false},
+        // Twice across the window, a fiftieth of a texel too long: a slope off
+        // by less than 1e-4, but the far end samples between texels.
+        {"a fiftieth of a texel longer", {0, 0, 2 + 0.02f / 128, 1}, {0, 100, 256, 64}, false},
     };
     for (const cCase& c : cases) {
         auto draw = [&](cSpriteBatch* batch) {
