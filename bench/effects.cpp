@@ -18,6 +18,7 @@
 #include "app/Game.h"
 #include "app/Platform.h"
 #include "bench/BenchSandbox.h"
+#include "bench/CpuClock.h"
 #include "engine/Render.h"
 #include "engine/ScriptFunctions.h"
 #include "engine/SpriteBatch.h"
@@ -33,16 +34,18 @@ constexpr const char* kGroupNames[] = {"smoke", "fire", "freeze", "grow", "spark
 
 struct cFigures {
     double median = 0, p95 = 0, worst = 0;
+    double cpu = 0;  // processor time per frame, every thread
 };
 
-cFigures Summarise(std::vector<double> ms) {
+cFigures Summarise(std::vector<double> ms, double cpuMs) {
+    const double count = static_cast<double>(ms.size());
     std::sort(ms.begin(), ms.end());
-    return {ms[ms.size() / 2], ms[ms.size() * 95 / 100], ms.back()};
+    return {ms[ms.size() / 2], ms[ms.size() * 95 / 100], ms.back(), cpuMs / count};
 }
 
 void Print(const char* what, const cFigures& f) {
-    std::printf("%-34s median %6.3f ms   p95 %6.3f ms   worst %6.3f ms\n", what, f.median, f.p95,
-                f.worst);
+    std::printf("%-34s median %7.3f ms  p95 %7.3f ms  worst %7.3f ms  cpu %7.3f ms\n", what,
+                f.median, f.p95, f.worst, f.cpu);
 }
 
 double Ms(Clock::time_point from) {
@@ -111,36 +114,44 @@ void Measure(const char* scene, cParticleManager& particles, int frames, bool pe
     }
     std::printf("\n");
     std::vector<double> ticks, draws;
+    double tickCpu = 0, drawCpu = 0;
     for (int i = 0; i < frames; ++i) {
         auto start = Clock::now();
+        double cpu = ProcessCpuMs();
         step();
         ticks.push_back(Ms(start));
+        tickCpu += ProcessCpuMs() - cpu;
         start = Clock::now();
+        cpu = ProcessCpuMs();
         DrawFrame(particles);
         draws.push_back(Ms(start));
+        drawCpu += ProcessCpuMs() - cpu;
     }
-    Print("tick (update every group)", Summarise(ticks));
-    Print("frame (draw passes 2 and 4)", Summarise(draws));
+    Print("tick (update every group)", Summarise(ticks, tickCpu));
+    Print("frame (draw passes 2 and 4)", Summarise(draws, drawCpu));
     if (!perGroup)
         return;
     // Where the frame goes: each group drawn alone (the fill of big soft quads
     // is what a software renderer pays for).
     for (int g = 0; g < kParticleGroupCount; ++g) {
         std::vector<double> alone;
+        double cpu = 0;
         for (int i = 0; i < std::max(10, frames / 5); ++i) {
             qor::g_render->Begin();
             qor::g_render->Clear();
             qor::g_render->Begin2D(kWidth, kHeight, true);
             glFinish();
             const auto start = Clock::now();
+            const double cpuStart = ProcessCpuMs();
             particles.Group(g).Draw();
             glFinish();
             alone.push_back(Ms(start));
+            cpu += ProcessCpuMs() - cpuStart;
             qor::g_render->End2D();
             qor::g_render->End();
         }
         const std::string what = std::string("  ") + kGroupNames[g] + " alone";
-        Print(what.c_str(), Summarise(alone));
+        Print(what.c_str(), Summarise(alone, cpu));
     }
 }
 

@@ -1,7 +1,14 @@
 // Whole frames of the real start-up screens on the software renderer: boots the
 // engine headless (SDL offscreen, llvmpipe), runs splash and loading over the
 // generated data and prints the time of each frame's draw + update + present.
-// Run from the build folder, next to data/:  cd build && ./bench/frame_time
+// Run from the build folder, next to data/:  cd build && ./bench/frame_time [frames]
+//
+// The wall clock is noisy while other work shares the machine; for figures
+// that repeat, run it under callgrind with few frames: every screen's frames
+// then become one dump of their own, named after the screen, whose instruction
+// count is that of the rasteriser threads as well.
+//   valgrind --tool=callgrind ./bench/frame_time 10
+//   for f in callgrind.out.*; do grep -H -e '^desc: Trigger' -e '^summary' $f; done
 #include <SDL2/SDL.h>
 #include <epoxy/gl.h>
 
@@ -14,20 +21,36 @@
 #include "app/Game.h"
 #include "app/Platform.h"
 #include "bench/BenchSandbox.h"
+#include "bench/CpuClock.h"
 #include "engine/LoadingWidget.h"
 #include "engine/Render.h"
 #include "gui/GUI.h"
 #include "shell/Garden.h"
 
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#else
+#define RUNNING_ON_VALGRIND 0
+#define CALLGRIND_ZERO_STATS
+#define CALLGRIND_DUMP_STATS_AT(name)
+#endif
+
 namespace {
+
+// Frames per screen; the command line may lower it (under callgrind).
+int g_frames = 120;
 
 struct cFigures {
     double mean = 0, p95 = 0, worst = 0;
+    // Processor time of every thread (the rasteriser's too) per frame: steadier
+    // than the wall clock while other work shares the machine.
+    double cpu = 0;
 };
 
 cFigures Measure(int frames) {
     std::vector<double> ms;
     const double frequency = static_cast<double>(SDL_GetPerformanceFrequency());
+    const double cpuStart = ProcessCpuMs();
     for (int i = 0; i < frames; ++i) {
         qor::PumpEvents();
         const uint64_t start = SDL_GetPerformanceCounter();
@@ -35,8 +58,9 @@ cFigures Measure(int frames) {
         glFinish();  // count the rasterising, not only the submission
         ms.push_back((SDL_GetPerformanceCounter() - start) * 1000.0 / frequency);
     }
-    std::sort(ms.begin(), ms.end());
     cFigures f;
+    f.cpu = (ProcessCpuMs() - cpuStart) / frames;
+    std::sort(ms.begin(), ms.end());
     for (double v : ms)
         f.mean += v;
     f.mean /= ms.size();
@@ -45,14 +69,58 @@ cFigures Measure(int frames) {
     return f;
 }
 
-void Print(const char* what, const cFigures& f) {
-    std::printf("%-28s mean %6.2f ms   p95 %6.2f ms   worst %6.2f ms\n", what, f.mean, f.p95,
-                f.worst);
+// What one frame asks of the rasteriser: draw calls and vertices from the
+// renderer's statistics, fragments shaded and fragments written (in screens of
+// 1024 x 768) from GL queries. Taken on a frame of its own because active
+// queries can keep the driver off its fast paths.
+struct cCensus {
+    int drawCalls = 0, vertices = 0;
+    double shaded = 0, written = 0;
+};
+
+cCensus TakeCensus() {
+    GLuint queries[2] = {};
+    glGenQueries(2, queries);
+    const bool statistics = epoxy_has_gl_extension("GL_ARB_pipeline_statistics_query");
+    glBeginQuery(GL_SAMPLES_PASSED, queries[0]);
+    if (statistics)
+        glBeginQuery(GL_FRAGMENT_SHADER_INVOCATIONS_ARB, queries[1]);
+    qor::RunFrame(1.0f / 60.0f);
+    glEndQuery(GL_SAMPLES_PASSED);
+    if (statistics)
+        glEndQuery(GL_FRAGMENT_SHADER_INVOCATIONS_ARB);
+    GLuint64 written = 0, shaded = 0;
+    glGetQueryObjectui64v(queries[0], GL_QUERY_RESULT, &written);
+    if (statistics)
+        glGetQueryObjectui64v(queries[1], GL_QUERY_RESULT, &shaded);
+    glDeleteQueries(2, queries);
+    const double screen = 1024.0 * 768.0;
+    const qor::cFrameStats& stats = qor::g_render->lastFrameStats();
+    return {stats.drawCalls, stats.vertices, shaded / screen, written / screen};
+}
+
+// Measures the screen now shown and prints its figures.
+void Report(const char* what, int frames) {
+    // Under callgrind only the settled screen counts: the first frames, where
+    // the driver compiles its shaders for new states and windows still fade
+    // in (half a second), would outweigh the rest.
+    if (RUNNING_ON_VALGRIND)
+        Measure(40);
+    CALLGRIND_ZERO_STATS;
+    const cFigures f = Measure(std::min(frames, g_frames));
+    CALLGRIND_DUMP_STATS_AT(what);
+    const cCensus c = TakeCensus();
+    std::printf(
+        "%-28s mean %6.2f ms  p95 %6.2f ms  worst %6.2f ms  cpu %6.2f ms | %3d draws "
+        "%5d vertices  %4.2f screens shaded %4.2f written\n",
+        what, f.mean, f.p95, f.worst, f.cpu, c.drawCalls, c.vertices, c.shaded, c.written);
 }
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    if (argc > 1)
+        g_frames = std::max(1, std::atoi(argv[1]));
     const cBenchSandbox sandbox("data/conf/splash.lua", SDL_INIT_VIDEO | SDL_INIT_EVENTS);
     if (!sandbox.Ready())
         return 1;
@@ -65,7 +133,7 @@ int main() {
         std::printf("frames of %dx%d on %s\n", game->gui()->screenWidth, game->gui()->screenHeight,
                     glGetString(GL_RENDERER));
 
-        Print("splash", Measure(120));
+        Report("splash", 120);
         // A key press skips each splash step.
         while (!qor::g_loadingWidget) {
             SDL_Event e{};
@@ -75,29 +143,29 @@ int main() {
             qor::DispatchEvent(e);
             Measure(2);
         }
-        Print("loading (loads as it goes)", Measure(180));
+        Report("loading (loads as it goes)", 180);
         while (qor::g_loadingWidget->notify)
             Measure(10);
         // The first start asks for a profile name over the main menu.
-        Print("profile naming window", Measure(120));
+        Report("profile naming window", 120);
         // Named, as after the first start.
         static_cast<cPlayer*>(garden->currentPlayer)->name = u"Anna";
         garden->CloseAllWindows();
         Measure(30);
-        Print("menu room alone", Measure(120));
+        Report("menu room alone", 120);
         garden->ShowScreenWindow(u"main", 1);
-        Print("main menu", Measure(120));
+        Report("main menu", 120);
         garden->ShowScreenWindow(u"options", 1);
-        Print("options", Measure(120));
+        Report("options", 120);
         garden->ShowScreenWindow(u"help", 1);
-        Print("help", Measure(120));
+        Report("help", 120);
         // The level's windows over the backdrop, without a level behind them.
         garden->ShowScreenWindow(u"start", 2);
-        Print("level briefing", Measure(120));
+        Report("level briefing", 120);
         garden->ShowScreenWindow(u"level", 2);
-        Print("level HUD", Measure(120));
+        Report("level HUD", 120);
         garden->ShowScreenWindow(u"finish", 2);
-        Print("level results counting up", Measure(60));
+        Report("level results counting up", 60);
 
         garden.reset();
         qor::DestroyGameWindow();

@@ -17,6 +17,7 @@
 
 #include "app/Game.h"
 #include "app/Platform.h"
+#include "bench/CpuClock.h"
 #include "engine/Atlas.h"
 #include "engine/Path.h"
 #include "engine/Render.h"
@@ -64,7 +65,8 @@ std::vector<cPlaced> Scene() {
 }
 
 double DrawFrames(const cTextureRef& ground, const std::vector<cPlaced>& scene, int frames,
-                  double* p95) {
+                  double* p95, double* cpu) {
+    const double cpuStart = ProcessCpuMs();
     auto batch = std::make_unique<cSpriteBatch>();
     std::vector<double> ms;
     const double frequency = static_cast<double>(SDL_GetPerformanceFrequency());
@@ -93,6 +95,7 @@ double DrawFrames(const cTextureRef& ground, const std::vector<cPlaced>& scene, 
     for (double v : ms)
         mean += v;
     *p95 = ms[ms.size() * 95 / 100];
+    *cpu = (ProcessCpuMs() - cpuStart) / frames;
     return mean / static_cast<double>(ms.size());
 }
 
@@ -128,11 +131,13 @@ int main() {
             pixels += p.sprite.sizes[p.frame].x * p.sprite.sizes[p.frame].y;
         std::printf("%zu sprites covering %.0f pixels over a 1024x768 ground on %s\n", scene.size(),
                     pixels, glGetString(GL_RENDERER));
-        double p95 = 0;
-        const double groundOnly = DrawFrames(ground, {}, 60, &p95);
-        std::printf("ground only            mean %6.2f ms   p95 %6.2f ms\n", groundOnly, p95);
-        const double full = DrawFrames(ground, scene, 120, &p95);
-        std::printf("ground and sprites     mean %6.2f ms   p95 %6.2f ms\n", full, p95);
+        double p95 = 0, cpu = 0;
+        const double groundOnly = DrawFrames(ground, {}, 60, &p95, &cpu);
+        std::printf("ground only            mean %6.2f ms   p95 %6.2f ms   cpu %6.2f ms\n",
+                    groundOnly, p95, cpu);
+        const double full = DrawFrames(ground, scene, 120, &p95, &cpu);
+        std::printf("ground and sprites     mean %6.2f ms   p95 %6.2f ms   cpu %6.2f ms\n", full,
+                    p95, cpu);
         DestroyGameWindow();
         ClearAtlasCaches();
         game.reset();

@@ -126,16 +126,22 @@ bool cRender::CreateDevice(SDL_Window* window) {
 }
 
 bool cRender::BuildProgram() {
-    std::string error;
-    m_program = BuildSpriteProgram(&error);
-    if (!m_program) {
-        LogEntry(kLogError, kSender, u"Can't build the sprite shader: %s", FromUtf8(error));
-        return false;
+    for (int i = 0; i < kProgramCount; ++i) {
+        std::string error;
+        cProgram& p = m_programs[i];
+        p = {};
+        p.name = BuildSpriteProgram(i / 2, i % 2 != 0, &error);
+        if (!p.name) {
+            LogEntry(kLogError, kSender, u"Can't build the sprite shader: %s", FromUtf8(error));
+            DeletePrograms();
+            return false;
+        }
+        p.uProjection = glGetUniformLocation(p.name, "uProjection");
+        p.uFactor = glGetUniformLocation(p.name, "uFactor");
+        p.uAlphaRef = glGetUniformLocation(p.name, "uAlphaRef");
+        glUseProgram(p.name);
+        glUniform1i(glGetUniformLocation(p.name, "uTexture"), 0);
     }
-    m_uProjection = glGetUniformLocation(m_program, "uProjection");
-    m_uFactor = glGetUniformLocation(m_program, "uFactor");
-    m_uColorMode = glGetUniformLocation(m_program, "uColorMode");
-    m_uAlphaRef = glGetUniformLocation(m_program, "uAlphaRef");
 
     glGenVertexArrays(1, &m_vao);
     glBindVertexArray(m_vao);
@@ -163,17 +169,41 @@ bool cRender::BuildProgram() {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
 
-    glUseProgram(m_program);
-    glUniform1i(glGetUniformLocation(m_program, "uTexture"), 0);
+    glGenSamplers(2, m_texelSamplers);
+    for (int i = 0; i < 2; ++i) {
+        const GLint wrap = i == 1 ? GL_CLAMP_TO_EDGE : GL_REPEAT;
+        glSamplerParameteri(m_texelSamplers[i], GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glSamplerParameteri(m_texelSamplers[i], GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        glSamplerParameteri(m_texelSamplers[i], GL_TEXTURE_WRAP_S, wrap);
+        glSamplerParameteri(m_texelSamplers[i], GL_TEXTURE_WRAP_T, wrap);
+        glSamplerParameteri(m_texelSamplers[i], GL_TEXTURE_WRAP_R, wrap);
+    }
     return true;
+}
+
+void cRender::DeletePrograms() {
+    for (cProgram& p : m_programs) {
+        if (p.name)
+            glDeleteProgram(p.name);
+        p = {};
+    }
 }
 
 void cRender::ResetStateCache() {
     m_blendKind = -1;
-    m_alphaRef = -2;
+    m_alphaRef = -1;
     m_colorMode = -1;
-    m_tintSent = false;
+    m_glBlendOn = -1;
+    m_glBlendFunc = -1;
+    m_glProgram = -1;
     m_boundTexture = ~0u;
+    m_boundSampler = ~0u;
+    // Serial 0 is never current: every program sends its uniforms again.
+    for (cProgram& p : m_programs) {
+        p.projectionSerial = 0;
+        p.tintSerial = 0;
+        p.alphaRef = -1;
+    }
 }
 
 void cRender::SetHardwareDefaults() {
@@ -181,7 +211,6 @@ void cRender::SetHardwareDefaults() {
         return;
     ResetStateCache();
     LogEntry(kLogText, kSenderIndented, u"Set software defaults - ok");
-    glUseProgram(m_program);
     glBindVertexArray(m_vao);
     glBindBuffer(GL_ARRAY_BUFFER, m_vbo);
     glActiveTexture(GL_TEXTURE0);
@@ -210,8 +239,10 @@ void cRender::ReleaseDevice() {
     glDeleteTextures(1, &m_white);
     glDeleteBuffers(1, &m_vbo);
     glDeleteVertexArrays(1, &m_vao);
-    glDeleteProgram(m_program);
-    m_white = m_vbo = m_vao = m_program = 0;
+    glDeleteSamplers(2, m_texelSamplers);
+    m_texelSamplers[0] = m_texelSamplers[1] = 0;
+    DeletePrograms();
+    m_white = m_vbo = m_vao = 0;
     SDL_GL_MakeCurrent(m_window, nullptr);
     SDL_GL_DeleteContext(m_context);
     m_context = nullptr;
@@ -279,8 +310,8 @@ void cRender::ApplyViewport(const cViewport& vp) {
 }
 
 void cRender::SetProjection(const float* matrix16) {
-    if (m_context)
-        glUniformMatrix4fv(m_uProjection, 1, GL_FALSE, matrix16);
+    std::copy_n(matrix16, 16, m_projection);
+    ++m_projectionSerial;
 }
 
 void cRender::Begin2D(float width, float height, bool keepAspect) {
@@ -314,45 +345,21 @@ void cRender::End2D() {
 }
 
 void cRender::SetBlend(int kind, float alphaRef) {
+    if (!m_context)
+        return;
     if (kind != kBlendAlpha && kind != kBlendAdd && kind != kBlendAlphaAdd)
         kind = kBlendOff;
-    if (kind != m_blendKind && m_context) {
-        if (kind == kBlendOff) {
-            glDisable(GL_BLEND);
-        } else {
-            if (m_blendKind == kBlendOff || m_blendKind < 0)
-                glEnable(GL_BLEND);
-            glBlendEquation(GL_FUNC_ADD);
-            if (kind == kBlendAlpha) {
-                glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-            } else if (kind == kBlendAlphaAdd) {
-                glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-            } else {
-                glBlendFunc(GL_ONE, GL_ONE);
-            }
-        }
-        m_blendKind = kind;
-    }
-    const int ref = alphaRef != 0.0f ? static_cast<int>(ToByte(alphaRef)) : -1;
-    if (ref != m_alphaRef && m_context) {
-        glUniform1f(m_uAlphaRef, static_cast<float>(ref));
-        m_alphaRef = ref;
-    }
+    m_blendKind = kind;
+    m_alphaRef = alphaRef != 0.0f ? static_cast<int>(ToByte(alphaRef)) : -1;
 }
 
 void cRender::SetColor(uint32_t argb) {
     if (!m_context)
         return;
-    const int mode = ColorModeFor(argb);
-    if (mode != m_colorMode) {
-        glUniform1i(m_uColorMode, mode);
-        m_colorMode = mode;
-    }
-    if (mode != kColorTexVertex && (!m_tintSent || argb != m_tint)) {
-        glUniform4f(m_uFactor, Channel(argb, 16) / 255.0f, Channel(argb, 8) / 255.0f,
-                    Channel(argb, 0) / 255.0f, Channel(argb, 24) / 255.0f);
+    m_colorMode = ColorModeFor(argb);
+    if (m_colorMode != kColorTexVertex && argb != m_tint) {
         m_tint = argb;
-        m_tintSent = true;
+        ++m_tintSerial;
     }
 }
 
@@ -387,78 +394,6 @@ bool cRender::ReadPixels(std::vector<uint8_t>* rgba, int* w, int* h) {
     }
     *w = dw;
     *h = dh;
-    return true;
-}
-
-void cRender::BindGLTexture(unsigned name) {
-    if (!m_context || name == m_boundTexture)
-        return;
-    glBindTexture(GL_TEXTURE_2D, name);
-    m_boundTexture = name;
-}
-
-void cRender::ForgetGLTexture(unsigned name) {
-    if (name == m_boundTexture)
-        m_boundTexture = ~0u;
-}
-
-void cRender::BindTexture(const cTexture* texture) {
-    if (!m_context)
-        return;
-    cDeviceTexture* device =
-        texture && texture->HasDeviceTexture() ? texture->device.get() : nullptr;
-    BindGLTexture(device ? device->glName : m_white);
-    if (!device)
-        return;
-    // Sampling parameters live in the GL texture object: set them only when
-    // this texture's filter kind or address mode changed since last time.
-    if (device->glFilter != texture->filterKind) {
-        GLint minFilter = GL_LINEAR, magFilter = GL_LINEAR;
-        switch (texture->filterKind) {
-            case kFilterPoint:
-                minFilter = magFilter = GL_NEAREST;
-                break;
-            case kFilterLinearMipPoint:
-                minFilter = GL_LINEAR_MIPMAP_NEAREST;
-                break;
-            case kFilterLinearMipLinear:
-                minFilter = GL_LINEAR_MIPMAP_LINEAR;
-                break;
-            default:
-                break;
-        }
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magFilter);
-        device->glFilter = texture->filterKind;
-    }
-    if (device->glAddress != device->addressMode) {
-        const GLint wrap = device->addressMode == kAddressClamp ? GL_CLAMP_TO_EDGE : GL_REPEAT;
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrap);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_R, wrap);
-        device->glAddress = device->addressMode;
-    }
-}
-
-void cRender::UploadVertices(const cVertex* vertices, size_t count) {
-    if (!m_context || count == 0)
-        return;
-    const GLsizeiptr bytes = static_cast<GLsizeiptr>(count * sizeof(cVertex));
-    MakeCurrent();
-    glBindBuffer(GL_ARRAY_BUFFER, m_vbo);
-    // Orphan the previous storage so the driver never waits for draws still
-    // reading it.
-    glBufferData(GL_ARRAY_BUFFER, bytes, nullptr, GL_STREAM_DRAW);
-    glBufferSubData(GL_ARRAY_BUFFER, 0, bytes, vertices);
-}
-
-bool cRender::DrawTriangles(int first, int count) {
-    if (!m_context || count <= 0 || first < 0)
-        return false;
-    glDrawArrays(GL_TRIANGLES, first, count);
-    m_stats.vertices += count;
-    m_stats.primitives += count / 3;
-    m_stats.drawCalls += 1;
     return true;
 }
 

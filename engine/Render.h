@@ -9,6 +9,7 @@
 //  - Texture v runs from 0 at the bottom of the image to 1 at the top, while
 //    images are uploaded top row first, exactly as decoded.
 //  - Vertex colours and SetColor tints are 32-bit ARGB.
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -48,6 +49,21 @@ enum eColorMode : int {
     kColorTexFactor = 1,          // colour and alpha: texture × tint
     kColorVertexAlphaFactor = 2,  // colour: texture × vertex; alpha: texture × tint
     kColorFactorAlphaVertex = 3,  // colour: texture × tint; alpha: texture × vertex
+};
+
+// What a caller of DrawTriangles knows about the triangles it draws.
+enum eDrawHint : int {
+    // Every fragment comes out with alpha 1: with alpha blending (and an alpha
+    // test below 255) they are drawn without either, for the same pixels.
+    kDrawOpaque = 1,
+    // Every vertex is opaque white: texture × vertex colour is the texture.
+    kDrawPlainTexture = 2,
+};
+
+// Window pixels of a virtual point under the current projection and viewport:
+// x × sx + ox, y × sy + oy (GL window coordinates, y from the bottom).
+struct cPixelMapping {
+    float sx = 1, sy = 1, ox = 0, oy = 0;
 };
 
 // The colour mode SetColor selects for a tint; exposed for the tests.
@@ -118,12 +134,23 @@ class cRender {
     bool ReadPixels(std::vector<uint8_t>* rgbaTopRowFirst, int* w, int* h);
 
     // For the sprite batch: binds a texture (null or without device texture:
-    // plain white) with its filter kind and address mode.
-    void BindTexture(const cTexture* texture);
+    // plain white) with its filter kind and address mode. `texelPerPixel` says
+    // that each pixel centre falls on a texel centre, where bilinear filtering
+    // gives the texel itself: the texture is then sampled as the texel it is,
+    // which software rasterisers do much faster.
+    void BindTexture(const cTexture* texture, bool texelPerPixel = false);
+    // How virtual units map to window pixels now; false when the projection
+    // is not a plain scale and offset.
+    bool PixelMapping(cPixelMapping* mapping) const;
     // Streams vertices into the one vertex buffer, orphaning its storage.
     void UploadVertices(const cVertex* vertices, size_t count);
     // Draws `count` vertices of the last upload as triangles; counts statistics.
-    bool DrawTriangles(int first, int count);
+    // `hints` (eDrawHint) are promises about the triangles that let them be
+    // drawn with less work for the same pixels.
+    bool DrawTriangles(int first, int count, int hints = 0);
+    // Whether opaque triangles would be drawn any cheaper under the current
+    // blending, alpha test and colour mode (the tint's alpha must not count).
+    bool OpaqueDrawsPayOff() const;
 
     // Makes the device's context current on this thread if another one is
     // (SDL's own renderer, a second window in a tool).
@@ -139,7 +166,24 @@ class cRender {
     uint32_t tint() const { return m_tint; }
 
   private:
+    // One program per colour mode, with and without the alpha test, and the
+    // uniform values it holds now.
+    struct cProgram {
+        unsigned name = 0;
+        int uProjection = -1;
+        int uFactor = -1;
+        int uAlphaRef = -1;
+        uint32_t projectionSerial = 0;
+        uint32_t tintSerial = 0;
+        int alphaRef = -1;
+    };
+    // Colour modes 0-3 and the plain texture, each without and with the alpha test.
+    static constexpr int kProgramCount = 10;
+
     bool BuildProgram();
+    void DeletePrograms();
+    // Sends what the next draw needs: blending on or off, the program and its uniforms.
+    void ApplyDrawState(int hints);
     void ApplyViewport(const cViewport& vp);
     void SetProjection(const float* matrix16);
     void ResetStateCache();
@@ -155,22 +199,28 @@ class cRender {
     cViewport m_viewport;
 
     // GL objects of the current context.
-    unsigned m_program = 0;
+    std::array<cProgram, kProgramCount> m_programs;
     unsigned m_vao = 0;
     unsigned m_vbo = 0;
     unsigned m_white = 0;
-    int m_uProjection = -1;
-    int m_uFactor = -1;
-    int m_uColorMode = -1;
-    int m_uAlphaRef = -1;
+    unsigned m_texelSamplers[2] = {};  // nearest, wrapped and clamped
 
-    // What GL holds now, so redundant calls are skipped.
+    // The state callers asked for; it reaches GL with the next draw.
     int m_blendKind = -1;
     int m_alphaRef = -1;  // 0..255, -1 test off
     int m_colorMode = -1;
     uint32_t m_tint = 0;
-    bool m_tintSent = false;
+    float m_projection[16] = {};
+    // Bumped on every change, so each program knows whether its copy is stale.
+    uint32_t m_projectionSerial = 1;
+    uint32_t m_tintSerial = 1;
+
+    // What GL holds now, so redundant calls are skipped (-1: unknown).
+    int m_glBlendOn = -1;
+    int m_glBlendFunc = -1;
+    int m_glProgram = -1;
     unsigned m_boundTexture = ~0u;
+    unsigned m_boundSampler = ~0u;
 
     cFrameStats m_stats;
     cFrameStats m_lastStats;

@@ -22,40 +22,43 @@ void main() {
 }
 )";
 
-// uColorMode selects the combination of texture, vertex colour and tint
+// COLOR_MODE selects the combination of texture, vertex colour and tint
 // (uFactor): 0 texture × vertex; 1 texture × tint; 2 colour texture × vertex,
-// alpha texture × tint; 3 colour texture × tint, alpha texture × vertex.
-// uAlphaRef < 0 turns the alpha test off; otherwise a fragment survives only
-// when its alpha in 0..255 is greater than the reference, as a fixed-function
-// "greater" test on bytes would decide.
-constexpr const char* kFragmentSource = R"(#version 330 core
+// alpha texture × tint; 3 colour texture × tint, alpha texture × vertex; 4 the
+// texture alone.
+// With ALPHA_TEST a fragment survives only when its alpha in 0..255 is greater
+// than uAlphaRef, as a fixed-function "greater" test on bytes would decide.
+constexpr const char* kFragmentSource = R"(
 in vec4 vColor;
 in vec2 vTexCoord;
 uniform sampler2D uTexture;
 uniform vec4 uFactor;
-uniform int uColorMode;
 uniform float uAlphaRef;
 out vec4 fragColor;
 void main() {
     vec4 t = texture(uTexture, vTexCoord);
-    vec4 c;
-    if (uColorMode == 1) {
-        c = t * uFactor;
-    } else if (uColorMode == 2) {
-        c = vec4(t.rgb * vColor.rgb, t.a * uFactor.a);
-    } else if (uColorMode == 3) {
-        c = vec4(t.rgb * uFactor.rgb, t.a * vColor.a);
-    } else {
-        c = t * vColor;
-    }
-    if (uAlphaRef >= 0.0 && floor(c.a * 255.0 + 0.5) <= uAlphaRef) discard;
+#if COLOR_MODE == 1
+    vec4 c = t * uFactor;
+#elif COLOR_MODE == 2
+    vec4 c = vec4(t.rgb * vColor.rgb, t.a * uFactor.a);
+#elif COLOR_MODE == 3
+    vec4 c = vec4(t.rgb * uFactor.rgb, t.a * vColor.a);
+#elif COLOR_MODE == 4
+    vec4 c = t;
+#else
+    vec4 c = t * vColor;
+#endif
+#if ALPHA_TEST
+    if (floor(c.a * 255.0 + 0.5) <= uAlphaRef) discard;
+#endif
     fragColor = c;
 }
 )";
 
-unsigned Compile(GLenum kind, const char* source, std::string* error) {
+unsigned Compile(GLenum kind, const std::string& source, std::string* error) {
     GLuint shader = glCreateShader(kind);
-    glShaderSource(shader, 1, &source, nullptr);
+    const char* text = source.c_str();
+    glShaderSource(shader, 1, &text, nullptr);
     glCompileShader(shader);
     GLint ok = GL_FALSE;
     glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
@@ -70,14 +73,17 @@ unsigned Compile(GLenum kind, const char* source, std::string* error) {
 
 }  // namespace
 
-unsigned BuildSpriteProgram(std::string* error) {
+unsigned BuildSpriteProgram(int colorMode, bool alphaTest, std::string* error) {
     std::string ignored;
     if (!error)
         error = &ignored;
     const GLuint vs = Compile(GL_VERTEX_SHADER, kVertexSource, error);
     if (!vs)
         return 0;
-    const GLuint fs = Compile(GL_FRAGMENT_SHADER, kFragmentSource, error);
+    const std::string fragment = "#version 330 core\n#define COLOR_MODE " +
+                                 std::to_string(colorMode) + "\n#define ALPHA_TEST " +
+                                 (alphaTest ? "1" : "0") + "\n" + kFragmentSource;
+    const GLuint fs = Compile(GL_FRAGMENT_SHADER, fragment, error);
     if (!fs) {
         glDeleteShader(vs);
         return 0;

@@ -2,9 +2,6 @@
 
 #include <cmath>
 
-#include "engine/Log.h"
-#include "engine/Texture.h"
-
 namespace qor {
 
 namespace {
@@ -61,25 +58,6 @@ cVertex* AllocVertices(cSpriteBatch* batch, int count, const std::shared_ptr<cTe
     cVertex* out = &b.vertices[run.first + run.count];
     run.count += count;
     return out;
-}
-
-void FlushBatch(cSpriteBatch* batch) {
-    if (!batch || batch->runCount == 0 || !g_render || !g_render->HasDevice())
-        return;
-    g_render->UploadVertices(batch->vertices.data(), batch->VertexEnd());
-    for (int i = 0; i < batch->runCount; ++i) {
-        const cBatchRun& run = batch->runs[i];
-        if (run.count == 0) {
-            LogEntry(kLogWarning, u"cRender", u"Trying to draw empty primitive.");
-            continue;
-        }
-        // No texture draws plain vertex colour; a texture without a device
-        // texture (its creation failed, or no device yet) draws nothing.
-        if (run.texture && !run.texture->HasDeviceTexture())
-            continue;
-        g_render->BindTexture(run.texture.get());
-        g_render->DrawTriangles(run.first, run.count / 3 * 3);
-    }
 }
 
 void DrawSprite(cSpriteBatch* batch, const std::shared_ptr<cTexture>& texture, const cRectF& uv,

@@ -219,6 +219,7 @@ bool OnCreateContext(cTexture* texture) {
         LogEntry(kLogWarning, kSender, u"OnCreateContext '%s'. NPOT texture height", texture->name);
     }
     const cGLFormat gl = GLFormatFor(image->format.id, g_render->HasS3tc());
+    texture->opacity = cTextureOpacity::FromImage(*image);
     g_render->MakeCurrent();
     int levels = 0;
     const unsigned name = Upload(*image, gl, &levels);

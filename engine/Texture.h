@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/Image.h"
+#include "engine/TextureOpacity.h"
 
 namespace qor {
 
@@ -53,6 +54,9 @@ class cTexture {
     std::unique_ptr<cDeviceTexture> device;
     std::unique_ptr<cImage> image;
     int filterKind = kFilterLinear;
+    // Where the pixels of the device texture are opaque; worked out from the
+    // image each time it is uploaded.
+    cTextureOpacity opacity;
     // The address mode a released device texture had, given to the next one
     // so that clamped textures stay clamped across a context change.
     int keptAddressMode = kAddressWrap;

@@ -1,0 +1,256 @@
+// The sprite batch draws opaque stretches without blending, white vertices
+// with the texture alone and texel-for-pixel quads with point sampling. Each
+// of these must leave exactly the pixels that the plain path (blending, alpha
+// test, bilinear filtering, texture × vertex colour) leaves.
+#include <gtest/gtest.h>
+
+#include <epoxy/gl.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+#include "engine/Render.h"
+#include "engine/SpriteBatch.h"
+#include "engine/Texture.h"
+#include "engine/TextureCache.h"
+#include "tests/GLTestContext.h"
+#include "tests/GoldenImage.h"
+
+namespace qor::test {
+namespace {
+
+constexpr uint32_t kWhite = 0xFFFFFFFFu;
+
+uint32_t Noise(uint32_t x, uint32_t y) {
+    uint32_t h = x * 374761393u + y * 668265263u;
+    h = (h ^ (h >> 13)) * 1274126177u;
+    return h ^ (h >> 16);
+}
+
+// A 64 × 64 panel: a soft rim 16 texels wide (alpha falling to the edge) around
+// an opaque middle; colours are noise so that any resampling shows.
+cImage Panel() {
+    return MakeImage(kImageRGBA32, 64, 64, [](uint32_t x, uint32_t y) {
+        const uint32_t edge = std::min(std::min(x, 63 - x), std::min(y, 63 - y));
+        const uint32_t alpha = edge >= 16 ? 255 : 40 + edge * 12;
+        return (alpha << 24) | (Noise(x, y) & 0x00FFFFFFu);
+    });
+}
+
+cImage Picture() {
+    return MakeImage(kImageRGBX32, 128, 64,
+                     [](uint32_t x, uint32_t y) { return 0xFF000000u | Noise(x, y); });
+}
+
+class ShortcutTest : public GLTest {
+  protected:
+    // Background, then `draw` into a batch under GUI blending; flushed either
+    // by the batch (with its shortcuts) or run by run with nothing but the
+    // texture bound and no hints.
+    cRgbaImage Render(const std::function<void(cSpriteBatch*)>& draw, bool shortcuts) {
+        EXPECT_TRUE(g_render->Begin());
+        g_render->SetClearColor(0.2f, 0.3f, 0.4f, 1.0f);
+        g_render->Clear();
+        if (m_viewport.valid())
+            g_render->SetViewport(m_viewport.x, m_viewport.y, m_viewport.w, m_viewport.h);
+        g_render->Begin2D(m_virtualWidth > 0 ? m_virtualWidth : static_cast<float>(m_width),
+                          m_virtualHeight > 0 ? m_virtualHeight : static_cast<float>(m_height),
+                          false);
+        g_render->SetBlend(kBlendAlpha, 0.05f);
+        g_render->SetColor(kWhite);
+        auto batch = std::make_unique<cSpriteBatch>();
+        draw(batch.get());
+        g_render->ResetFrameStats();
+        if (shortcuts) {
+            FlushBatch(batch.get());
+        } else {
+            g_render->UploadVertices(batch->vertices.data(), batch->VertexEnd());
+            for (int i = 0; i < batch->runCount; ++i) {
+                g_render->BindTexture(batch->runs[i].texture.get());
+                g_render->DrawTriangles(batch->runs[i].first, batch->runs[i].count);
+            }
+        }
+        m_drawCalls = g_render->frameStats().drawCalls;
+        GLint sampler = 0;
+        glGetIntegerv(GL_SAMPLER_BINDING, &sampler);
+        m_texelSampling = sampler != 0;
+        g_render->End2D();
+        g_render->End();
+        cRgbaImage frame;
+        EXPECT_TRUE(CaptureFrame(&frame));
+        return frame;
+    }
+
+    // Pixels differing between the two flushes.
+    int Differences(const std::function<void(cSpriteBatch*)>& draw) {
+        const cRgbaImage plain = Render(draw, false);
+        const cRgbaImage fast = Render(draw, true);
+        int differing = 0;
+        for (size_t i = 0; i < plain.pixels.size(); i += 4) {
+            for (size_t c = 0; c < 3; ++c) {
+                if (plain.pixels[i + c] != fast.pixels[i + c]) {
+                    ++differing;
+                    break;
+                }
+            }
+        }
+        return differing;
+    }
+
+    // The virtual screen and the viewport (window pixels, y from the top) the
+    // draws go to; by default one unit is one pixel of the whole window.
+    float m_virtualWidth = 0, m_virtualHeight = 0;
+    cViewport m_viewport;
+
+    int m_drawCalls = 0;
+    bool m_texelSampling = false;
+};
+
+TEST_F(ShortcutTest, PanelMiddleDrawnOpaqueLeavesTheSamePixels) {
+    cTextureRef picture = AddTexture(u"picture", Picture());
+    cTextureRef panel = AddTexture(u"panel", Panel());
+    struct cCase {
+        const char* what;
+        uint32_t color;
+        bool centre;
+        int draws;  // with the middle on its own
+    } cases[] = {
+        {"white", kWhite, true, 3},
+        {"tinted", 0xFF80C0FFu, true, 3},
+        {"without middle", kWhite, false, 1},
+        {"translucent vertices", 0xC0FFFFFFu, true, 1},
+    };
+    for (const cCase& c : cases) {
+        auto draw = [&](cSpriteBatch* batch) {
+            // Behind the panel a picture, stretched and so filtered.
+            DrawSprite(batch, picture, {0, 0, 1, 1}, {0, 0, 256, 200}, kWhite);
+            // The middle's texels start 3 texels inside the opaque part.
+            DrawBorderFrame(batch, panel, {20.5f, 30, 211, 190}, {0, 0, 1, 1}, {24, 24},
+                            {0.3f, 0.3f}, c.centre, c.color);
+        };
+        EXPECT_EQ(Differences(draw), 0) << c.what;
+        // The picture (opaque, one draw) and the panel's rim before and after its middle.
+        EXPECT_EQ(m_drawCalls, 1 + c.draws) << c.what;
+    }
+}
+
+TEST_F(ShortcutTest, TexelForPixelQuadsArePointSampledOnlyWhereThatChangesNothing) {
+    cTextureRef picture = AddTexture(u"picture", Picture());
+    cTextureRef panel = AddTexture(u"panel", Panel());
+    struct cCase {
+        const char* what;
+        cRectF uv, pos;
+        bool texelSampling;
+    } cases[] = {
+        {"one to one", {0, 0, 1, 1}, {40, 100, 128, 64}, true},
+        {"part of the texture", {0.25f, 0.5f, 0.5f, 0.25f}, {3, 7, 64, 16}, true},
+        {"mirrored", {1, 1, -1, -1}, {40, 100, 128, 64}, true},
+        {"half a pixel off", {0, 0, 1, 1}, {40.5f, 100, 128, 64}, false},
+        {"stretched by one pixel", {0, 0, 1, 1}, {40, 100, 129, 64}, false},
+        {"half a texel off", {0.5f / 128, 0, 1, 1}, {40, 100, 128, 64}, false},
+        // Twice across the window, a fiftieth of a texel too long: a slope off
+        // by less than 1e-4, but the far end samples between texels.
+        {"a fiftieth of a texel longer", {0, 0, 2 + 0.02f / 128, 1}, {0, 100, 256, 64}, false},
+    };
+    for (const cCase& c : cases) {
+        auto draw = [&](cSpriteBatch* batch) {
+            DrawSprite(batch, panel, {0, 0, 1, 1}, {0, 0, 256, 256}, kWhite);
+            DrawSprite(batch, picture, c.uv, c.pos, 0xFFE0F0FFu);
+        };
+        EXPECT_EQ(Differences(draw), 0) << c.what;
+        EXPECT_EQ(m_texelSampling, c.texelSampling) << c.what;
+    }
+}
+
+TEST_F(ShortcutTest, TexelForPixelFollowsTheVirtualScreenAndViewport) {
+    cTextureRef picture = AddTexture(u"picture", Picture());
+    cTextureRef panel = AddTexture(u"panel", Panel());
+    struct cCase {
+        const char* what;
+        cViewport viewport;  // none: the window
+        float virtualWidth, virtualHeight;
+        cRectF pos;
+        bool texelSampling;
+    } cases[] = {
+        {"twice the window, twice the size", {}, 512, 512, {80, 200, 256, 128}, true},
+        {"twice the window, minified", {}, 512, 512, {80, 200, 128, 64}, false},
+        {"twice the window, a quarter pixel off", {}, 512, 512, {80.5f, 200, 256, 128}, false},
+        // Half a pixel per unit in a viewport of 200 × 150 pixels, not the window's 256.
+        {"in a viewport", {16, 40, 200, 150}, 400, 300, {10, 20, 256, 128}, true},
+        {"in a viewport, a pixel wider", {16, 40, 200, 150}, 400, 300, {10, 20, 258, 128}, false},
+    };
+    for (const cCase& c : cases) {
+        m_viewport = c.viewport;
+        m_virtualWidth = c.virtualWidth;
+        m_virtualHeight = c.virtualHeight;
+        auto draw = [&](cSpriteBatch* batch) {
+            DrawSprite(batch, panel, {0, 0, 1, 1}, {0, 0, 512, 512}, kWhite);
+            DrawSprite(batch, picture, {0, 0, 1, 1}, c.pos, kWhite);
+        };
+        EXPECT_EQ(Differences(draw), 0) << c.what;
+        EXPECT_EQ(m_texelSampling, c.texelSampling) << c.what;
+    }
+}
+
+// A 128 × 128 sheet of four 64 × 64 frames: opaque (top left), soft rim (top
+// right), opaque but for one clear texel (bottom left), opaque (bottom right).
+cImage Sheet() {
+    return MakeImage(kImageRGBA32, 128, 128, [](uint32_t x, uint32_t y) {
+        const uint32_t lx = x % 64, ly = y % 64;
+        uint32_t alpha = 255;
+        if (x >= 64 && y < 64) {
+            const uint32_t edge = std::min(std::min(lx, 63 - lx), std::min(ly, 63 - ly));
+            alpha = edge >= 12 ? 255 : 30 + edge * 18;
+        } else if (x < 64 && y >= 64 && lx == 37 && ly == 21) {
+            alpha = 0;
+        }
+        return (alpha << 24) | (Noise(x, y) & 0x00FFFFFFu);
+    });
+}
+
+TEST_F(ShortcutTest, SpritesOfAMixedSheetAreDrawnOpaqueFrameByFrame) {
+    cTextureRef picture = AddTexture(u"picture", Picture());
+    cTextureRef sheet = AddTexture(u"sheet", Sheet());
+    // Each frame inset by 2 texels, as a sheet's sprites keep clear of their
+    // neighbours; v counts from the bottom, so row 0 of frames is at v 0.5.
+    auto frame = [](int column, int row) {
+        constexpr float inset = 2.0f / 128.0f;
+        return cRectF{column * 0.5f + inset, (1 - row) * 0.5f + inset, 0.5f - 2 * inset,
+                      0.5f - 2 * inset};
+    };
+    const cRectF sprites[] = {frame(0, 0), frame(1, 0), frame(1, 1), frame(0, 1), frame(0, 0)};
+    auto draw = [&](cSpriteBatch* batch) {
+        DrawSprite(batch, picture, {0, 0, 1, 1}, {0, 0, 256, 256}, kWhite);
+        // 72 × 72 each, stretched (so filtered), overlapping the one before.
+        for (int i = 0; i < 5; ++i) {
+            const float at = 8.0f + 40.0f * i;
+            DrawSprite(batch, sheet, sprites[i], {at, at * 0.6f + 20, 72, 72}, kWhite);
+        }
+    };
+    EXPECT_EQ(Differences(draw), 0);
+    // The picture, then each sprite on its own: opaque, blended, opaque, blended, opaque.
+    EXPECT_EQ(m_drawCalls, 6);
+}
+
+TEST_F(ShortcutTest, AdditiveAndTintedAlphaDrawsStayBlended) {
+    cTextureRef picture = AddTexture(u"picture", Picture());
+    for (int blend : {kBlendAdd, kBlendAlphaAdd}) {
+        auto draw = [&](cSpriteBatch* batch) {
+            g_render->SetBlend(blend, 0.0f);
+            DrawSprite(batch, picture, {0, 0, 1, 1}, {0, 0, 256, 256}, kWhite);
+        };
+        // Dropping the blending here would lose the clear colour added below.
+        EXPECT_EQ(Differences(draw), 0) << blend;
+    }
+    // A tint with alpha below 1 fades even an opaque texture.
+    auto faded = [&](cSpriteBatch* batch) {
+        g_render->SetColor(PackColor(1, 1, 1, 0.5f));
+        DrawSprite(batch, picture, {0, 0, 1, 1}, {0, 0, 256, 256}, kWhite);
+    };
+    EXPECT_EQ(Differences(faded), 0);
+    g_render->SetColor(kWhite);
+}
+
+}  // namespace
+}  // namespace qor::test
