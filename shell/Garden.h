@@ -25,6 +25,7 @@ class cWidget;
 }
 
 class cGardenLevelHost;
+class cReplayConsole;
 class cLevelWidget;
 
 class cGarden : public cMiddle {
@@ -106,6 +107,8 @@ class cGarden : public cMiddle {
     cObjectFactory objectFactory;
     // What the level reaches of the game.
     std::unique_ptr<cGardenLevelHost> levelHost;
+    // The console's record() and replay(name).
+    std::unique_ptr<cReplayConsole> replays;
 
     std::vector<std::vector<uint8_t>> levels;
     int currentLevel = 0;

@@ -3,10 +3,12 @@
 #include <SDL2/SDL.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "app/Game.h"
 #include "engine/LoadingWidget.h"
 #include "engine/Path.h"
+#include "engine/Strings.h"
 #include "gui/BaseWF.h"
 #include "gui/ButtonCtrl.h"
 #include "gui/GUI.h"
@@ -33,6 +35,18 @@ bool cShellDriver::Start(const std::u16string& staticFolder) {
     }
     m_garden = std::make_unique<cGarden>();
     return m_garden->Init() == nullptr;
+}
+
+bool cShellDriver::PlayWithNewProfile(const std::string& name) {
+    std::filesystem::remove_all(ToUtf8(GetSystemPaths().appPath) + "/profile");
+    if (!ReachMenus())
+        return false;
+    FollowInjectedPointer();
+    if (!WaitShown(u"profile_new"))
+        return false;
+    Type(name);
+    Key(SDLK_RETURN);
+    return WaitShown(u"main") && Click(u"main", u"btStart");
 }
 
 bool cShellDriver::ReachMenus(int frameLimit) {
