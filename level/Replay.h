@@ -41,8 +41,8 @@ inline constexpr int32_t kReplayVersion = 1;
 inline constexpr char kReplayMagic[] = "brindlemoor-replay";
 
 // What a reader accepts at most; beyond it a file is refused as hostile.
-inline constexpr size_t kReplayMaxBytes = 16u << 20;
-inline constexpr size_t kReplayMaxRecords = 1000000;
+inline constexpr size_t kReplayMaxBytes = 64u << 20;
+inline constexpr size_t kReplayMaxRecords = 2000000;
 inline constexpr int32_t kReplayMaxTicks = 30 * 60 * 60 * 4;  // four hours of play
 inline constexpr size_t kReplayMaxName = 64;                  // bytes, unescaped
 inline constexpr size_t kReplayMaxClockValues = 16;           // frames in one step

@@ -28,6 +28,7 @@ void cReplayRecorder::Start(cLevelWidget& level, std::span<const uint8_t> levelB
     level.LoadLevel(stream);
     m_replay.levelName = qor::ToUtf8(level.levelName).substr(0, kReplayMaxName);
     m_ticks = 0;
+    m_bytes = 0;
     m_step.clear();
     m_pointerKnown = false;
     m_wonTold = false;
@@ -59,12 +60,12 @@ void cReplayRecorder::CloseStep(qor::cVec2 pointer) {
         cReplayRecord none;
         none.tick = m_ticks;
         none.action = eReplayAction::kClock;
-        m_replay.records.push_back(none);
+        Add(none);
     }
     for (size_t i = first; i < m_step.size(); ++i) {
         const cItem& item = m_step[i];
         if (!item.frame) {
-            m_replay.records.push_back(item.record);
+            Add(item.record);
             continue;
         }
         cReplayRecord* clock = m_replay.records.empty() ? nullptr : &m_replay.records.back();
@@ -75,10 +76,11 @@ void cReplayRecorder::CloseStep(qor::cVec2 pointer) {
             cReplayRecord record;
             record.tick = m_ticks;
             record.action = eReplayAction::kClock;
-            m_replay.records.push_back(record);
+            Add(record);
             clock = &m_replay.records.back();
         }
         clock->seconds.push_back(item.seconds);
+        m_bytes += kBytesPerValue;
     }
     m_step.clear();
     if (!m_pointerKnown || pointer.x != m_pointer.x || pointer.y != m_pointer.y) {
@@ -86,14 +88,34 @@ void cReplayRecorder::CloseStep(qor::cVec2 pointer) {
         record.tick = m_ticks;
         record.action = eReplayAction::kPoint;
         record.at = pointer;
-        m_replay.records.push_back(record);
+        Add(record);
         m_pointer = pointer;
         m_pointerKnown = true;
     }
 }
 
+void cReplayRecorder::Add(const cReplayRecord& record) {
+    m_replay.records.push_back(record);
+    m_bytes += kBytesPerRecord + record.name.size() * 3 + record.seconds.size() * kBytesPerValue;
+}
+
+bool cReplayRecorder::IsFull() const {
+    // Room for one more step of the busiest kind (every frame, a press, a
+    // move) must be left, so that the file always reads back.
+    return m_ticks >= kReplayMaxTicks || m_replay.records.size() + 64 >= kReplayMaxRecords ||
+           m_bytes + 64 * kBytesPerRecord >= kReplayMaxBytes;
+}
+
 void cReplayRecorder::BeforeTick(cLevelWidget& level) {
     CloseStep(level.Host().GetCursorPos());
+    if (IsFull()) {
+        // As long as a reader takes: the recording ends here, kept.
+        m_replay.endTick = m_ticks;
+        Detach();
+        if (onEnded)
+            onEnded(m_replay);
+        return;
+    }
     ++m_ticks;
     m_replay.endTick = m_ticks;
     if (!m_wonTold && level.state == kLevelFinished) {

@@ -28,7 +28,8 @@ class cReplayRecorder : public cReplayTap {
     const cReplay& Replay() const { return m_replay; }
 
     // Told once when the level is won (to keep the replay safe at once), and
-    // when the recording ended because the level was cleared.
+    // when the recording ended because the level was cleared or the replay
+    // grew as long as a replay may be.
     std::function<void(const cReplay&)> onWon;
     std::function<void(const cReplay&)> onEnded;
 
@@ -47,10 +48,18 @@ class cReplayRecorder : public cReplayTap {
     };
     void CloseStep(qor::cVec2 pointer);
     void Detach();
+    void Add(const cReplayRecord& record);
+    // The replay has grown as long as a reader takes.
+    bool IsFull() const;
+
+    // What one record and one number take at most in the stored form.
+    static constexpr size_t kBytesPerRecord = 40;
+    static constexpr size_t kBytesPerValue = 16;
 
     cReplay m_replay;
     cLevelWidget* m_level = nullptr;
     int32_t m_ticks = 0;
+    size_t m_bytes = 0;  // at most the stored form's size
     std::vector<cItem> m_step;
     qor::cVec2 m_pointer;
     bool m_pointerKnown = false;
