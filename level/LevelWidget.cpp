@@ -66,7 +66,11 @@ cLevelWidget::cLevelWidget(const cObjectFactory* factory, cSceneServices* servic
     Clear();
 }
 
-cLevelWidget::~cLevelWidget() = default;
+cLevelWidget::~cLevelWidget() {
+    // A replay still listening must not keep a level that is gone.
+    if (replayTap)
+        replayTap->OnLevelCleared(*this);
+}
 
 void cLevelWidget::Clear() {
     if (replayTap) {

@@ -228,6 +228,16 @@ TEST(Replay, ClearingTheLevelEndsARecordingAndAPlayback) {
     h.level->LoadLevel(nothing);
     EXPECT_FALSE(player.IsPlaying());
     EXPECT_EQ(player.Error(), "the level was left at step 4");
+
+    // A level that goes altogether lets its recorder go first.
+    cReplayRecorder outliving;
+    {
+        cLevelHarness gone;
+        outliving.Start(*gone.level, bytes, true);
+        gone.Step(3);
+    }
+    EXPECT_FALSE(outliving.IsRecording());
+    EXPECT_EQ(outliving.Replay().endTick, 3);
 }
 
 TEST(Replay, ARecordingEndsWhenItIsAsLongAsAReplayMayBe) {
