@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -46,49 +47,82 @@ std::vector<std::string> Solutions() {
     return stems;
 }
 
+// What playing one solution gave.
+struct cSolutionOutcome {
+    std::string error;  // empty when the replay was read and followed to its end
+    std::u16string levelName;
+    bool won = false;
+    bool gold = false;
+    float silverTime = 0.0f;
+    float timeLeft = 0.0f;
+};
+
+// Plays a solution file's bytes on a compiled level, headless.
+cSolutionOutcome RunSolution(const std::vector<uint8_t>& solution,
+                             const std::vector<uint8_t>& levelBytes) {
+    cSolutionOutcome out;
+    cReplay replay;
+    if (!ParseReplay(solution, &replay, &out.error))
+        return out;
+    cLevelHarness h;
+    cReplayPlayer player(replay);
+    if (!player.Start(*h.level, levelBytes, &out.error) || !player.RunToEnd(&out.error))
+        return out;
+    out.levelName = h.level->levelName;
+    out.won = h.level->state == kLevelFinished;
+    out.gold = WonForGold(*h.level);
+    out.silverTime = h.level->silverTime;
+    out.timeLeft = h.level->timeLeft;
+    return out;
+}
+
 class SolutionRun : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(SolutionRun, WinsItsLevelForGold) {
     const std::string stem = GetParam();
     const fs::path levelFile = kLevels / (stem + ".lvl");
     ASSERT_TRUE(fs::exists(levelFile)) << "no level " << levelFile << " for the solution " << stem;
-    const std::vector<uint8_t> text = ReadBytes(kSolutions / (stem + ".replay"));
-    cReplay replay;
-    std::string error;
-    ASSERT_TRUE(ParseReplay(text, &replay, &error)) << stem << ".replay: " << error;
-
-    cLevelHarness h;
-    cReplayPlayer player(replay);
-    ASSERT_TRUE(player.Start(*h.level, ReadBytes(levelFile), &error)) << stem << ": " << error;
-    ASSERT_TRUE(player.RunToEnd(&error)) << stem << ": " << error;
-    const cLevelWidget& level = *h.level;
+    const cSolutionOutcome run =
+        RunSolution(ReadBytes(kSolutions / (stem + ".replay")), ReadBytes(levelFile));
+    ASSERT_EQ(run.error, "") << stem << ".replay";
     std::printf("level %s (%s): silver %.1f s, gold limit %.1f s, time left %.1f s, %s\n",
-                qor::ToUtf8(level.levelName).c_str(), stem.c_str(), level.silverTime,
-                level.silverTime / 1.5f, level.timeLeft,
-                level.state == kLevelFinished ? "won" : "not won");
-    EXPECT_TRUE(WonForGold(level)) << stem << " does not win its level for gold";
+                qor::ToUtf8(run.levelName).c_str(), stem.c_str(), run.silverTime,
+                run.silverTime / 1.5f, run.timeLeft, run.won ? "won" : "not won");
+    EXPECT_TRUE(run.gold) << stem << " does not win its level for gold";
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, SolutionRun, ::testing::ValuesIn(Solutions()),
                          [](const auto& info) { return info.param; });
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(SolutionRun);
 
-// Which shipped levels still lack a solution: said out loud, not hidden.
+// The shipped levels whose solutions wait for the rules they need: goals
+// and the clock (the level table), houses, logs, altars and the lighthouse
+// (the buildings), the goblins and the hero (the enemies). Each leaves this
+// list when its solution is written.
+const char* const kAwaitingSolution[] = {"level000", "level001", "level002", "level003",
+                                         "level004"};
+
+// Every shipped level has a solution, except those known to wait; a level
+// that waits and has one must leave the list.
 TEST(Solutions, EveryShippedLevelHasOne) {
-    std::vector<std::string> lacking;
+    std::vector<std::string> waiting;
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(kLevels, ec)) {
         const std::string stem = entry.path().stem().string();
-        if (entry.path().extension() == ".lvl" && !fs::exists(kSolutions / (stem + ".replay")))
-            lacking.push_back(stem);
+        if (entry.path().extension() != ".lvl")
+            continue;
+        const bool solved = fs::exists(kSolutions / (stem + ".replay"));
+        const bool awaited = std::find(std::begin(kAwaitingSolution), std::end(kAwaitingSolution),
+                                       stem) != std::end(kAwaitingSolution);
+        EXPECT_TRUE(solved || awaited) << stem << " is shipped without a solution";
+        EXPECT_FALSE(solved && awaited) << stem << " has its solution: take it off the list";
+        if (awaited && !solved)
+            waiting.push_back(stem);
     }
     ASSERT_FALSE(ec) << "no level folder " << kLevels;
-    std::sort(lacking.begin(), lacking.end());
-    std::string list;
-    for (const std::string& stem : lacking)
-        list += " " + stem;
-    if (!lacking.empty())
-        GTEST_SKIP() << "levels without a solution yet:" << list;
+    std::sort(waiting.begin(), waiting.end());
+    for (const std::string& stem : waiting)
+        std::printf("no solution yet (waiting for its rules): %s\n", stem.c_str());
 }
 
 // The five first levels as designed: in play order under their file names,
@@ -154,6 +188,35 @@ TEST(ShippedLevels, TheFirstFiveAreLaidOutAsDesigned) {
             EXPECT_EQ(object->reachable != 0, !hidden) << qor::ToUtf8(object->name);
         }
     }
+}
+
+// The runner on the test level: a replay that plays but wins nothing, one
+// that cannot be read and one made for another level each say so.
+TEST(Solutions, TheRunnerTellsAPlayedReplayFromABrokenOne) {
+    const std::vector<uint8_t> level = ReadBytes(fs::path("data") / "testlevel" / "sources.lvl");
+    ASSERT_FALSE(level.empty());
+    char digest[17];
+    std::snprintf(digest, sizeof digest, "%016llx",
+                  static_cast<unsigned long long>(DigestLevelBytes(level)));
+    const auto bytes = [](const std::string& text) {
+        return std::vector<uint8_t>(text.begin(), text.end());
+    };
+    const std::string head = "brindlemoor-replay 1\nlevel \"sources\" ";
+    const cSolutionOutcome played =
+        RunSolution(bytes(head + digest + "\nseed 9\n0 key 32\n3 click well\nend 300\n"), level);
+    EXPECT_EQ(played.error, "");
+    EXPECT_EQ(played.levelName, u"sources");
+    EXPECT_FALSE(played.won) << "the test level has no goals";
+    EXPECT_FALSE(played.gold);
+
+    const cSolutionOutcome cut = RunSolution(bytes(head + digest + "\nseed 9\n0 key 32\n"), level);
+    EXPECT_NE(cut.error.find("'end' line is missing"), std::string::npos) << cut.error;
+    const cSolutionOutcome foreign =
+        RunSolution(bytes(head + "0000000000000001\nseed 9\nend 3\n"), level);
+    EXPECT_NE(foreign.error.find("not for this level file"), std::string::npos) << foreign.error;
+    const cSolutionOutcome lost =
+        RunSolution(bytes(head + digest + "\nseed 9\n0 key 32\n3 click nobody\nend 9\n"), level);
+    EXPECT_EQ(lost.error, "step 3: nothing named 'nobody' can be clicked");
 }
 
 // The verdict itself: finished, and within the gold limit.
