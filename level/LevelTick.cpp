@@ -49,7 +49,7 @@ void cLevelWidget::LogicTick() {
 }
 
 void cLevelWidget::TickObjectsAndHover() {
-    const qor::cVec2 mouse = m_host->GetCursorPos();
+    const qor::cVec2 mouse = PointerPos();
     const std::u16string talk = m_host->RunningTalk();
     // While a talk runs or the level is won, enemies and towers hold still;
     // the enemies' towers keep on except in one talk.

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "engine/Font.h"
+#include "level/ReplayTap.h"
 #include "level/Worker.h"
 #include "scene/FlyingSpriteList.h"
 #include "scene/ParticleManager.h"
@@ -65,9 +66,17 @@ cLevelWidget::cLevelWidget(const cObjectFactory* factory, cSceneServices* servic
     Clear();
 }
 
-cLevelWidget::~cLevelWidget() = default;
+cLevelWidget::~cLevelWidget() {
+    // A replay still listening must not keep a level that is gone.
+    if (replayTap)
+        replayTap->OnLevelCleared(*this);
+}
 
 void cLevelWidget::Clear() {
+    if (replayTap) {
+        replayTap->OnLevelCleared(*this);
+        replayTap = nullptr;
+    }
     cBaseWidget::Clear();
     commands.clear();
     hovered = nullptr;
@@ -127,6 +136,8 @@ bool cLevelWidget::OnStateChange(int32_t from, int32_t to) {
 }
 
 void cLevelWidget::Update(float seconds) {
+    if (replayTap && !replayTap->OnUpdate(*this, seconds))
+        return;
     if (state != kLevelPlay)
         return;
     if (m_host->RunningTalk().empty())
@@ -151,6 +162,8 @@ void cLevelWidget::StepClock(float seconds) {
 }
 
 void cLevelWidget::Tick() {
+    if (replayTap)
+        replayTap->BeforeTick(*this);
     floatingTexts.Update(kTickSeconds);
     effects.Update(kTickSeconds);
     if (g_particles)

@@ -36,6 +36,7 @@ namespace qor {
 class cBitStream;
 }
 
+class cReplayTap;
 class cWorker;
 
 inline constexpr char16_t kLevelWidgetName[] = u"level";
@@ -247,6 +248,9 @@ class cLevelWidget : public cBaseWidget {
     std::vector<cCell> floodCells;
     qor::cRamp fireworksTimer{0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f};
     int32_t salutesLeft = 6;
+    // A replay recording or playing this level (not owned); it lets go when
+    // the level is cleared.
+    cReplayTap* replayTap = nullptr;
 
   private:
     // LevelWidget.cpp
@@ -267,6 +271,8 @@ class cLevelWidget : public cBaseWidget {
     void FlushBatch();
     // LevelInput.cpp
     void ClickObject(cObject* object);
+    // The pointer as the level sees it: a replay's while one plays.
+    qor::cVec2 PointerPos() const;
     // LevelJobs.cpp
     void CheckNoFreeWorkers();
     void TellPlayer(const std::u16string& text, cObject* object);

@@ -21,6 +21,7 @@
 #include "gui/game/GameControlScriptFunctions.h"
 #include "level/LevelWidget.h"
 #include "shell/GardenLevelHost.h"
+#include "shell/ReplayConsole.h"
 #include "shell/Settings.h"
 #include "world/AchieveWidget.h"
 #include "world/GameObjects.h"
@@ -134,6 +135,8 @@ const char16_t* cGarden::Init() {
     hooks.registerSplashAndLoadingFunctions = RegisterSplashAndLoadingScriptFunctions;
     hooks.registerGameControlFunctions = ::RegisterGameControlScriptFunctions;
     RegisterEngineScriptFunctions(hooks);
+    replays = std::make_unique<cReplayConsole>(*this);
+    cReplayConsole::Register(g_lua);
 
     soundVolume = GetNumberGlobal("soundVolume", kDefaultVolume);
     musicVolume = GetNumberGlobal("musicVolume", kDefaultVolume);

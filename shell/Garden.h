@@ -28,6 +28,7 @@ class cMapWidget;
 class cAchieveWidget;
 
 class cGardenLevelHost;
+class cReplayConsole;
 class cLevelWidget;
 
 class cGarden : public cMiddle {
@@ -107,6 +108,8 @@ class cGarden : public cMiddle {
 
     // What the level reaches of the game.
     std::unique_ptr<cGardenLevelHost> levelHost;
+    // The console's record() and replay(name).
+    std::unique_ptr<cReplayConsole> replays;
 
     std::vector<std::vector<uint8_t>> levels;
     int currentLevel = 0;

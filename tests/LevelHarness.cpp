@@ -11,6 +11,7 @@
 #include "app/Widget.h"
 #include "engine/BitStream.h"
 #include "engine/Strings.h"
+#include "level/ReplayPlayer.h"
 #include "level/Worker.h"
 #include "tests/AtlasSprites.h"
 #include "tests/SceneTestKit.h"
@@ -114,20 +115,7 @@ void cLevelHarness::Click(qor::cVec2 at, int button) {
 }
 
 bool cLevelHarness::PickPoint(const cObject* object, qor::cVec2* point) const {
-    const qor::cRectF b = object->GetBounds();
-    // The middle first, then a grid over the whole picture.
-    std::vector<qor::cVec2> tries{{b.x + b.w * 0.5f, b.y + b.h * 0.5f}};
-    for (int gy = 1; gy < 8; ++gy) {
-        for (int gx = 1; gx < 8; ++gx)
-            tries.push_back({b.x + b.w * gx / 8.0f, b.y + b.h * gy / 8.0f});
-    }
-    for (qor::cVec2 p : tries) {
-        if (level->PickObject(p) == object) {
-            *point = p;
-            return true;
-        }
-    }
-    return false;
+    return FindPickPoint(*level, object, point);
 }
 
 bool cLevelHarness::ClickOn(const cObject* object) {

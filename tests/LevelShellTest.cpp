@@ -33,17 +33,10 @@ TEST(LevelShell, PlayOpensTheChosenLevelAndClicksSendWorkers) {
     cShellDriver game;
     if (!game.Start())
         GTEST_SKIP() << "no display here";
-    std::filesystem::remove_all(ToUtf8(GetSystemPaths().appPath) + "/profile");
-    ASSERT_TRUE(game.ReachMenus());
-    game.FollowInjectedPointer();
-    ASSERT_TRUE(game.WaitShown(u"profile_new"));
-    game.Type("Ada");
-    game.Key(SDLK_RETURN);
-    ASSERT_TRUE(game.WaitShown(u"main"));
-
     cGarden* garden = game.garden();
     garden->random.seed = 11;
-    ASSERT_TRUE(game.Click(u"main", u"btStart"));
+    ASSERT_TRUE(game.PlayWithNewProfile("Ada"));
+
     ASSERT_EQ(g_game->GetFocusedWidgetName(), u"level");
     cLevelWidget* level = garden->GetLevelWidget();
     ASSERT_NE(level, nullptr);

@@ -3,10 +3,12 @@
 #include <SDL2/SDL.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "app/Game.h"
 #include "engine/LoadingWidget.h"
 #include "engine/Path.h"
+#include "engine/Strings.h"
 #include "gui/BaseWF.h"
 #include "gui/ButtonCtrl.h"
 #include "gui/GUI.h"
@@ -38,6 +40,18 @@ bool cShellDriver::Start(const std::u16string& staticFolder) {
     // draws from it, so a fixed seed keeps the pictures the same on every run.
     m_garden->random.seed = kTestSeed;
     return true;
+}
+
+bool cShellDriver::PlayWithNewProfile(const std::string& name) {
+    std::filesystem::remove_all(ToUtf8(GetSystemPaths().appPath) + "/profile");
+    if (!ReachMenus())
+        return false;
+    FollowInjectedPointer();
+    if (!WaitShown(u"profile_new"))
+        return false;
+    Type(name);
+    Key(SDLK_RETURN);
+    return WaitShown(u"main") && Click(u"main", u"btStart");
 }
 
 bool cShellDriver::ReachMenus(int frameLimit) {

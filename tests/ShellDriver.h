@@ -32,6 +32,9 @@ class cShellDriver {
     bool ReachMenus(int frameLimit = 3000);
     // The game object goes (it saves), then the window and the engine.
     void Stop();
+    // From a start without profiles: through the menus with a new profile of
+    // that name, then Play. False when a screen on the way did not come.
+    bool PlayWithNewProfile(const std::string& name);
 
     cGarden* garden() const { return m_garden.get(); }
     cEngineHarness& harness() { return *m_harness; }
