@@ -98,16 +98,6 @@ TEST(MapScreen, TheStartLeadsToTheMapAndTheFinishedLevelStaysFinished) {
         EXPECT_EQ(map->GetCurrentPoint(), map->Points().front());
         EXPECT_FLOAT_EQ(map->scrollX, 0.0f) << "the first level lies in the first screen";
 
-        // The game has no level files yet: play is refused, the map stays.
-        ASSERT_TRUE(game.Click(u"map", u"play"));
-        ASSERT_TRUE(game.WaitShown(u"messagebox"));
-        EXPECT_TRUE(MapIsFocused());
-        EXPECT_TRUE(game.IsShown(u"map"));
-        ASSERT_TRUE(game.Click(u"messagebox", u"ok"));
-        game.Step(30);
-        EXPECT_TRUE(game.IsShown(u"map"));
-        EXPECT_NE(ReadLog().find(u"Level 1 has no level file yet"), std::u16string::npos);
-
         // Back to the menu by the panel, and by Escape after a second visit.
         ASSERT_TRUE(game.Click(u"map", u"back"));
         ASSERT_TRUE(game.WaitShown(u"main"));
@@ -137,6 +127,32 @@ TEST(MapScreen, TheStartLeadsToTheMapAndTheFinishedLevelStaysFinished) {
     ASSERT_TRUE(game.WaitShown(u"map"));
     EXPECT_TRUE(MapIsFocused());
     EXPECT_EQ(map->path.size(), 5u) << "the trail joins the two opened levels";
+}
+
+TEST(MapScreen, PlayingAPointWithoutALevelFileIsRefusedAndTheMapStays) {
+    MarkGLUsed();
+    fs::remove_all(ProfileFolder());
+    cShellDriver game;
+    if (!game.Start())
+        GTEST_SKIP() << "no display here";
+    ASSERT_TRUE(ReachMainMenu(game));
+    cMapWidget* map = game.garden()->mapWidget;
+    ASSERT_NE(map, nullptr);
+    const int missing = static_cast<int>(game.garden()->levels.size());
+    ASSERT_LT(missing, static_cast<int>(map->Points().size()));
+    ASSERT_TRUE(game.Click(u"main", u"btStart"));
+    ASSERT_TRUE(game.WaitShown(u"map"));
+    map->OpenLevel(missing);
+    ASSERT_EQ(map->GetCurrentLevel(), missing);
+    ASSERT_TRUE(game.Click(u"map", u"play"));
+    ASSERT_TRUE(game.WaitShown(u"messagebox"));
+    EXPECT_TRUE(MapIsFocused());
+    EXPECT_TRUE(game.IsShown(u"map"));
+    ASSERT_TRUE(game.Click(u"messagebox", u"ok"));
+    game.Step(30);
+    EXPECT_TRUE(game.IsShown(u"map"));
+    EXPECT_NE(ReadLog().find(FromUtf8("Level " + std::to_string(missing + 1) + " has no level file yet")),
+              std::u16string::npos);
 }
 
 TEST(MapScreen, PlayingALevelThatExistsOpensItsLevelScreen) {
