@@ -112,7 +112,7 @@ TEST_F(ToolsTest, GeneratorsAreDeterministic) {
                                            fonts + " --out " + Quote(dir)),
                   0);
         // packed sprites: frames painted, trimmed and laid out, and their atlas
-        for (const char* sprites : {"sources", "figures_folk"}) {
+        for (const char* sprites : {"sources", "figures_folk", "structures1"}) {
             ASSERT_EQ(RunTool("bm_artgen", std::string("--texture ") + sprites +
                                                " --png --atlas --fonts " + fonts + " --out " +
                                                Quote(dir)),
@@ -128,7 +128,8 @@ TEST_F(ToolsTest, GeneratorsAreDeterministic) {
     for (const char* file :
          {"icon_question.png", "icon_question.lua", "gui_loading_progress.jpg",
           "gui_loading_progress.alpha", "f12.png", "f12.lua", "s.ogg", "sources.png", "sources.lua",
-          "figures_folk.png", "figures_folk.lua"}) {
+          "figures_folk.png", "figures_folk.lua",
+          "structures1.png", "structures1.lua"}) {
         const std::string first = Read(a / file);
         EXPECT_FALSE(first.empty()) << file;
         EXPECT_EQ(first, Read(b / file)) << file << " differs between two runs";

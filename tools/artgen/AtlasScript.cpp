@@ -1,5 +1,6 @@
 #include "tools/artgen/AtlasScript.h"
 
+#include "tools/artgen/SpriteSheet.h"
 #include "tools/common/LuaText.h"
 
 namespace artgen {
@@ -58,6 +59,7 @@ std::string AtlasScript(const TextureDef& def) {
     }
     if (def.exSprites)
         s += ExSpriteScript(def.name, def.exSprites());
+    s += SpriteSheetScript(def.name);
     return s;
 }
 

@@ -16,6 +16,7 @@ const std::vector<TextureDef>& TextureBook() {
         AddMenuTextures(all);
         AddFigureTextures(all);
         AddSourceTextures(all);
+        AddStructureTextures(all);
         return all;
     }();
     return book;
