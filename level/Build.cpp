@@ -212,13 +212,17 @@ void cBuild::Tick() {
 
 cObject* cBuild::AssignMan(cObject* man) {
     if (!IsBase())
-        return cObject::AssignMan(man);
+        return waitEmpty ? nullptr : cObject::AssignMan(man);
     // The house holds every worker at once: nobody is kept waiting outside.
     return workPlaces.empty() ? static_cast<cObject*>(this) : workPlaces.front();
 }
 
 int cBuild::GetFreePlaces() const {
-    return IsBase() ? 1 : cObject::GetFreePlaces();
+    if (IsBase())
+        return 1;
+    // Until the builders of a finished step have left, nobody new is taken
+    // on: a worker sent now would pay for the next step and find no work.
+    return waitEmpty ? 0 : cObject::GetFreePlaces();
 }
 
 qor::cVec2 cBuild::DoorPoint() const {
