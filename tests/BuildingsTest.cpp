@@ -270,5 +270,40 @@ TEST_F(Buildings, RefusedClicksCostNothingAndSendNobody) {
     EXPECT_EQ(h.host.resources, (ResourceSet{940, 1000, 970, 1000}));
 }
 
+TEST(BuildingsStep, NobodyIsSentBackWhileTheBuildersOfAFinishedStepLeave) {
+    cLevelHarness h;
+    ASSERT_TRUE(h.LoadScene(IslandScene("t", R"(
+base00  cell 10 10
+house00 cell 16 10 places 3 name house
+worker  cell 14 8
+worker  cell 15 8
+)")));
+    h.Begin();
+    h.level->SetMaxLevel(u"house00", 1);
+    auto* house = static_cast<cBuild*>(h.Find(u"house"));
+    h.host.resources = {60, 0, 40, 0};
+    ASSERT_TRUE(h.ClickOn(house));
+    ASSERT_TRUE(
+        h.StepUntil([&] { return house->GetBusyPlaces() == 1 && house->jobMarkers == 0; }, kLimit));
+    ASSERT_TRUE(h.ClickOn(house));
+    ASSERT_TRUE(h.StepUntil([&] { return house->GetBusyPlaces() == 2; }, kLimit));
+    // Nobody is free to take a third place: the request waits, and the first
+    // free men are the builders the moment the house stands.
+    h.level->RequestWork(house);
+    ASSERT_EQ(h.level->jobQueue.size(), 1u);
+    ASSERT_TRUE(h.StepUntil([&] { return house->state == kStateReady; }, kLimit));
+    // Nobody is sent back to a building whose builders are still leaving:
+    // he would find no work there.
+    int sent = 0;
+    for (int t = 0; t < 20 * 30; ++t) {
+        h.Step();
+        for (cWorker* w : h.Workers())
+            sent += w->target == house && w->state == kWorkerToTarget ? 1 : 0;
+    }
+    EXPECT_EQ(sent, 0);
+    EXPECT_EQ(house->level, 0);
+    EXPECT_EQ(h.host.resources, (ResourceSet{20, 0, 40, 0})) << "the upgrade was never paid";
+}
+
 }  // namespace
 }  // namespace level_test

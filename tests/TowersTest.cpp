@@ -1,42 +1,23 @@
 // Towers throwing stones: the player's tower at the nearest enemy in range,
 // never while it reloads, harder with every level; the enemies' tower at the
 // workers, holding its fire while they are shielded. The enemies here are
-// stand-ins that only record what the towers do to them: the towers reach
-// enemies through the walker's tower operations alone.
+// stand-ins that only record what the towers do to them (TargetGoblin.h).
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
 
-#include "level/Enemy.h"
 #include "level/SpellNumbers.h"
 #include "level/Tower.h"
 #include "level/Worker.h"
 #include "scene/SoundNumbers.h"
 #include "tests/LevelHarness.h"
+#include "tests/TargetGoblin.h"
 
 namespace level_test {
 namespace {
 
 using namespace scene_type;
-
-// A goblin that stands still and keeps count.
-class cTargetGoblin : public cEnemyGold {
-  public:
-    using cEnemyGold::cEnemyGold;
-    void OnTowerAim(cObject* tower) override { aimedBy = tower; }
-    bool TakeHit(float strength) override {
-        hits.push_back(strength);
-        return true;
-    }
-    bool IsTowerTarget() const override { return targetable; }
-    void SetFrozen(bool frozen) override { freezes.push_back(frozen); }
-
-    cObject* aimedBy = nullptr;
-    std::vector<float> hits;
-    bool targetable = true;
-    std::vector<bool> freezes;
-};
 
 class Towers : public ::testing::Test {
   protected:
