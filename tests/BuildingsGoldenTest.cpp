@@ -11,14 +11,31 @@
 #include "level/Worker.h"
 #include "tests/DrawnLevel.h"
 #include "tests/GoldenImage.h"
+#include "tests/SceneTestKit.h"
 
 namespace qor::test {
 namespace {
 
-using level_test::cLevelHarness;
-
 class BuildingsGolden : public DrawnLevelTest {
+  public:
+    // Compiled before any test opens the engine core: the compiler's scene
+    // must not be taken in by a running engine.
+    static void SetUpTestSuite() {
+        s_island = scene_test::Compile(level_test::IslandScene("spells", R"(
+base00  cell 14 10
+altar00 cell 9 12
+worker  cell 13 8
+worker  cell 16 8
+worker  cell 18 12
+field00 cell 19 6 name field
+tree03  cell 11 8 name tree
+tree01  cell 12 14
+)"),
+                                       nullptr);
+    }
+
   protected:
+    static inline std::vector<uint8_t> s_island;
     void SetUp() override {
         SetUpWith({u"texture/level/figures_worker.png", u"texture/level/sources.png",
                    u"texture/structures/structures0.png", u"texture/structures/structures1.png",
@@ -37,7 +54,7 @@ class BuildingsGolden : public DrawnLevelTest {
         level.Begin();
         level.host.cursor = {1020, 4};
     }
-    static void Spells(cLevelHarness& level) {
+    static void Spells(level_test::cLevelHarness& level) {
         for (int32_t spell = kSpellFieldFast; spell <= kSpellShield; ++spell)
             level.level->AddSpell(spell);
     }
@@ -88,7 +105,8 @@ TEST_F(BuildingsGolden, EveryObstacleAtTheStartAndWhileItIsDealtWith) {
     EXPECT_TRUE(MatchesGolden("obstacles_at_work"));
 }
 
-// Each spell shows on what it touches for a few seconds after the cast.
+// Each spell shows on what it touches for a few seconds after the cast: on a
+// small island with a camp, a field, a felled tree and a few workers.
 TEST_F(BuildingsGolden, EachSpellOnWhatItTouches) {
     struct Case {
         int32_t spell;
@@ -100,9 +118,13 @@ TEST_F(BuildingsGolden, EachSpellOnWhatItTouches) {
         SCOPED_TRACE(c.golden);
         m_particles->ClearAll();
         cDrawnLevel level;
-        Start(level, "buildings");
-        Spells(level);
-        level.host.resources = {0, 0, 0, 500};
+        level.host.random.seed = 11;
+        ASSERT_FALSE(s_island.empty());
+        level.LoadBytes(s_island);
+        level.Begin();
+        level.host.cursor = {1020, 4};
+        level.level->AddSpell(c.spell);
+        level.host.resources = {0, 0, 0, 100};
         // The tree is felled already: the spell has a stump to grow again.
         level.Find(u"tree")->SetState(0);
         level.Step(2);

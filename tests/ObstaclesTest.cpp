@@ -174,5 +174,20 @@ TEST(Obstacles, AWorkerCutOffBeyondABrokenBridgeComesHomeOnceItIsRepaired) {
     EXPECT_EQ(cut->state, kWorkerToTarget);
 }
 
+TEST(Obstacles, TheBellLeavesAWorkerWithNoWayToItStandingFree) {
+    cLevelHarness h;
+    ASSERT_TRUE(h.Load("obstacles"));
+    h.Begin();
+    // Put down beyond the western stream, he cannot come.
+    cWorker* cut = h.level->SpawnWorker(CellCentre({4, 14}));
+    ASSERT_NE(cut, nullptr);
+    cut->goHomeLater = 0;
+    cut->SetState(kWorkerRest);
+    ASSERT_TRUE(h.ClickOn(h.Find(u"bell")));
+    EXPECT_EQ(cut->state, kWorkerIdle) << "never left standing stopped";
+    h.StepSeconds(5.0f);
+    EXPECT_NE(cut->state, kWorkerRestart);
+}
+
 }  // namespace
 }  // namespace level_test
