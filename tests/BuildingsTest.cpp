@@ -185,6 +185,38 @@ tree01    cell 22 7 name b
     EXPECT_EQ(sawmill->state, kStateReady);
 }
 
+TEST(BuildingsPlant, ASawmillBuiltFromItsSiteTakesItsFirstDelivery) {
+    cLevelHarness h;
+    ASSERT_TRUE(h.LoadScene(IslandScene("t", R"(
+base00    cell 14 10
+sawmill00 cell 19 10 places 1 name sawmill
+worker    cell 21 8
+worker    cell 22 8
+tree01    cell 22 6 name tree
+)")));
+    h.Begin();
+    auto* sawmill = static_cast<cPlant*>(h.Find(u"sawmill"));
+    h.host.resources = {20, 10, 20, 0};
+    // While it is a site, a load of wood goes home: the sawmill works only
+    // once it stands. Its builder takes its one place at the door.
+    ASSERT_TRUE(h.ClickOn(h.Find(u"tree")));
+    ASSERT_TRUE(h.ClickOn(sawmill));
+    ASSERT_TRUE(h.StepUntil([&] { return sawmill->state == kBuildWorking; }, kLimit));
+    EXPECT_EQ(sawmill->AssignMan(h.Workers().front()), nullptr) << "one builder at a time";
+    ASSERT_TRUE(h.StepUntil([&] { return h.host.resources.wood == 20; }, kLimit))
+        << "the first load, home at 20";
+    ASSERT_TRUE(h.StepUntil([&] { return sawmill->state == kStateReady; }, kLimit));
+    EXPECT_EQ(sawmill->level, 0);
+    // Standing, it turns the next load into 40.
+    h.host.resources = {0, 10, 0, 0};
+    h.StepSeconds(1.0f);
+    cObject* tree = h.Find(u"tree");
+    tree->SetState(kStateReady);  // grown again
+    ASSERT_TRUE(h.ClickOn(tree));
+    ASSERT_TRUE(h.StepUntil([&] { return h.host.resources.wood == 40; }, kLimit));
+    EXPECT_EQ(h.host.Played(kSoundSawmill), 1);
+}
+
 TEST_F(Buildings, AMonumentIsPaidBitByBitAndWaitsWhileThePlayerCannotPay) {
     auto* statue = static_cast<cTunnelBuild*>(h.Find(u"statue"));
     ASSERT_EQ(statue->remaining, (ResourceSet{150, 0, 0, 0}));
