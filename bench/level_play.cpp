@@ -1,10 +1,15 @@
-// The test level at full stretch: 60 workers busy on every source (goods keep
+// A test level at full stretch: 60 workers busy on every source (goods keep
 // appearing on the ground so that nobody stands idle long). Prints the logic
 // tick (median, 99th percentile, worst), how many times faster than real time
 // the level runs without drawing, one path request on the 32 x 24 grid, and
 // the frame time at 1024 x 768 on the software renderer (SDL offscreen,
 // llvmpipe). Run from the build folder, next to data/:
 //   cmake --build build --target level_play && cd build && ./bench/level_play
+// With "buildings" the level of buildings plays instead: besides the sources,
+// every site, upgrade and monument is asked for again and again, the plants
+// take deliveries, goblins stand by the towers to be stoned, the enemies'
+// tower throws at workers, and the spells run in turn:
+//   ./bench/level_play buildings
 #include <SDL2/SDL.h>
 #include <epoxy/gl.h>
 
@@ -29,6 +34,7 @@
 #include "engine/ScriptFunctions.h"
 #include "engine/TextureCache.h"
 #include "level/LevelWidget.h"
+#include "level/SpellNumbers.h"
 #include "level/Worker.h"
 #include "scene/ObjectFactory.h"
 #include "scene/ParticleManager.h"
@@ -71,7 +77,7 @@ std::vector<uint8_t> ReadFile(const char* path) {
 // resource in good supply.
 class cBusyLevel {
   public:
-    cBusyLevel() {
+    explicit cBusyLevel(std::string levelName) : name(std::move(levelName)) {
         RegisterGameObjects(m_factory);
         host.random.seed = 2024;
         // The widget belongs to the engine core, like every widget.
@@ -79,7 +85,7 @@ class cBusyLevel {
     }
 
     bool Load() {
-        const std::vector<uint8_t> bytes = ReadFile("data/testlevel/sources.lvl");
+        const std::vector<uint8_t> bytes = ReadFile(("data/testlevel/" + name + ".lvl").c_str());
         if (bytes.empty())
             return false;
         qor::cBitStream stream;
@@ -98,7 +104,27 @@ class cBusyLevel {
         level->CollectObjects(workers, scene_type::kWorker, -1);
         for (size_t k = 0; static_cast<int>(workers.size() + k) < kWorkers && k < cells.size(); ++k)
             level->SpawnWorker(CellCentre(cells[k]));
+        if (name == "buildings")
+            ArmBuildings();
         return true;
+    }
+
+    // Every building may rise two levels, every altar has its spell, and
+    // goblins stand within reach of each tower.
+    void ArmBuildings() {
+        level->SetMaxLevel(u"all", 2);
+        for (int32_t spell = kSpellFieldFast; spell <= kSpellShield; ++spell)
+            level->AddSpell(spell);
+        std::vector<cObject*> towers;
+        level->CollectObjects(towers, scene_type::kTower, -1);
+        for (cObject* tower : towers) {
+            for (const float dx : {-90.0f, 110.0f}) {
+                if (cObject* goblin = level->CreateObject(scene_type::kEnemyGold)) {
+                    goblin->SetKind(u"enemy_gold");
+                    goblin->SetPosition(tower->x + dx, tower->y - 40.0f);
+                }
+            }
+        }
     }
 
     // Once a second: goods for those without work, and every source asked for.
@@ -117,8 +143,12 @@ class cBusyLevel {
         std::vector<cObject*> sources;
         level->CollectObjects(sources,
                               scene_type::kTree | scene_type::kField | scene_type::kNugget |
-                                  scene_type::kWell | scene_type::kItem,
+                                  scene_type::kWell | scene_type::kItem | scene_type::kBuildings,
                               -1);
+        // A spell every ten seconds, round the six.
+        if (tick % 300 == 0 && !level->spells.empty())
+            level->CastSpell(
+                level->spells[static_cast<size_t>(tick / 300) % level->spells.size()].spell);
         for (cObject* source : sources) {
             if (!source->name.starts_with(u"islet") && source->jobMarkers == 0 &&
                 !HasWorkerAssigned(source))
@@ -135,6 +165,7 @@ class cBusyLevel {
         return busy;
     }
 
+    std::string name;
     cLevelHost host;
     cLevelWidget* level;
 
@@ -214,8 +245,10 @@ void MeasureFrames(cBusyLevel& busy) {
 
 }  // namespace
 
-int main() {
-    const cBenchSandbox sandbox("data/testlevel/sources.lvl", SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+int main(int argc, char** argv) {
+    const std::string levelName = argc > 1 ? argv[1] : "sources";
+    const std::string needed = "data/testlevel/" + levelName + ".lvl";
+    const cBenchSandbox sandbox(needed.c_str(), SDL_INIT_VIDEO | SDL_INIT_EVENTS);
     if (!sandbox.Ready())
         return 1;
     {
@@ -224,7 +257,10 @@ int main() {
             return 1;
         for (const char16_t* file :
              {u"texture/level/figures_worker.png", u"texture/level/sources.png",
+              u"texture/structures/structures0.png", u"texture/structures/structures1.png",
+              u"texture/structures/structures2.png", u"texture/structures/structures3.png",
               u"texture/effects/shadow.png", u"texture/effects/highlight.png",
+              u"texture/effects/explosion.png", u"texture/effects/base.png",
               u"texture/gui/gui00.png", u"font/en/TimesNewRomanItalic22.png"})
             qor::LoadTexture(qor::cPath(std::u16string(u"{StaticPath}/") + file));
         cSceneDraw draw(game->batch());
@@ -234,7 +270,7 @@ int main() {
         particles.LoadTextures();
         g_particles = &particles;
 
-        cBusyLevel busy;
+        cBusyLevel busy(levelName);
         if (!busy.Load())
             return 1;
         MeasureTicks(busy);

@@ -14,6 +14,10 @@ std::u16string PriceLine(const cObject& object, const ResourceSet& price) {
            u"\n";
 }
 
+std::u16string WorkLine(const cObject& object, bool begun, const ResourceSet& price) {
+    return begun ? HintLine(object, u"FinishWork") : PriceLine(object, price);
+}
+
 std::u16string ProfitLine(const cObject& object, const ResourceSet& profit) {
     return object.Services().Localize(u"Profit") + u": " + FormatResourcesColoured(profit) + u"\n";
 }

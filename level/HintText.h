@@ -14,3 +14,5 @@ std::u16string HintLine(const cObject& object, const char16_t* key);
 std::u16string PriceLine(const cObject& object, const ResourceSet& price);
 // "Profit: " and the profit.
 std::u16string ProfitLine(const cObject& object, const ResourceSet& profit);
+// Once the work has begun, the line saying so; before, the price line.
+std::u16string WorkLine(const cObject& object, bool begun, const ResourceSet& price);

@@ -70,5 +70,10 @@ uint64_t DigestLevel(const cLevelWidget& level) {
     d.Add(level.jobQueue.size());
     for (const cObject* object : level.jobQueue)
         d.AddId(object);
+    for (const cLevelWidget::cSpell& spell : level.spells) {
+        d.Add(spell.spell);
+        d.Add(spell.timer);
+    }
+    d.Add(level.thawPending);
     return d.Value();
 }

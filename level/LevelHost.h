@@ -33,7 +33,12 @@ class cLevelHost {
     virtual float GetLevelTime() const { return levelTime; }
     virtual void AddLevelTime(float seconds) { levelTime += seconds; }
     // Level time and the level's statistics back to 0 for a new level.
-    virtual void ResetLevelStats() { levelTime = 0.0f; }
+    virtual void ResetLevelStats() {
+        levelTime = 0.0f;
+        builds = 0;
+    }
+    // The player finished a building: the level's statistics count it.
+    virtual void AddBuild() { ++builds; }
     // The player's switch for the tutorial's hints.
     virtual bool HintsWanted() const { return true; }
 
@@ -83,6 +88,7 @@ class cLevelHost {
     // The headless game's own state.
     ResourceSet resources;
     float levelTime = 0.0f;
+    int32_t builds = 0;
     cRandom random;
     qor::cVec2 cursor;
 };

@@ -100,6 +100,7 @@ void cLevelWidget::Clear() {
     m_host->EndTalk();
     m_host->ResetLevelStats();
     floodCells.clear();
+    thawPending = 0;
     wanderCells.clear();
     tasks.clear();
     noWorkersCheck.Restart(0.0f, kNoWorkersSeconds);
@@ -226,11 +227,6 @@ int cLevelWidget::OnEvent(int kind, int param) {
 bool cLevelWidget::AreTasksDone() const {
     return !tasks.empty() && std::all_of(tasks.begin(), tasks.end(),
                                          [](const cLevelTask& t) { return t.IsReached(); });
-}
-
-bool cLevelWidget::IsSpellActive(int32_t spell) const {
-    return std::any_of(spells.begin(), spells.end(),
-                       [spell](const cSpell& s) { return s.spell == spell && s.timer >= 0.0f; });
 }
 
 void cLevelWidget::UpdateTasks(int32_t /*kind*/) {

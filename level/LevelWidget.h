@@ -12,8 +12,9 @@
 // level runs in the game, in tests and in benchmarks, with or without a
 // window. The source is split by concern: LevelWidget.cpp (states, clock,
 // reset), LevelTick.cpp (the step and the commands), LevelDraw.cpp,
-// LevelInput.cpp, LevelServices.cpp, LevelLoad.cpp, LevelReach.cpp and
-// LevelJobs.cpp (player commands and job assignment).
+// LevelInput.cpp, LevelServices.cpp, LevelLoad.cpp, LevelReach.cpp,
+// LevelJobs.cpp (player commands and job assignment), SpellList.cpp (the
+// spells the altars sell, the thaw and the danger zones) and BuildLimits.cpp.
 //
 // Later parts of the game plug in at the places named "hook" below: they do
 // nothing until then.
@@ -57,6 +58,13 @@ enum eLevelCommand : int32_t {
     kCommandWaysClosed = 4,  // a way closed: workers cut off go home
     kCommandRecountGoals = 5,
     kCommandFlooded = 6,  // workers on flooded cells go home
+};
+
+// The danger zones workers are moved out of: frozen water about to thaw,
+// the landing places of falling stones.
+enum eDanger : int32_t {
+    kDangerWater = 0,
+    kDangerStones = 1,
 };
 
 // Goal kinds recounted by command 5.
@@ -168,27 +176,49 @@ class cLevelWidget : public cBaseWidget {
     enum eReachMode : int { kReachAll = 3, kReachWasReachable = 1, kReachWasUnreachable = 2 };
     void RecountReachability(int mode);
 
-    // --- hooks of the later parts ---------------------------------------------
-    // Spells (altars): whether a spell runs now.
+    // --- spells and altars (SpellList.cpp) -------------------------------------
+    // The spell goes to the first altar that offers none yet; without one it
+    // is logged and not offered.
+    void AddSpell(int32_t spell);
+    // The spell starts (again) on the whole island; its mana is paid when the
+    // player has it. A spell the level does not offer does nothing.
+    void CastSpell(int32_t spell);
+    // The hero's cast at an altar: its spell, and the beam over it.
+    void CastAtAltar(cObject* altar);
+    // While the water waits to thaw: every 0.5 s, whether the ice is clear.
+    void ThawTick();
+    // The object stands on a flood cell or in a danger zone of that kind.
+    bool InDanger(const cObject* object, int32_t danger) const;
+    // Workers and the hero in (or heading into) danger go to the bell
+    // (water) or the house (stones).
+    void Evacuate(int32_t danger);
+    // Whether a spell runs now.
     virtual bool IsSpellActive(int32_t spell) const;
-    // Altars: whether one of them offers the spell.
-    virtual bool IsSpellOffered(int32_t /*spell*/) const { return false; }
+    // Whether one of the altars offers the spell.
+    virtual bool IsSpellOffered(int32_t spell) const;
+    // Spell timers and the thaw of frozen water, every step.
+    virtual void SpellTick();
+    // The bell was clicked.
+    virtual void RingBell(cObject* bell);
+
+    // --- buildings (BuildLimits.cpp) --------------------------------------------
+    // How far buildings of a kind may be upgraded; "all" is every building
+    // but the monuments.
+    void SetMaxLevel(const std::u16string& kind, int32_t level);
+
+    // --- hooks of the later parts ---------------------------------------------
     // Goals: recounts the goals of a kind (command 5) and refreshes the panel.
     virtual void UpdateTasks(int32_t kind);
     // The story's row of the level: goals, start stock, times, music, talks.
     virtual void ApplyLevelRow(const std::u16string& name);
     // The story's timed triggers, every 5 s.
     virtual void StoryTick() {}
-    // Spell timers and the thaw of frozen water, every step.
-    virtual void SpellTick() {}
     // The tutorial step, every step while playing.
     virtual void TutorialTick() {}
     // The tutorial's hint waits for a key or a click.
     virtual void AcknowledgeTutorial(bool /*byClick*/) {}
     // Falling stones and the screen shake, every frame.
     virtual void UpdateFallingStones(float /*seconds*/) {}
-    // The bell was clicked.
-    virtual void RingBell(cObject* /*bell*/) {}
     // The bandits' road and the falling stones, after loading.
     virtual void PrepareRoadAndStones() {}
 
@@ -245,6 +275,8 @@ class cLevelWidget : public cBaseWidget {
     std::vector<cCell> wanderCells;  // where idle workers stroll
     qor::cRamp ambientTimer{0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f};
     qor::cRamp introTimer{0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f};
+    uint8_t thawPending = 0;  // the water freeze ended; the ice waits to be clear
+    qor::cRamp thawTimer{0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f};
     std::vector<cCell> floodCells;
     qor::cRamp fireworksTimer{0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f};
     int32_t salutesLeft = 6;

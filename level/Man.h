@@ -71,6 +71,12 @@ class cMan : public cObject {
     virtual void OnTowerAim(cObject* /*attacker*/) {}
     // A hit of that strength; true when it told (enemies answer it).
     virtual bool TakeHit(float /*strength*/) { return false; }
+    // Whether a tower may take aim at the man now: enemies out of sight or
+    // already beaten say no (enemies answer it).
+    virtual bool IsTowerTarget() const { return true; }
+    // The enemy freeze spell holds the man still, or lets him go (enemies
+    // answer it).
+    virtual void SetFrozen(bool /*frozen*/) {}
 
     // Whether the man carries anything: goods in the bag or an item.
     bool IsCarrying() const { return carriedItem != 0 || !bag.IsZero(); }

@@ -186,6 +186,12 @@ void cWorker::OnArrive() {
                    (level->IsSawmill(target) || level->IsMill(target) ||
                     level->IsGoldmill(target))) {
             SetState(kWorkerDeliver);
+        } else if (target->IsKind(kBell)) {
+            // Called to the bell: the worker waits there, once its load is
+            // on the way home.
+            SetTarget(nullptr);
+            if (!ReturnGoods())
+                SetState(kWorkerIdle);
         } else if (target->IsKind(kPrison)) {
             SetState(kWorkerHeld);
         } else {

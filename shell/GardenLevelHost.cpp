@@ -58,6 +58,11 @@ void cGardenLevelHost::ResetLevelStats() {
         player->ResetLevelStats();
 }
 
+void cGardenLevelHost::AddBuild() {
+    if (cPlayer* player = m_garden.GetCurrentPlayer())
+        ++player->builds;
+}
+
 bool cGardenLevelHost::HintsWanted() const {
     const cPlayer* player = m_garden.GetCurrentPlayer();
     return player && player->showHints;

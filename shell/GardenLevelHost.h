@@ -18,6 +18,7 @@ class cGardenLevelHost : public cLevelHost {
     float GetLevelTime() const override;
     void AddLevelTime(float seconds) override;
     void ResetLevelStats() override;
+    void AddBuild() override;
     bool HintsWanted() const override;
     void PlaySound(int number) override;
     cRandom& Random() override;

@@ -26,10 +26,12 @@ namespace fs = std::filesystem;
 const std::map<std::u16string, qor::cSpriteInfo>& Sprites() {
     static const std::map<std::u16string, qor::cSpriteInfo> sprites = [] {
         std::map<std::u16string, qor::cSpriteInfo> out;
-        std::string error;
-        for (const auto& [name, sprite] : qor::test::ReadAtlasSprites("data/texture/level", &error))
-            out[qor::FromUtf8(name)] = qor::test::ToSpriteInfo(sprite);
-        EXPECT_TRUE(error.empty()) << error;
+        for (const char* folder : {"data/texture/level", "data/texture/structures"}) {
+            std::string error;
+            for (const auto& [name, sprite] : qor::test::ReadAtlasSprites(folder, &error))
+                out[qor::FromUtf8(name)] = qor::test::ToSpriteInfo(sprite);
+            EXPECT_TRUE(error.empty()) << error;
+        }
         return out;
     }();
     return sprites;

@@ -223,18 +223,19 @@ TEST_F(SceneObject, DrawsItsFrameThenOneMarkerPerQueuedJob) {
 }
 
 TEST_F(SceneObject, HintAsksForAWorkerWhileSomeButNotAllPlacesAreTaken) {
-    cObject* house = Make(scene_type::kBuild);
-    house->SetKind(u"house00");
+    // A well says nothing of its own: the base's hint shows.
+    cObject* well = Make(scene_type::kWell);
+    well->SetKind(u"well00");
     auto* a = Make<cNode>(cNode::kType);
     auto* b = Make<cNode>(cNode::kType);
-    house->AddWorkPlace(a);
-    house->AddWorkPlace(b);
-    EXPECT_EQ(house->GetHintText(), u"");
+    well->AddWorkPlace(a);
+    well->AddWorkPlace(b);
+    EXPECT_EQ(well->GetHintText(), u"");
     cTestMan man(nullptr);
-    house->AssignMan(&man);
-    EXPECT_EQ(house->GetHintText(), u"<house00>\n<AddWorker>");
-    house->AssignMan(&man);
-    EXPECT_EQ(house->GetHintText(), u"");
+    well->AssignMan(&man);
+    EXPECT_EQ(well->GetHintText(), u"<well00>\n<AddWorker>");
+    well->AssignMan(&man);
+    EXPECT_EQ(well->GetHintText(), u"");
 }
 
 }  // namespace
