@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "level/EnemySettings.h"
 #include "level/Grid.h"
 #include "level/LevelHost.h"
 #include "level/LevelTask.h"
@@ -36,6 +37,7 @@ namespace qor {
 class cBitStream;
 }
 
+class cEnemy;
 class cWorker;
 
 inline constexpr char16_t kLevelWidgetName[] = u"level";
@@ -141,6 +143,9 @@ class cLevelWidget : public cBaseWidget {
     void PlaceOnDefaultLayer(cObject* object);
     cWorker* SpawnWorker(qor::cVec2 position);
     cObject* SpawnItem(const std::u16string& name, qor::cVec2 position);
+    // A gold goblin or a spirit (by type id) at the position, with its
+    // scream; null for any other type.
+    cEnemy* SpawnEnemy(uint32_t type, qor::cVec2 position);
     cObject* CreateObjectHint(qor::cVec2 position);
     int CountPrisoners() const;
     // The click test of pictures: inside what the object shows.
@@ -172,6 +177,8 @@ class cLevelWidget : public cBaseWidget {
     virtual bool IsSpellActive(int32_t spell) const;
     // Altars: whether one of them offers the spell.
     virtual bool IsSpellOffered(int32_t /*spell*/) const { return false; }
+    // Spells: the hero has cast at the altar, and its spell starts.
+    virtual void CastAltarSpell(cObject* /*altar*/) {}
     // Goals: recounts the goals of a kind (command 5) and refreshes the panel.
     virtual void UpdateTasks(int32_t kind);
     // The story's row of the level: goals, start stock, times, music, talks.
@@ -237,6 +244,8 @@ class cLevelWidget : public cBaseWidget {
     std::vector<cObject*> trajectory;  // the bandits' road, as waypoints
     std::vector<cCell> route;          // the bandits' road, as cells
     std::vector<cObject*> bandits;
+    // How often enemies come and how many; the story sets them per level.
+    cEnemySettings enemySettings;
     float meteorDelay = -1.0f;
     float storyTimer = 0.0f;
     int32_t storyStep = -1;

@@ -91,8 +91,7 @@ float cWorker::GetAnimationSpeed() const {
 
 void cWorker::WalkStep() {
     // A captive whose bandit is gone walks free.
-    if (state == kWorkerToTarget && target && target->IsKind(kPrison) && threat &&
-        threat->state == kStateGone) {
+    if (state == kWorkerToTarget && IsCaptive() && threat && threat->state == kStateGone) {
         SetState(kWorkerIdle);
         return;
     }
@@ -196,8 +195,9 @@ void cWorker::Scare(cObject* newThreat) {
         default:
             break;
     }
-    // A worker at a building's work place stays at it.
-    if (state == kWorkerWork && target && !target->workPlaces.empty())
+    // A worker at a building's work place stays at it; a tied captive
+    // cannot run off.
+    if ((state == kWorkerWork && target && !target->workPlaces.empty()) || IsCaptive())
         return;
     SetTarget(nullptr);
     threat = newThreat;
