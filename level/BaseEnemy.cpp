@@ -1,5 +1,6 @@
 #include "level/BaseEnemy.h"
 
+#include "engine/Log.h"
 #include "level/Enemy.h"
 #include "level/LevelWidget.h"
 #include "level/SpellNumbers.h"
@@ -49,4 +50,13 @@ void cBaseEnemy::Tick() {
         if (cEnemy* enemy = level->SpawnEnemy(spawnType, GetPosition()))
             enemy->home = this;
     }
+}
+
+void cBaseEnemy::ReportNoWay() {
+    if (m_reportedNoWay)
+        return;
+    m_reportedNoWay = true;
+    qor::LogEntry(qor::kLogWarning, u"cBaseEnemy",
+                  u"An enemy of the base '%s' finds no way to anything it is after",
+                  name.empty() ? kind : name);
 }

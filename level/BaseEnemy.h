@@ -20,7 +20,12 @@ class cBaseEnemy : public cObject {
 
     // The level's mean interval for what this base sends out, in seconds.
     float GetInterval() const;
+    // One of its enemies found no way to any goal: said once per base.
+    void ReportNoWay();
 
     qor::cRamp spawnTimer{0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f};
     uint32_t spawnType = 0;  // the type id of what it sends out
+
+  private:
+    bool m_reportedNoWay = false;
 };

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "level/BaseEnemy.h"
 #include "level/LevelWidget.h"
 #include "level/Nugget.h"
 #include "scene/SoundNumbers.h"
@@ -86,6 +87,8 @@ void cEnemyGold::Think() {
     }
     cWalkPath way;
     if (!level->FindPath(way, this, nugget, {}, true)) {
+        if (home && home->IsKind(kBaseEnemy))
+            static_cast<cBaseEnemy*>(home)->ReportNoWay();
         hidden = 1;
         GoHome();
         return;

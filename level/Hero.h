@@ -57,6 +57,7 @@ class cHero : public cWorker {
     void Replan();
     void CastTick();
     void StartStrike();
+    void SwingAgain();
     void StartCast();
     bool TargetIsEnemy() const;
     bool WalkingHome() const;

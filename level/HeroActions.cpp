@@ -58,16 +58,20 @@ void cHero::Replan() {
 }
 
 void cHero::StartStrike() {
+    strokeSound = kSoundStrike;
+    firstStroke = kFirstStroke;
+    strokePeriod = kStrokePeriod;
+    strokeTimer.Restart(0.0f, firstStroke);
+    SwingAgain();
+}
+
+void cHero::SwingAgain() {
     if (IsGone(target))
         return;
     target->jobMarkers = 0;
     const char16_t digit = DirectionDigit(target->x - x, target->y - y);
     PlayAnimation(std::u16string(u"strike") + digit, qor::kAnimLoop, true);
     m_lastFrame = GetFrame();
-    strokeSound = kSoundStrike;
-    firstStroke = kFirstStroke;
-    strokePeriod = kStrokePeriod;
-    strokeTimer.Restart(0.0f, firstStroke);
     if (TargetIsEnemy())
         static_cast<cMan*>(target)->OnTowerAim(this);
 }
@@ -92,7 +96,7 @@ void cHero::StrikeTick() {
     if (!blow)
         return;
     if (TargetIsEnemy() && static_cast<cMan*>(target)->TakeHit(kStrikeStrength)) {
-        StartStrike();  // it stands: again
+        SwingAgain();  // it stands: again, the strokes keeping their beat
         return;
     }
     SetState(kWorkerIdle);

@@ -16,6 +16,7 @@ const std::vector<TextureDef>& TextureBook() {
         AddMenuTextures(all);
         AddFigureTextures(all);
         AddSourceTextures(all);
+        AddPrisonTextures(all);
         return all;
     }();
     return book;

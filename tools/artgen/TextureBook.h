@@ -60,6 +60,7 @@ void AddWindowIcon(std::vector<TextureDef>& book);
 void AddMenuTextures(std::vector<TextureDef>& book);
 void AddFigureTextures(std::vector<TextureDef>& book);
 void AddSourceTextures(std::vector<TextureDef>& book);
+void AddPrisonTextures(std::vector<TextureDef>& book);
 
 const std::vector<TextureDef>& TextureBook();
 
