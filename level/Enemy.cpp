@@ -260,7 +260,7 @@ void cEnemy::ScareNearby() {
 }
 
 bool cEnemy::IsVulnerable() const {
-    return state != kEnemyPause && !IsHeadingHome();
+    return state != kEnemyPause && state != kEnemyDying && state != kStateGone && !IsHeadingHome();
 }
 
 bool cEnemy::IsHeadingHome() const {

@@ -72,7 +72,8 @@ class cEnemy : public cMan {
     virtual float GetScareRadius() const { return 100.0f; }
     // Chooses the next goal (state 2); a bare enemy has none and stands.
     virtual void Think() {}
-    // The hero can hold it up: not paused already, not running home.
+    // The hero can hold it up: not paused already, not falling apart, not
+    // running home.
     virtual bool IsVulnerable() const;
     // Whether it frightens workers around it now.
     virtual bool IsActive() const { return false; }
