@@ -5,9 +5,9 @@
 
 #include <cmath>
 
+#include "level/Hero.h"
 #include "level/LevelWidget.h"
 #include "level/SpellNumbers.h"
-#include "level/Worker.h"
 #include "scene/ParticleManager.h"
 #include "scene/SceneDraw.h"
 #include "scene/SceneServices.h"
@@ -31,9 +31,7 @@ constexpr uint32_t kPlainTint = 0xFFFFFFFFu;
 constexpr float kHealthBarDrop = 32.0f;
 // The hero's states in which he is after an enemy: walking to it, striking
 // it, planning the chase anew.
-constexpr int32_t kHeroChasing[] = {1, 16, 17};
-constexpr float kHeroReach = 80.0f;
-constexpr int32_t kHeroInHouse = 20;
+constexpr int32_t kHeroChasing[] = {kWorkerToTarget, kHeroStrike, kHeroReplan};
 
 }  // namespace
 
@@ -230,10 +228,10 @@ void cEnemy::Pause() {
 
 bool cEnemy::IsHeroNear() const {
     const cLevelWidget* level = Level();
-    const cObject* hero = level ? level->hero : nullptr;
+    const auto* hero = level ? static_cast<const cHero*>(level->hero) : nullptr;
     if (!hero || hero->state == kStateGone || hero->state == kHeroInHouse)
         return false;
-    return std::hypot(hero->x - x, hero->y - y) < kHeroReach;
+    return std::hypot(hero->x - x, hero->y - y) < hero->GetRange();
 }
 
 bool cEnemy::IsHeroAfterMe() const {

@@ -4,8 +4,8 @@
 #include <cstdlib>
 
 #include "engine/Log.h"
+#include "level/Hero.h"
 #include "level/LevelWidget.h"
-#include "level/Worker.h"
 #include "scene/SoundNumbers.h"
 
 namespace {
@@ -26,7 +26,6 @@ constexpr float kRunToWorker = 100.0f;
 constexpr float kLeadCheckSeconds = 0.5f;
 // Another free bandit this near takes over the road: no more hurrying.
 constexpr float kMeetReach = 100.0f;
-constexpr int32_t kHeroInHouse = 20;
 
 bool RampIdle(const qor::cRamp& ramp) {
     return ramp.elapsed == ramp.duration;
