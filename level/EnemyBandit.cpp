@@ -235,6 +235,11 @@ void cEnemyBandit::Think() {
     cLevelWidget* level = Level();
     if (!level)
         return;
+    // Held up or fighting back while it had somebody: that comes first.
+    if (captive) {
+        SetState(kEnemyDecide);
+        return;
+    }
     const std::vector<cObject*>& road = level->trajectory;
     if (road.empty()) {
         Pause();  // nowhere to patrol: it stands guard

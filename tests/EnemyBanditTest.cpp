@@ -167,6 +167,31 @@ TEST(EnemyBandit, ACaptiveWalksFreeWhenHisBanditFallsOnTheWay) {
     EXPECT_EQ(h.level->CountPrisoners(), 0);
 }
 
+TEST(EnemyBandit, ABanditHeldUpOnItsWayToTheCaptiveStillTakesHimAlong) {
+    const struct {
+        const char* what;
+        bool byTower;
+    } cases[] = {{"held up by the hero", false}, {"a tower takes aim", true}};
+    for (const auto& c : cases) {
+        cLevelHarness h;
+        ASSERT_TRUE(
+            h.LoadScene(IslandScene("t", std::string(kRoadScene) + "tower00 cell 24 12\n")));
+        h.Begin();
+        h.host.resources = {0, 10, 0, 0};
+        auto* w = static_cast<cWorker*>(h.Find(u"w"));
+        auto* bandit = static_cast<cEnemyBandit*>(h.Find(u"bandit"));
+        ASSERT_TRUE(h.ClickOn(h.Find(u"nugget")));
+        ASSERT_TRUE(h.StepUntil([&] { return w->state == kWorkerFrozen; }, 60.0f)) << c.what;
+        if (c.byTower)
+            bandit->OnTowerAim(h.OfType(kTower).front());
+        else
+            bandit->Pause();
+        ASSERT_NE(bandit->state, kEnemyWalk) << c.what;
+        EXPECT_TRUE(h.StepUntil([&] { return w->state == kWorkerHeld; }, 60.0f))
+            << c.what << ": not left standing rooted";
+    }
+}
+
 // The log, where the bad cases must be told. The level and its scene are
 // made before the engine core that keeps the log (a widget made while one
 // runs becomes the core's), so that they stay the test's own.
