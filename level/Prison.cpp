@@ -25,6 +25,8 @@ constexpr cPrisonStory kPrisonStories[] = {{u"035", u"0351"}, {u"032", u"0321"}}
 
 void cPrison::SetKind(const std::u16string& kindName) {
     cObject::SetKind(kindName);
+    // Among the walkers, so that one behind it is hidden by its walls.
+    SetLayer(6);
     AddAnimation(u"life", u"prison00");
     head = Services().FindSprite(u"head");
     PlayAnimation(u"life", qor::kAnimLoop, true);
