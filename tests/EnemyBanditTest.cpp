@@ -61,6 +61,8 @@ TEST(EnemyBandit, ABanditLeadsACaughtWorkerToPrisonAndTheHeroFreesHim) {
     auto* hero = static_cast<cHero*>(h.Find(u"hero"));
     EXPECT_EQ(h.level->prison, prison);
     EXPECT_EQ(h.level->bandits.size(), 1u);
+    ASSERT_TRUE(h.ClickOn(prison));
+    EXPECT_NE(hero->target, prison) << "nobody to free yet";
     ASSERT_TRUE(h.ClickOn(h.Find(u"nugget")));
     ASSERT_TRUE(h.StepUntil([&] { return w->state == kWorkerWork; }, 5.0f));
 
