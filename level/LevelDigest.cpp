@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "level/Enemy.h"
 #include "level/LevelWidget.h"
 #include "level/Man.h"
 
@@ -58,6 +59,13 @@ uint64_t DigestLevel(const cLevelWidget& level) {
                     d.Add(p);
                 d.Add(man->mover.to);
                 d.Add(man->mover.elapsed);
+            }
+            if (object->IsKind(scene_type::kRoamingEnemies)) {
+                const auto* enemy = static_cast<const cEnemy*>(object.get());
+                d.Add(enemy->health);
+                d.Add(enemy->hidden);
+                d.Add(enemy->frozen);
+                d.AddId(enemy->home);
             }
         }
     }

@@ -54,6 +54,8 @@ void cLevelWidget::ClickObject(cObject* object) {
         return;
     }
     if (object->IsKind(kRoamingEnemies | kAltar | kPrison)) {
+        // The mark may be older than the last payment or the last capture.
+        UpdateHintMark(object);
         if (!hero || IsDead(hero) || object->GetSelectable() != 0)
             return;
         if (object->IsKind(kAltar) &&

@@ -89,6 +89,7 @@ void cLevelWidget::Clear() {
     trajectory.clear();
     route.clear();
     bandits.clear();
+    enemySettings = {};
     spells.clear();
     salutes.Clear();
     effects.Clear();

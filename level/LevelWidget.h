@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "level/EnemySettings.h"
 #include "level/Grid.h"
 #include "level/LevelHost.h"
 #include "level/LevelTask.h"
@@ -37,6 +38,7 @@ namespace qor {
 class cBitStream;
 }
 
+class cEnemy;
 class cReplayTap;
 class cWorker;
 
@@ -150,6 +152,9 @@ class cLevelWidget : public cBaseWidget {
     void PlaceOnDefaultLayer(cObject* object);
     cWorker* SpawnWorker(qor::cVec2 position);
     cObject* SpawnItem(const std::u16string& name, qor::cVec2 position);
+    // A gold goblin or a spirit (by type id) at the position, with its
+    // scream; null for any other type.
+    cEnemy* SpawnEnemy(uint32_t type, qor::cVec2 position);
     cObject* CreateObjectHint(qor::cVec2 position);
     int CountPrisoners() const;
     // The click test of pictures: inside what the object shows.
@@ -268,6 +273,8 @@ class cLevelWidget : public cBaseWidget {
     std::vector<cObject*> trajectory;  // the bandits' road, as waypoints
     std::vector<cCell> route;          // the bandits' road, as cells
     std::vector<cObject*> bandits;
+    // How often enemies come and how many; the story sets them per level.
+    cEnemySettings enemySettings;
     float meteorDelay = -1.0f;
     float storyTimer = 0.0f;
     int32_t storyStep = -1;

@@ -24,7 +24,7 @@ constexpr cKindInfo kKinds[] = {
     {u"enemy_bandit", kEnemyBandit, 1, 1, 6, true, kStand},
     {u"base_enemy_gold", kBaseEnemy, 1, 1, 6, true, kGrid},
     {u"base_enemy_spirit", kBaseEnemy, 1, 1, 6, true, kGrid},
-    {u"prison00", kPrison, 2, 2, 5, false, kBlock},
+    {u"prison00", kPrison, 2, 2, 6, true, kBlock},
     {u"log00", kBarrier, 2, 1, 5, false, kBlock},
     {u"stone00", kBarrier, 1, 1, 5, false, kBlock},
     {u"stone_big00", kBarrier, 2, 2, 5, false, kBlock},

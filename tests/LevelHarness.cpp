@@ -59,9 +59,12 @@ qor::cSpriteInfo cLevelTestServices::FindSprite(const std::u16string& area) {
 
 cLevelHarness::cLevelHarness() : cLevelHarness(nullptr) {}
 
-cLevelHarness::cLevelHarness(cSceneServices* drawingServices) {
+cLevelHarness::cLevelHarness(const cMakeLevel& make) : cLevelHarness(nullptr, make) {}
+
+cLevelHarness::cLevelHarness(cSceneServices* drawingServices, const cMakeLevel& make) {
     RegisterGameObjects(factory);
-    level = new cLevelWidget(&factory, drawingServices ? drawingServices : &services, &host);
+    cSceneServices* used = drawingServices ? drawingServices : &services;
+    level = make ? make(&factory, used, &host) : new cLevelWidget(&factory, used, &host);
     if (!qor::g_game)
         m_owned.reset(level);
 }

@@ -6,6 +6,7 @@
 // hints shown. Clicks go in through the widget's own input, with the pointer
 // where a player would put it; every step is one fixed 1/30 s tick.
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <ostream>
@@ -66,7 +67,12 @@ class cLevelTestServices : public cSceneServices {
 
 class cLevelHarness {
   public:
+    // Makes the level widget; a test may give a widget of its own class.
+    using cMakeLevel =
+        std::function<cLevelWidget*(const cObjectFactory*, cSceneServices*, cLevelHost*)>;
+
     cLevelHarness();
+    explicit cLevelHarness(const cMakeLevel& make);
     ~cLevelHarness();
 
     // A compiled level by file name in data/testlevel/ (without ".lvl"), or
@@ -115,7 +121,7 @@ class cLevelHarness {
   protected:
     // For harnesses that draw: the game's own services (sprites from the
     // loaded atlases, the engine's batch) instead of the headless ones.
-    explicit cLevelHarness(cSceneServices* drawingServices);
+    explicit cLevelHarness(cSceneServices* drawingServices, const cMakeLevel& make = nullptr);
 
   private:
     std::unique_ptr<cLevelWidget> m_owned;

@@ -4,7 +4,7 @@
 
 #include "level/Altar.h"
 #include "level/Bell.h"
-#include "level/Enemy.h"
+#include "level/EnemyBandit.h"
 #include "level/Plant.h"
 #include "level/Tower.h"
 #include "level/TunnelBuild.h"

@@ -4,13 +4,15 @@
 // Registered in a harness's factory, it takes the place of the goblin class.
 #include <vector>
 
-#include "level/Enemy.h"
+#include "level/EnemyGold.h"
 
 namespace level_test {
 
 class cTargetGoblin : public cEnemyGold {
   public:
     using cEnemyGold::cEnemyGold;
+    // It stands where the test put it: no digging, no way home.
+    void Tick() override {}
     void OnTowerAim(cObject* tower) override { aimedBy = tower; }
     bool TakeHit(float strength) override {
         hits.push_back(strength);
