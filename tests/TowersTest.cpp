@@ -7,6 +7,7 @@
 #include <cmath>
 #include <vector>
 
+#include "level/Enemy.h"
 #include "level/SpellNumbers.h"
 #include "level/Tower.h"
 #include "level/Worker.h"
@@ -153,6 +154,34 @@ worker        cell 18 9
     EXPECT_TRUE(Shots(30).empty());
     w->SetState(kWorkerIdle);
     EXPECT_FALSE(Shots(30).empty());
+}
+
+// The real thing: a goblin out of its lair to rob the nugget by the tower is
+// stoned until it is beaten and gone.
+TEST(TowersAndEnemies, ATowerStonesARealGoblinInRangeUntilItIsBeaten) {
+    cLevelHarness h;
+    ASSERT_TRUE(h.LoadScene(IslandScene("t", R"(
+base00           cell 6 14
+worker           cell 7 12
+tower00          cell 16 10 ready name tower
+nugget00         cell 18 10 name nugget
+enemy_gold       cell 21 11 name goblin
+)")));
+    h.Begin();
+    auto* goblin = static_cast<cEnemy*>(h.Find(u"goblin"));
+    ASSERT_NE(goblin, nullptr);
+    const float full = goblin->health;
+    int shots = 0;
+    bool hit = false;
+    for (int t = 0; t < 30 * 30 && goblin->state != kStateGone; ++t) {
+        const int before = h.host.Played(kSoundShot);
+        h.Step();
+        shots += h.host.Played(kSoundShot) > before ? 1 : 0;
+        hit = hit || goblin->health < full;
+    }
+    EXPECT_GT(shots, 0) << "the tower saw the goblin in range";
+    EXPECT_TRUE(hit) << "a stone took its health";
+    EXPECT_EQ(goblin->state, kStateGone) << "beaten by stones alone within half a minute";
 }
 
 }  // namespace
