@@ -2,7 +2,7 @@
 // generated art: every building, monument, bell and altar at the start and
 // while workers build, upgrade, deliver and pay; every obstacle at the start
 // and while it is cleared, repaired and frozen; and the look of each spell on
-// what it touches, against golden pictures.
+// what it touches, enemies and their tower included, against golden pictures.
 #include <gtest/gtest.h>
 
 #include "engine/Strings.h"
@@ -32,18 +32,37 @@ tree03  cell 11 8 name tree
 tree01  cell 12 14
 )"),
                                        nullptr);
+        // The camp between its enemies: to the west a goblin after a nugget,
+        // a spirit and a bandit on its road; the enemies' tower over two
+        // workers to the east.
+        s_besieged = scene_test::Compile(level_test::IslandScene("besieged", R"(
+base00        cell 13 11
+altar00       cell 10 14
+worker        cell 14 9
+worker        cell 20 9
+worker        cell 21 13
+tower_enemy00 cell 23 11 name enemy_tower
+nugget00      cell 7 9
+enemy_gold    cell 8 11
+enemy_spirit  cell 10 8
+enemy_bandit  cell 12 6
+waypoint      cell 9 6
+waypoint      cell 17 6
+)"),
+                                         nullptr);
     }
 
   protected:
     static inline std::vector<uint8_t> s_island;
+    static inline std::vector<uint8_t> s_besieged;
     void SetUp() override {
-        SetUpWith({u"texture/level/figures_worker.png", u"texture/level/sources.png",
-                   u"texture/structures/structures0.png", u"texture/structures/structures1.png",
-                   u"texture/structures/structures2.png", u"texture/structures/structures3.png",
-                   u"texture/effects/shadow.png", u"texture/effects/highlight.png",
-                   u"texture/effects/explosion.png", u"texture/effects/laser.png",
-                   u"texture/effects/base.png", u"texture/gui/gui00.png",
-                   u"font/en/TimesNewRomanItalic22.png"});
+        SetUpWith({u"texture/level/figures_worker.png", u"texture/level/figures_folk.png",
+                   u"texture/level/sources.png", u"texture/structures/structures0.png",
+                   u"texture/structures/structures1.png", u"texture/structures/structures2.png",
+                   u"texture/structures/structures3.png", u"texture/effects/shadow.png",
+                   u"texture/effects/highlight.png", u"texture/effects/explosion.png",
+                   u"texture/effects/laser.png", u"texture/effects/base.png",
+                   u"texture/gui/gui00.png", u"font/en/TimesNewRomanItalic22.png"});
         if (!IsSkipped())
             UseParticles();
     }
@@ -105,28 +124,38 @@ TEST_F(BuildingsGolden, EveryObstacleAtTheStartAndWhileItIsDealtWith) {
     EXPECT_TRUE(MatchesGolden("obstacles_at_work"));
 }
 
-// Each spell shows on what it touches for a few seconds after the cast: on a
-// small island with a camp, a field, a felled tree and a few workers.
+// Each spell shows on what it touches for a few seconds after the cast. The
+// island's own spells on a small island with a camp, a field, a felled tree
+// and a few workers; those against enemies on the besieged camp: every roaming
+// enemy stands in frost, and the workers under the enemies' tower are shielded
+// from its stones.
 TEST_F(BuildingsGolden, EachSpellOnWhatItTouches) {
     struct Case {
+        const std::vector<uint8_t>* scene;
         int32_t spell;
         const char* golden;
     };
-    for (const Case& c :
-         {Case{kSpellFieldFast, "spell_field_fast"}, Case{kSpellWorkerFast, "spell_on_workers"},
-          Case{kSpellTreeRestore, "spell_tree_restore"}}) {
+    for (const Case& c : {Case{&s_island, kSpellFieldFast, "spell_field_fast"},
+                          Case{&s_island, kSpellWorkerFast, "spell_on_workers"},
+                          Case{&s_island, kSpellTreeRestore, "spell_tree_restore"},
+                          Case{&s_besieged, kSpellEnemyFreeze, "spell_enemy_freeze"},
+                          Case{&s_besieged, kSpellShield, "spell_shield"}}) {
         SCOPED_TRACE(c.golden);
+        // Each picture on its own: no sparks or draws left by the case before.
         m_particles->ClearAll();
+        m_particles->random.seed = 0;
         cDrawnLevel level;
         level.host.random.seed = 11;
-        ASSERT_FALSE(s_island.empty());
-        level.LoadBytes(s_island);
+        ASSERT_FALSE(c.scene->empty());
+        level.LoadBytes(*c.scene);
         level.Begin();
         level.host.cursor = {1020, 4};
         level.level->AddSpell(c.spell);
         level.host.resources = {0, 0, 0, 100};
-        // The tree is felled already: the spell has a stump to grow again.
-        level.Find(u"tree")->SetState(0);
+        // The island's tree is felled already: the spell has a stump to grow
+        // again.
+        if (cObject* tree = level.Find(u"tree"))
+            tree->SetState(0);
         level.Step(2);
         level.level->CastSpell(c.spell);
         level.StepSeconds(1.5f);
