@@ -11,6 +11,7 @@
 #include <string>
 
 #include "engine/SpriteBatch.h"
+#include "level/EnemySettings.h"
 #include "scene/Random.h"
 #include "scene/ResourceSet.h"
 
@@ -33,9 +34,18 @@ class cLevelHost {
     virtual float GetLevelTime() const { return levelTime; }
     virtual void AddLevelTime(float seconds) { levelTime += seconds; }
     // Level time and the level's statistics back to 0 for a new level.
-    virtual void ResetLevelStats() { levelTime = 0.0f; }
+    virtual void ResetLevelStats() {
+        levelTime = 0.0f;
+        builds = 0;
+    }
+    // A building of the level was finished: the results count it. Buildings
+    // call this once each, when their construction or repair completes.
+    virtual void CountBuild() { ++builds; }
     // The player's switch for the tutorial's hints.
     virtual bool HintsWanted() const { return true; }
+    // How hard the enemies press in this level: each level's row and its
+    // story change them, the next level starts from the defaults.
+    virtual cEnemySettings& EnemySettings() { return enemySettings; }
 
     // --- sounds and chance ---------------------------------------------------
     // A sound of the game's numbered table (scene/SoundNumbers.h).
@@ -83,6 +93,8 @@ class cLevelHost {
     // The headless game's own state.
     ResourceSet resources;
     float levelTime = 0.0f;
+    int32_t builds = 0;
+    cEnemySettings enemySettings;
     cRandom random;
     qor::cVec2 cursor;
 };
