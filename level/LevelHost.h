@@ -15,6 +15,7 @@
 #include "scene/Random.h"
 #include "scene/ResourceSet.h"
 
+class cLevelWidget;
 class cObject;
 
 class cLevelHost {
@@ -25,6 +26,7 @@ class cLevelHost {
     // Every amount at least as large as the cost.
     virtual bool CanAfford(const ResourceSet& cost) const;
     // Takes the cost when it can be afforded; false (and nothing taken) when not.
+    // Both recount the level's goals of goods, as the game's own do.
     virtual bool Spend(const ResourceSet& cost);
     virtual void Earn(const ResourceSet& amounts);
     virtual ResourceSet GetResources() const { return resources; }
@@ -91,6 +93,7 @@ class cLevelHost {
     virtual void StopLevelMusic() {}
 
     // The headless game's own state.
+    cLevelWidget* level = nullptr;  // the level playing on this host, set by the level
     ResourceSet resources;
     float levelTime = 0.0f;
     int32_t builds = 0;

@@ -53,6 +53,7 @@ cLevelWidget::cLevelWidget(const cObjectFactory* factory, cSceneServices* servic
         m_ownHost = std::make_unique<cLevelHost>();
         m_host = m_ownHost.get();
     }
+    m_host->level = this;
     // Fireworks draw their places from the game's generator and bang
     // through the game's sounds.
     salutes = cSaluteList(Services().Batch(), &m_host->Random(), [this](std::u16string_view name) {
