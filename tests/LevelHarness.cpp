@@ -114,6 +114,10 @@ void cLevelHarness::Click(qor::cVec2 at, int button) {
 }
 
 bool cLevelHarness::PickPoint(const cObject* object, qor::cVec2* point) const {
+    return level_test::PickPoint(*level, object, point);
+}
+
+bool PickPoint(const cLevelWidget& level, const cObject* object, qor::cVec2* point) {
     const qor::cRectF b = object->GetBounds();
     // The middle first, then a grid over the whole picture.
     std::vector<qor::cVec2> tries{{b.x + b.w * 0.5f, b.y + b.h * 0.5f}};
@@ -122,7 +126,7 @@ bool cLevelHarness::PickPoint(const cObject* object, qor::cVec2* point) const {
             tries.push_back({b.x + b.w * gx / 8.0f, b.y + b.h * gy / 8.0f});
     }
     for (qor::cVec2 p : tries) {
-        if (level->PickObject(p) == object) {
+        if (level.PickObject(p) == object) {
             *point = p;
             return true;
         }

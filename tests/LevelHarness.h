@@ -123,6 +123,10 @@ class cLevelHarness {
     std::unique_ptr<cLevelWidget> m_owned;
 };
 
+// A point of the screen where a click on the level picks the object; false
+// when no point of it can be clicked.
+bool PickPoint(const cLevelWidget& level, const cObject* object, qor::cVec2* point);
+
 // A level named `name` on the open island (grass inside the rim) with the
 // statements of `body`: objects, "terrain I J KIND" lines and the like.
 std::string IslandScene(const std::string& name, const std::string& body);

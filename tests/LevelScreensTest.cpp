@@ -181,6 +181,41 @@ TEST_F(LevelScreens, TheGoldAlarmAndAReachedGoalSparkleWhereThePlayerLooks) {
     EXPECT_EQ(Text(u"level", u"label_task01"), u"^00FF00FFDone^^");
 }
 
+// What the game's level host keeps for the level: the time, the buildings
+// raised and the goods earned go into the current profile, the floating hint
+// shows the level's objects, and the next level starts the counts afresh and
+// leaves the hint nothing of the old level's objects.
+TEST_F(LevelScreens, TheGamesLevelHostKeepsTheCountsInTheProfileUntilTheNextLevel) {
+    Hint<cHintGDWF>(u"hint");
+    auto* playing = new cLevelWidget(&GameObjectFactory(), nullptr, garden->levelHost.get());
+    const struct cLetGo {
+        cLevelWidget* level;
+        ~cLetGo() { level->Clear(); }
+    } letGo{playing};
+    playing->NewLevel();
+    cLevelHost& host = playing->Host();
+    host.AddLevelTime(12.5f);
+    host.CountBuild();
+    host.Earn({5, 0, 7, 0});
+    EXPECT_EQ(player->levelTime, 12.5f);
+    EXPECT_EQ(player->builds, 1);
+    EXPECT_EQ(player->earned, 12);
+    EXPECT_EQ(player->resources, (ResourceSet{5, 0, 7, 0}));
+
+    ASSERT_TRUE(host.ShowHint(u"The house", playing->base, false));
+    Settle();
+    EXPECT_TRUE(gui->IsWndShown(u"hint"));
+    EXPECT_EQ(HintFunction(u"hint")->object, playing->base);
+
+    playing->NewLevel();
+    EXPECT_EQ(player->levelTime, 0.0f);
+    EXPECT_EQ(player->builds, 0);
+    EXPECT_EQ(player->earned, 0);
+    EXPECT_EQ(HintFunction(u"hint")->object, nullptr) << "the old level's objects are gone";
+    Settle();
+    EXPECT_FALSE(gui->IsWndShown(u"hint"));
+}
+
 class Results : public LevelScreens {
   protected:
     void SetUp() override {
