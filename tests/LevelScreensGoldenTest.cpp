@@ -112,13 +112,13 @@ class LevelScreensGolden : public ::testing::Test {
         game.ClickAt(static_cast<int>(at.x), static_cast<int>(at.y));
         game.Step(2);
     }
-    // Steps until the nugget takes a click again: its load is out of it.
+    // Plays on until the nugget takes a click again: its load is out of it.
     bool NuggetFree() {
         const cObject* nugget = level->FindObjectByName(u"nugget");
         for (int frame = 0; frame < 30 * 30; ++frame) {
             if (nugget->jobMarkers == 0 && !HasWorkerAssigned(nugget))
                 return true;
-            game.Step();
+            game.StepUnseen(1);
         }
         return false;
     }
@@ -136,7 +136,7 @@ class LevelScreensGolden : public ::testing::Test {
             ClickOn(u"nugget");
         }
         for (int frame = 0; frame < 30 * 60 && level->state != kLevelFinished; ++frame)
-            game.Step();
+            game.StepUnseen(1);
         ASSERT_EQ(level->state, kLevelFinished) << "the last load wins the level";
         // Six salutes 0.7 s apart, then the results.
         ASSERT_TRUE(game.WaitShown(u"finish", 200));
@@ -208,7 +208,8 @@ TEST_F(LevelScreensGolden, BriefingHudAndHintsOverTheRealLevel) {
     ClickOn(u"money");
     ClickOn(u"food");
     RestPointer();
-    game.Step(30 * 8);
+    game.StepUnseen(30 * 8 - 2);
+    game.Step(2);
     EXPECT_EQ(game.Caption(u"level", u"money"),
               FromUtf8(std::to_string(Player()->resources.money)));
     EXPECT_EQ(level->tasks[0].current, 6) << "the workers are out";

@@ -75,8 +75,14 @@ bool cShellDriver::Step(int frames) {
     return !m_quit;
 }
 
+bool cShellDriver::StepUnseen(int frames) {
+    if (!m_quit && !m_harness->Step(frames, 1.0f / 30.0f, false))
+        m_quit = true;
+    return !m_quit;
+}
+
 bool cShellDriver::Idle(int seconds) {
-    if (!m_quit && !m_harness->Step(seconds, 1.0f))
+    if (!m_quit && !m_harness->Step(seconds, 1.0f, false))
         m_quit = true;
     return !m_quit;
 }

@@ -40,9 +40,12 @@ class cShellDriver {
 
     // Frames of 1/30 s; false once the game asked to quit.
     bool Step(int frames = 1);
-    // Lets `seconds` go by in frames of a whole second, as on a machine that
-    // draws one frame a second: the clocks run on in full, the logic takes one
-    // step per frame. A player who waits does not need more.
+    // Frames of 1/30 s that nobody looks at: the game runs them in full but
+    // draws none, so long stretches of play cost only their logic.
+    bool StepUnseen(int frames);
+    // Lets `seconds` go by in undrawn frames of a whole second: the clocks run
+    // on in full while the logic takes one step per frame. A player who waits
+    // does not need more.
     bool Idle(int seconds);
     // Steps until the window is shown and its fade has settled.
     bool WaitShown(const std::u16string& window, int frameLimit = 120);
