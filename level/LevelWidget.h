@@ -12,8 +12,9 @@
 // level runs in the game, in tests and in benchmarks, with or without a
 // window. The source is split by concern: LevelWidget.cpp (states, clock,
 // reset), LevelTick.cpp (the step and the commands), LevelDraw.cpp,
-// LevelInput.cpp, LevelServices.cpp, LevelLoad.cpp, LevelReach.cpp and
-// LevelJobs.cpp (player commands and job assignment).
+// LevelInput.cpp, LevelServices.cpp, LevelLoad.cpp, LevelReach.cpp,
+// LevelJobs.cpp (player commands and job assignment), LevelRow.cpp (the
+// level's row of the level table) and LevelGoals.cpp (the goals).
 //
 // Later parts of the game plug in at the places named "hook" below: they do
 // nothing until then.

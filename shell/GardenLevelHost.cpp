@@ -92,7 +92,7 @@ bool cGardenLevelHost::ShowHint(const std::u16string& text, const cObject* objec
 void cGardenLevelHost::HideHint() {
     if (cHintGDWF* hint = ObjectHint()) {
         hint->HideHint();
-        hint->object = nullptr;
+        hint->ForgetObject(hint->object);
     }
 }
 

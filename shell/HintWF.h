@@ -29,8 +29,9 @@ class cHintGDWF : public qor::cWindowFunction, public cMapHintWindow {
     void HideHint() override;
     virtual void LayoutHint();
 
-    // The level calls this before an object goes for good, so the hint never
-    // reads an object that no longer exists.
+    // The level's hint lets go of its object when it hides, as the object
+    // may go with the level, so the hint never reads one that no longer
+    // exists.
     void ForgetObject(const cObject* gone);
 
     bool broken = true;  // until the window's "frame" and "text" are found
