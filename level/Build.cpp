@@ -85,8 +85,8 @@ bool cBuild::OnStateChange(int32_t from, int32_t to) {
                     if (cWorker* worker = playing->SpawnWorker(DoorPoint()))
                         worker->EnterWorkPlace(this);
                 }
-                playing->QueueCommand(this, kCommandRecountGoals, kGoalsBuilt);
-                playing->Host().AddBuild();
+                playing->QueueCommand(this, kCommandRecountGoals, kTaskBuild);
+                playing->Host().CountBuild();
             }
         }
         SetupLevel();

@@ -11,9 +11,11 @@
 #include <string>
 
 #include "engine/SpriteBatch.h"
+#include "level/EnemySettings.h"
 #include "scene/Random.h"
 #include "scene/ResourceSet.h"
 
+class cLevelWidget;
 class cObject;
 
 class cLevelHost {
@@ -24,6 +26,7 @@ class cLevelHost {
     // Every amount at least as large as the cost.
     virtual bool CanAfford(const ResourceSet& cost) const;
     // Takes the cost when it can be afforded; false (and nothing taken) when not.
+    // Both recount the level's goals of goods, as the game's own do.
     virtual bool Spend(const ResourceSet& cost);
     virtual void Earn(const ResourceSet& amounts);
     virtual ResourceSet GetResources() const { return resources; }
@@ -37,8 +40,9 @@ class cLevelHost {
         levelTime = 0.0f;
         builds = 0;
     }
-    // The player finished a building: the level's statistics count it.
-    virtual void AddBuild() { ++builds; }
+    // A building of the level was finished: the results count it. Buildings
+    // call this once each, when their construction or repair completes.
+    virtual void CountBuild() { ++builds; }
     // The player's switch for the tutorial's hints.
     virtual bool HintsWanted() const { return true; }
 
@@ -86,6 +90,7 @@ class cLevelHost {
     virtual void StopLevelMusic() {}
 
     // The headless game's own state.
+    cLevelWidget* level = nullptr;  // the level playing on this host, set by the level
     ResourceSet resources;
     float levelTime = 0.0f;
     int32_t builds = 0;

@@ -134,7 +134,7 @@ void cLevelWidget::StrandCutOffWorkers() {
     cWalkPath way;
     for (cWorker* man : CollectMen()) {
         if (FindPath(way, base, man, {}, false))
-            QueueCommand(man, kCommandRecountGoals, kGoalsPopulation);
+            QueueCommand(man, kCommandRecountGoals, kTaskPopulation);
         else
             man->SetState(kWorkerStranded);
     }

@@ -173,7 +173,7 @@ cWorker* cLevelWidget::SpawnWorker(qor::cVec2 position) {
     cWalkPath way;
     if (base && !FindPath(way, worker, base, {}, false))
         worker->goHomeLater = 1;
-    QueueCommand(worker, kCommandRecountGoals, kGoalsPopulation);
+    QueueCommand(worker, kCommandRecountGoals, kTaskPopulation);
     return worker;
 }
 

@@ -133,12 +133,12 @@ void cLevelWidget::ExecuteCommand(cObject* object, int32_t kind, int32_t value) 
             break;
         case kCommandWaysOpened:
             WorkersGoOut();
-            QueueCommand(nullptr, kCommandRecountGoals, kGoalsPopulation);
+            QueueCommand(nullptr, kCommandRecountGoals, kTaskPopulation);
             RecountReachability(kReachWasUnreachable);
             break;
         case kCommandWaysClosed:
             WorkersCutOffGoHome(false);
-            QueueCommand(nullptr, kCommandRecountGoals, kGoalsPopulation);
+            QueueCommand(nullptr, kCommandRecountGoals, kTaskPopulation);
             RecountReachability(kReachWasReachable);
             break;
         case kCommandRecountGoals:
@@ -146,7 +146,7 @@ void cLevelWidget::ExecuteCommand(cObject* object, int32_t kind, int32_t value) 
             break;
         case kCommandFlooded:
             WorkersCutOffGoHome(true);
-            QueueCommand(nullptr, kCommandRecountGoals, kGoalsPopulation);
+            QueueCommand(nullptr, kCommandRecountGoals, kTaskPopulation);
             RecountReachability(kReachWasReachable);
             break;
         default:

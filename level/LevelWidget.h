@@ -14,7 +14,9 @@
 // reset), LevelTick.cpp (the step and the commands), LevelDraw.cpp,
 // LevelInput.cpp, LevelServices.cpp, LevelLoad.cpp, LevelReach.cpp,
 // LevelJobs.cpp (player commands and job assignment), SpellList.cpp (the
-// spells the altars sell, the thaw and the danger zones) and BuildLimits.cpp.
+// spells the altars sell, the thaw and the danger zones), BuildLimits.cpp,
+// LevelRow.cpp (the level's row of the level table) and LevelGoals.cpp (the
+// goals).
 //
 // Later parts of the game plug in at the places named "hook" below: they do
 // nothing until then.
@@ -24,11 +26,13 @@
 #include <vector>
 
 #include "level/EnemySettings.h"
+#include "level/Goals.h"
 #include "level/Grid.h"
 #include "level/LevelHost.h"
-#include "level/LevelTask.h"
+#include "level/LevelView.h"
 #include "level/Man.h"
 #include "level/PathFinder.h"
+#include "level/TaskPanel.h"
 #include "scene/AnimEffectList.h"
 #include "scene/BaseWidget.h"
 #include "scene/SaluteList.h"
@@ -44,22 +48,14 @@ class cWorker;
 
 inline constexpr char16_t kLevelWidgetName[] = u"level";
 
-// The level's states.
-enum eLevelState : int32_t {
-    kLevelLoading = 0,
-    kLevelIntro = 1,
-    kLevelPlay = 2,
-    kLevelFinished = 3,
-};
-
 // Commands objects queue for the next step (QueueCommand).
 enum eLevelCommand : int32_t {
     kCommandShowHint = 1,
     kCommandHideHint = 2,
-    kCommandWaysOpened = 3,  // a way opened: workers in the house come out
-    kCommandWaysClosed = 4,  // a way closed: workers cut off go home
-    kCommandRecountGoals = 5,
-    kCommandFlooded = 6,  // workers on flooded cells go home
+    kCommandWaysOpened = 3,    // a way opened: workers in the house come out
+    kCommandWaysClosed = 4,    // a way closed: workers cut off go home
+    kCommandRecountGoals = 5,  // the value is the kind of goal (eTaskKind)
+    kCommandFlooded = 6,       // workers on flooded cells go home
 };
 
 // The danger zones workers are moved out of: frozen water about to thaw,
@@ -69,13 +65,9 @@ enum eDanger : int32_t {
     kDangerStones = 1,
 };
 
-// Goal kinds recounted by command 5.
-inline constexpr int32_t kGoalsBuilt = 0;
-inline constexpr int32_t kGoalsPopulation = 1;
-inline constexpr int32_t kGoalsResources = 2;
-inline constexpr int32_t kGoalsSpecial = 3;
-
-class cLevelWidget : public cBaseWidget {
+// The level's windows read it as the cLevelView (g_levelView while it
+// exists), and its goals count through it as their cGoalCounter.
+class cLevelWidget : public cBaseWidget, public cLevelView, public cGoalCounter {
   public:
     // The game, the tests and the benchmarks each give their own host; the
     // widget does not own it. Without one it uses a headless host of its own.
@@ -109,7 +101,8 @@ class cLevelWidget : public cBaseWidget {
     // stranded workers put in the house, reachability counted, the strolling
     // ground listed.
     void PrepareLevel();
-    // The level's row of goals, start stock, times and story, by name.
+    // The level's row of the level table, by name: goals, start stock,
+    // times, music and story (LevelRow.cpp).
     void SetupLevel(const std::u16string& name);
     void SetState(int32_t newState);
     bool OnStateChange(int32_t from, int32_t to);
@@ -211,11 +204,25 @@ class cLevelWidget : public cBaseWidget {
     // but the monuments.
     void SetMaxLevel(const std::u16string& kind, int32_t level);
 
+    // --- goals, and what the level's windows read (LevelGoals.cpp) -----------
+    // Recounts the goals of a kind (eTaskKind) and lays the task panel out
+    // anew; a goal just reached sparkles on its line.
+    void UpdateTasks(int32_t kind);
+    int32_t GetState() const override { return state; }
+    float GetSilverTime() const override { return silverTime; }
+    float GetTimeLeft() const override { return timeLeft; }
+    const std::vector<cTask>& GetTasks() const override { return tasks; }
+    int GetSlotTask(int slot) const override { return panel.TaskInSlot(slot); }
+    bool IsTalkRunning() const override;
+    int CountBuilt(std::u16string_view kind) const override;
+    int CountPopulation() const override;
+    ResourceSet GetResources() const override;
+
     // --- hooks of the later parts ---------------------------------------------
-    // Goals: recounts the goals of a kind (command 5) and refreshes the panel.
-    virtual void UpdateTasks(int32_t kind);
-    // The story's row of the level: goals, start stock, times, music, talks.
-    virtual void ApplyLevelRow(const std::u16string& name);
+    // The prison whose prisoner the story asks to free: its text and price.
+    virtual void PreparePrison(const std::u16string& /*storyText*/, const ResourceSet& /*price*/) {}
+    // The tutorial step that guides this level ("train00::cTakeField").
+    virtual void CreateTutorial(const std::u16string& /*step*/) {}
     // The story's timed triggers, every 5 s.
     virtual void StoryTick() {}
     // The tutorial step, every step while playing.
@@ -242,16 +249,17 @@ class cLevelWidget : public cBaseWidget {
     std::u16string levelName;
     int32_t state = kLevelLoading;
     std::u16string musicName;
-    float timeLeft = 0.0f;       // the medal countdown
-    float silverTime = 0.0f;     // the silver limit; gold is two thirds of it
-    ResourceSet startResources;  // what the player starts the level with
+    float timeLeft = 0.0f;    // the medal countdown
+    float silverTime = 0.0f;  // the silver limit; gold is two thirds of it
     cObject* back = nullptr;
     cTextEffectList floatingTexts;
     cObject* hovered = nullptr;
     qor::cSpriteInfo highlight;
     float pulsePhase = 0.0f;
     float hoverTime = 0.0f;
-    std::vector<cLevelTask> tasks;
+    std::vector<cTask> tasks;
+    // The HUD's three goal lines; the game binds them to its "level" window.
+    cTaskPanel panel;
     cAnimEffectList effects;
     cObject* base = nullptr;
     cObject* sawmill = nullptr;

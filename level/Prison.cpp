@@ -50,7 +50,7 @@ void cPrison::Tick() {
     if (!level)
         return;
     if (storyTimer.Step(kTickSeconds) == 2) {
-        level->QueueCommand(this, kCommandRecountGoals, kGoalsSpecial);
+        level->QueueCommand(this, kCommandRecountGoals, kTaskSpecial);
         for (const cPrisonStory& story : kPrisonStories) {
             if (level->levelName == story.level)
                 level->Host().StartTalk(story.talk);

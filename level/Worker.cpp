@@ -52,7 +52,7 @@ bool cWorker::OnStateChange(int32_t from, int32_t to) {
         return false;
     cLevelWidget* level = Level();
     if (level && (InHouseOrPrison(from) || InHouseOrPrison(to)))
-        level->QueueCommand(this, kCommandRecountGoals, kGoalsPopulation);
+        level->QueueCommand(this, kCommandRecountGoals, kTaskPopulation);
     if (from == kWorkerStranded)
         PlayLevelSound(this, kSoundWorkerJoy);
     if (from == kWorkerToTarget && to != kWorkerWork && !pendingIncome.IsZero()) {

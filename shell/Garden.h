@@ -129,7 +129,10 @@ class cGarden : public cMiddle {
     void CreateWindows();
     // Focuses a screen's widget; false (logged) when the widget does not exist.
     bool FocusScreenWidget(qor::cWidget* widget, const char16_t* name);
-    void ShowScreenWindowIfBuilt(const std::u16string& name, int mode);
+    // Shows the window unless its script built nothing; false when not shown.
+    bool ShowScreenWindowIfBuilt(const std::u16string& name, int mode);
+    // The level and the map get the windows they work with.
+    void JoinScreensToScenes();
 };
 
 // Null while no game exists.

@@ -123,6 +123,10 @@ bool cLevelHarness::PickPoint(const cObject* object, qor::cVec2* point) const {
     return FindPickPoint(*level, object, point);
 }
 
+bool PickPoint(const cLevelWidget& level, const cObject* object, qor::cVec2* point) {
+    return FindPickPoint(level, object, point);
+}
+
 bool cLevelHarness::ClickOn(const cObject* object) {
     qor::cVec2 at;
     if (!object || !PickPoint(object, &at))
@@ -146,6 +150,20 @@ std::vector<cObject*> cLevelHarness::OfType(uint32_t type) const {
     std::vector<cObject*> out;
     level->CollectObjects(out, type, -1);
     return out;
+}
+
+std::vector<uint8_t> TestLevelNamed(const std::string& file, const std::string& levelName) {
+    std::ifstream in(std::string(QOR_SOURCE_DIR) + "/data-src/testlevel/" + file + ".lvl.scene");
+    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::string statement = "\nlevel \"" + file + "\"\n";
+    const size_t at = text.find(statement);
+    EXPECT_NE(at, std::string::npos) << file << " names another level";
+    if (at != std::string::npos)
+        text.replace(at, statement.size(), "\nlevel \"" + levelName + "\"\n");
+    std::vector<std::string> messages;
+    std::vector<uint8_t> bytes = scene_test::Compile(text, &messages);
+    EXPECT_FALSE(bytes.empty()) << (messages.empty() ? "no bytes" : messages[0]);
+    return bytes;
 }
 
 std::string IslandScene(const std::string& name, const std::string& body) {

@@ -1,7 +1,7 @@
 // The level inside the real game: with the development switch set, Play in
-// the main menu opens the test level; a click through the platform's own
-// input sends a worker, pays from the player's profile and brings the wood
-// home into it; Escape pauses.
+// the main menu opens the test level with its briefing; a click through the
+// platform's own input sends a worker, pays from the player's profile and
+// brings the wood home into it; Escape pauses.
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 
@@ -41,7 +41,12 @@ TEST(LevelShell, PlayOpensTheChosenLevelAndClicksSendWorkers) {
     cLevelWidget* level = garden->GetLevelWidget();
     ASSERT_NE(level, nullptr);
     EXPECT_EQ(level->levelName, u"sources");
-    game.Step(40);  // the intro, while the menu fades away
+    ASSERT_TRUE(game.WaitShown(u"start"));
+    game.Step(40);
+    EXPECT_EQ(level->state, kLevelIntro) << "the level waits while the briefing is read";
+    ASSERT_TRUE(game.Click(u"start", u"close"));
+    ASSERT_TRUE(game.WaitShown(u"level"));
+    game.Step(40);  // the intro
     ASSERT_EQ(level->state, kLevelPlay);
     EXPECT_FALSE(game.IsShown(u"main"));
 

@@ -36,6 +36,13 @@ TEST(ReplayShell, ARecordingFromTheConsolePlaysBackToTheSameLevel) {
         GTEST_SKIP() << "no display here";
     ASSERT_TRUE(game.PlayWithNewProfile("Rec"));
     cGarden* garden = game.garden();
+    // Each start of the level shows its briefing, which holds the level
+    // (nothing ticks, nothing is recorded) until the player closes it.
+    const auto closeBriefing = [&] {
+        ASSERT_TRUE(game.WaitShown(u"start"));
+        ASSERT_TRUE(game.Click(u"start", u"close"));
+    };
+    closeBriefing();
 
     cLevelWidget* level = garden->GetLevelWidget();
     ASSERT_NE(level, nullptr);
@@ -43,6 +50,7 @@ TEST(ReplayShell, ARecordingFromTheConsolePlaysBackToTheSameLevel) {
 
     RunBuffer(u"record()");
     ASSERT_TRUE(garden->replays->IsRecording());
+    closeBriefing();
     game.Step(40);
     ASSERT_EQ(level->state, kLevelPlay);
     for (const char16_t* name : {u"well", u"west_field", u"wood"}) {
@@ -64,6 +72,7 @@ TEST(ReplayShell, ARecordingFromTheConsolePlaysBackToTheSameLevel) {
     // Played back while the real pointer wanders elsewhere.
     RunBuffer(u"replay('replay_sources_01')");
     ASSERT_TRUE(garden->replays->IsPlaying());
+    closeBriefing();
     game.MovePointer(900, 700);
     for (int frame = 0; frame < 2000 && garden->replays->IsPlaying(); ++frame)
         game.Step(1);

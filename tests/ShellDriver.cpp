@@ -66,6 +66,18 @@ bool cShellDriver::ReachMenus(int frameLimit) {
     return false;
 }
 
+bool cShellDriver::ReachMainMenu(const std::string& playerName) {
+    if (!ReachMenus())
+        return false;
+    if (IsShown(u"profile_new") || WaitShown(u"profile_new", 30)) {
+        for (int i = 0; i < 8; ++i)
+            Key(SDLK_BACKSPACE);
+        Type(playerName);
+        Key(SDLK_RETURN);
+    }
+    return WaitShown(u"main");
+}
+
 void cShellDriver::Stop() {
     m_garden.reset();
     m_harness.reset();
@@ -73,6 +85,18 @@ void cShellDriver::Stop() {
 
 bool cShellDriver::Step(int frames) {
     if (!m_quit && !m_harness->Step(frames))
+        m_quit = true;
+    return !m_quit;
+}
+
+bool cShellDriver::StepUnseen(int frames) {
+    if (!m_quit && !m_harness->Step(frames, 1.0f / 30.0f, false))
+        m_quit = true;
+    return !m_quit;
+}
+
+bool cShellDriver::Idle(int seconds) {
+    if (!m_quit && !m_harness->Step(seconds, 1.0f, false))
         m_quit = true;
     return !m_quit;
 }

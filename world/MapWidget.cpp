@@ -37,9 +37,12 @@ cMapWidget::cMapWidget(cSceneServices* services)
         if (qor::cTextureRef texture = qor::FindTexture(half))
             qor::SetTextureClamped(texture.get());
     }
+    g_mapMedals = this;
 }
 
 cMapWidget::~cMapWidget() {
+    if (g_mapMedals == this)
+        g_mapMedals = nullptr;
     // The objects point back at the services this widget may own.
     cBaseWidget::Clear();
 }
@@ -96,7 +99,7 @@ void cMapWidget::OpenLevel(int n) {
     }
 }
 
-void cMapWidget::SetMedal(int n, int medal) {
+void cMapWidget::SetMedal(int n, int32_t medal) {
     // Nothing better than gold exists to show.
     medal = std::min(medal, kMedalGold);
     for (cPoint* point : Points()) {
@@ -105,7 +108,7 @@ void cMapWidget::SetMedal(int n, int medal) {
     }
 }
 
-int cMapWidget::GetMedal(int n) const {
+int32_t cMapWidget::GetMedal(int n) const {
     for (const cPoint* point : Points()) {
         if (point->level == n)
             return point->medal;
