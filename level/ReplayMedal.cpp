@@ -1,8 +1,9 @@
 #include "level/ReplayMedal.h"
 
+#include "level/LevelResult.h"
 #include "level/LevelWidget.h"
 
 bool WonForGold(const cLevelWidget& level) {
-    return level.state == kLevelFinished && level.timeLeft > 0.0f &&
-           level.timeLeft >= level.silverTime * 0.33333334f;
+    return level.state == kLevelFinished &&
+           LevelMedal(level.silverTime, level.timeLeft) == kLevelGold;
 }
