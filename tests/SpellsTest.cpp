@@ -186,6 +186,44 @@ enemy_gold cell 25 8 name idler
     EXPECT_FALSE(h.level->Cells().IsFree({water.firstI + 1, water.firstJ + 1}));
 }
 
+// Leaving the level empties the particle groups, and the glitter of a spell
+// goes with them: nothing on the island may hold on to it, and the next spell
+// glitters anew.
+TEST_F(Spells, GlitterLeftBehindWithTheLevelIsLetGoAndComesBackWithTheNextSpell) {
+    ASSERT_TRUE(h.LoadScene(IslandScene("t", R"(
+base00     cell 14 10
+altar00    cell 8 12
+altar00    cell 20 8
+worker     cell 13 8 name worker
+field00    cell 10 14 name field
+)")));
+    h.Begin();
+    h.level->AddSpell(kSpellFieldFast);
+    h.level->AddSpell(kSpellWorkerFast);
+    h.host.resources = {0, 0, 0, 1000};
+    cObject* worker = h.Find(u"worker");
+    cObject* field = h.Find(u"field");
+    h.level->CastSpell(kSpellFieldFast);
+    h.level->CastSpell(kSpellWorkerFast);
+    ASSERT_NE(worker->spellEffect, nullptr);
+    ASSERT_NE(field->spellEffect, nullptr);
+
+    h.level->OnUnfocus();
+    h.level->OnFocus();
+    h.Step(2);
+    EXPECT_EQ(worker->spellEffect, nullptr);
+    EXPECT_EQ(field->spellEffect, nullptr);
+
+    h.StepSeconds(20.0f);  // both spells run out
+    h.level->CastSpell(kSpellWorkerFast);
+    ASSERT_NE(worker->spellEffect, nullptr);
+    EXPECT_EQ(particles->Group(kGroupSparkle).emitters.size(), 1u);
+    h.Step(1);
+    // It follows the worker (who walked on a little after it was moved).
+    EXPECT_NEAR(worker->spellEffect->position.x, worker->x + worker->spellOffset.x, 2.0f);
+    EXPECT_NEAR(worker->spellEffect->position.y, worker->y + worker->spellOffset.y, 2.0f);
+}
+
 TEST_F(Spells, AnAltarSellsItsSpellOnlyWhileItDoesNotRun) {
     ASSERT_TRUE(h.Load("buildings"));
     h.Begin();
