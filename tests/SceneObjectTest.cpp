@@ -223,19 +223,20 @@ TEST_F(SceneObject, DrawsItsFrameThenOneMarkerPerQueuedJob) {
 }
 
 TEST_F(SceneObject, HintAsksForAWorkerWhileSomeButNotAllPlacesAreTaken) {
-    // A well says nothing of its own: the base's hint shows.
+    // The base form of the hint, as objects without a text of their own show
+    // it (a well adds its own lines to it).
     cObject* well = Make(scene_type::kWell);
     well->SetKind(u"well00");
     auto* a = Make<cNode>(cNode::kType);
     auto* b = Make<cNode>(cNode::kType);
     well->AddWorkPlace(a);
     well->AddWorkPlace(b);
-    EXPECT_EQ(well->GetHintText(), u"");
+    EXPECT_EQ(well->cObject::GetHintText(), u"");
     cTestMan man(nullptr);
     well->AssignMan(&man);
-    EXPECT_EQ(well->GetHintText(), u"<well00>\n<AddWorker>");
+    EXPECT_EQ(well->cObject::GetHintText(), u"<well00>\n<AddWorker>");
     well->AssignMan(&man);
-    EXPECT_EQ(well->GetHintText(), u"");
+    EXPECT_EQ(well->cObject::GetHintText(), u"");
 }
 
 }  // namespace

@@ -111,6 +111,8 @@ setLocale("field00", "Wheat field")
 setLocale("field01", "Vegetable patch")
 setLocale("nugget00", "Gold nugget")
 setLocale("well00", "Mana well")
+setLocale("FieldGrowing", "Not ripe yet.")
+setLocale("LoadsLeft", "Loads left")
 -- The level's HUD, briefing and results.
 setLocale("[StartTitle]", "Your Goals")
 setLocale("[StartAsk]", "To win this island:")
