@@ -128,7 +128,8 @@ void cLevelWidget::DrawLayer(int layer) {
 }
 
 void cLevelWidget::DrawHoverRing() {
-    if (!hovered || !highlight.texture || highlight.frameCount < 1)
+    // A won level takes no more clicks: nothing is offered under the pointer.
+    if (!hovered || state == kLevelFinished || !highlight.texture || highlight.frameCount < 1)
         return;
     const int frame = std::min(hovered->GetSelectable() != 0 ? 1 : 0, highlight.frameCount - 1);
     const qor::cRectF f = hovered->GetFootprint();

@@ -7,7 +7,6 @@
 namespace {
 
 constexpr float kIntroSeconds = 1.2f;
-constexpr float kAmbientSeconds = 30.0f;
 
 // What each step of a level's row does to this level.
 class cRowTarget final : public cLevelSetupTarget {
@@ -38,7 +37,7 @@ class cRowTarget final : public cLevelSetupTarget {
     void SetTimeLeft(float seconds) override { m_level.timeLeft = seconds; }
     void UpdateTasks(int32_t kind) override { m_level.UpdateTasks(kind); }
     void StartLevelTimers() override {
-        m_level.ambientTimer.Restart(0.0f, kAmbientSeconds);
+        m_level.ambientTimer.Restart(0.0f, cLevelWidget::kAmbientSeconds);
         m_level.introTimer.Restart(0.0f, kIntroSeconds);
     }
 

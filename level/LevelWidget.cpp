@@ -17,7 +17,6 @@ namespace {
 
 using namespace scene_type;
 
-constexpr float kAmbientSeconds = 30.0f;
 constexpr float kNoWorkersSeconds = 3.0f;
 constexpr float kSaluteSeconds = 0.7f;
 constexpr int32_t kSalutes = 6;

@@ -288,6 +288,8 @@ class cLevelWidget : public cBaseWidget, public cLevelView, public cGoalCounter 
     int32_t storyStep = -1;
     float storyMark = -1.0f;
     std::vector<cCell> wanderCells;  // where idle workers stroll
+    // The forest's sound comes again every this many seconds.
+    static constexpr float kAmbientSeconds = 30.0f;
     qor::cRamp ambientTimer{0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f};
     qor::cRamp introTimer{0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f};
     uint8_t thawPending = 0;  // the water freeze ended; the ice waits to be clear

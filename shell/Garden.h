@@ -73,6 +73,11 @@ class cGarden : public cMiddle {
     // path, or a name in "{StaticPath}/testlevel/"), Play starts that level.
     // False when the switch is not set or names nothing readable (logged).
     bool StartDevelopmentLevel();
+    // Whether the current level is the one the switch started: it is no level
+    // of the game, so its result must not touch the player's map or score.
+    bool IsDevelopmentLevel() const {
+        return developmentLevel >= 0 && currentLevel == developmentLevel;
+    }
     cLevelWidget* GetLevelWidget() const;
 
     // Score, resources and statistics of the current profile.
@@ -113,6 +118,7 @@ class cGarden : public cMiddle {
 
     std::vector<std::vector<uint8_t>> levels;
     int currentLevel = 0;
+    int developmentLevel = -1;  // index of the level BRINDLEMOOR_LEVEL started
     qor::cTextureRef widescreenTexture;
     // The generator behind every gameplay choice; scene code reaches it as
     // g_gameRandom.

@@ -55,6 +55,7 @@ bool cGarden::StartDevelopmentLevel() {
     LogEntry(kLogText, u"cGarden", u"BRINDLEMOOR_LEVEL: playing %s", path.full);
     levels.push_back(std::move(bytes));
     currentLevel = static_cast<int>(levels.size()) - 1;
+    developmentLevel = currentLevel;
     SwitchScreen(u"level", u"menu");
     return true;
 }

@@ -17,6 +17,8 @@
 #include "tests/LeakCheck.h"
 #include "tests/LevelHarness.h"
 #include "tests/ShellDriver.h"
+#include "world/MapWidget.h"
+#include "world/Point.h"
 
 namespace qor::test {
 namespace {
@@ -81,6 +83,36 @@ TEST(LevelShell, PlayOpensTheChosenLevelAndClicksSendWorkers) {
 
     game.Key(SDLK_ESCAPE);
     EXPECT_TRUE(game.WaitShown(u"escape"));
+}
+
+// A level the switch starts is no level of the game: won, it leaves the
+// player's map and score as they were (its medal would otherwise land on a
+// level after the shipped ones) and the game returns to the menu.
+TEST(LevelShell, WinningALevelTheSwitchStartedLeavesTheMapAndScoreAlone) {
+    MarkGLUsed();
+    const cLevelSwitch chosen("data/level/level000.lvl");
+    cShellDriver game;
+    if (!game.Start())
+        GTEST_SKIP() << "no display here";
+    ASSERT_TRUE(game.PlayWithNewProfile("Dev"));
+    ASSERT_TRUE(game.WaitShown(u"start"));
+    ASSERT_TRUE(game.Click(u"start", u"close"));
+    cGarden* garden = game.garden();
+    ASSERT_TRUE(garden->IsDevelopmentLevel());
+    cLevelWidget* level = garden->GetLevelWidget();
+    EXPECT_EQ(level->levelName, u"001");
+    game.Step(30);
+    level->SetState(kLevelFinished);
+    ASSERT_TRUE(game.WaitShown(u"finish", 400));
+    game.Step(300);
+    ASSERT_TRUE(game.Click(u"finish", u"close"));
+    ASSERT_TRUE(game.WaitShown(u"main"));
+    const cMapWidget* map = garden->mapWidget;
+    ASSERT_NE(map, nullptr);
+    EXPECT_EQ(map->GetMedal(0), kMedalOpen);
+    for (int n = 1; n < 8; ++n)
+        EXPECT_EQ(map->GetMedal(n), kMedalLocked) << n;
+    EXPECT_EQ(garden->GetScore(), 0);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "engine/Log.h"
 #include "engine/Texture.h"
 #include "engine/TextureCache.h"
+#include "level/LevelResult.h"
 #include "scene/LvxFile.h"
 #include "scene/MapTrail.h"
 #include "scene/SceneDraw.h"
@@ -98,6 +99,10 @@ void cMapWidget::OpenLevel(int n) {
         point->current = point->level == n ? 1 : 0;
     }
 }
+
+// The results hand a level's medal to the map as it is: both count alike.
+static_assert(kLevelBronze == kMedalBronze && kLevelSilver == kMedalSilver &&
+              kLevelGold == kMedalGold);
 
 void cMapWidget::SetMedal(int n, int32_t medal) {
     // Nothing better than gold exists to show.
