@@ -115,6 +115,8 @@ TEST_P(SolutionPlan, PlaysToItsSolution) {
     const std::string text =
         "# Made from " + stem + ".plan by tests/PlanBot.h\n" + ReplayToText(made.replay);
     const fs::path solution = kSolutions / (stem + ".replay");
+    if (const char* trace = std::getenv("QOR_PLAN_TRACE"); trace && std::string(trace) == "1")
+        std::printf("%s.plan played:\n%s", stem.c_str(), made.trace.c_str());
     const char* update = std::getenv("QOR_UPDATE_SOLUTIONS");
     if (update && std::string(update) == "1") {
         std::ofstream(solution, std::ios::binary) << text;
