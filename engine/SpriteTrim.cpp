@@ -11,9 +11,10 @@ namespace qor {
 
 namespace {
 
-// Quads smaller than this (square units) are drawn as they are: cutting them
-// costs more than the pixels it saves.
-constexpr float kMinTrimmedArea = 4096.0f;
+// Quads smaller than this (square units, 128 × 128) are drawn as they are:
+// the trapezoids a strip adds cost the rasteriser about what the pixels it
+// leaves out would, and working the strip out costs time of its own.
+constexpr float kMinTrimmedArea = 16384.0f;
 // A strip covering more than this share of its quad saves too little.
 constexpr float kKeepWholeShare = 0.85f;
 // Cells a quad may span at most; beyond that it is drawn as it is.

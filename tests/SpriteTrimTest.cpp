@@ -36,9 +36,11 @@ uint8_t TreeAlpha(uint32_t x, uint32_t y) {
     return 0;
 }
 
-cImage Tree() {
-    return MakeImage(kImageRGBA32, 128, 128, [](uint32_t x, uint32_t y) {
-        return (uint32_t{TreeAlpha(x, y)} << 24) | (Noise(x + 7, y) & 0x00FFFFFFu);
+// The tree on `side` texels a side.
+cImage Tree(uint32_t side = 128) {
+    return MakeImage(kImageRGBA32, side, side, [side](uint32_t x, uint32_t y) {
+        return (uint32_t{TreeAlpha(x * 128 / side, y * 128 / side)} << 24) |
+               (Noise(x + 7, y) & 0x00FFFFFFu);
     });
 }
 
@@ -94,7 +96,7 @@ TEST_F(TrimTest, StripsLeaveThePixelsOfTheWholeQuadHoweverItIsPlaced) {
     } cases[] = {
         {"upright, a texel on each pixel", {104, 94}, {128, 128}},
         {"stretched off the pixel grid", {125.3f, 128.9f}, {230.5f, 240.25f}},
-        {"shrunk", {100.6f, 108.7f}, {80, 77}},
+        {"shrunk, the tree twice across", {120.6f, 118.7f}, {200, 190}, 0, 0, {0, 0, 2, 2}},
         {"mirrored", {128, 128}, {200, 190}, 0, 0, {1, 0, -1, 1}},
         {"upside down", {128.2f, 127.6f}, {200, 190}, 0, 0, {0, 1, 1, -1}},
         {"leaning like a swaying tree", {120.4f, 125}, {180, 210}, 0, 23.7f},
@@ -121,7 +123,7 @@ TEST_F(TrimTest, StripsLeaveThePixelsOfTheWholeQuadHoweverItIsPlaced) {
         {"magnified round the sign", {128, 128}, {256, 256}, 0, 0, {0, 0.75f, 0.25f, 0.25f}},
         {"tinted", {126, 130}, {200, 210}, 0, 0, {0, 0, 1, 1}, 0xFF80C0FFu},
         {"translucent", {126, 130}, {200, 210}, 0, 9.5f, {0, 0, 1, 1}, 0x90FFFFFFu},
-        {"too small to cut", {100, 100}, {60, 60}, 0, 0, {0, 0, 1, 1}, kWhite, false},
+        {"too small to cut", {100, 100}, {120, 120}, 0, 0, {0, 0, 1, 1}, kWhite, false},
     };
     for (const cCase& c : cases) {
         auto draw = [&](cSpriteBatch* batch) {
@@ -197,8 +199,8 @@ TEST_F(TrimTest, PastTheEdgeOnlyWhereTheTextureRepeats) {
 TEST_F(TrimTest, MipmappedTexturesAreDrawnWhole) {
     // Mipmapped sampling reads coarser levels, whose texels reach further than
     // the cells' rims: quads of such a texture are not cut.
-    cImage chain = Tree();
-    for (uint32_t side = 64; side >= 1; side /= 2) {
+    cImage chain = Tree(256);
+    for (uint32_t side = 128; side >= 1; side /= 2) {
         const std::vector<uint8_t>& above = chain.levels.back();
         std::vector<uint8_t> level(size_t{side} * side * 4);
         for (uint32_t y = 0; y < side; ++y) {
@@ -218,7 +220,8 @@ TEST_F(TrimTest, MipmappedTexturesAreDrawnWhole) {
     SetTextureClamped(mipmapped.get());
     auto draw = [&](cSpriteBatch* batch) {
         Background(batch);
-        DrawSprite(batch, mipmapped, {0, 0, 1, 1}, {20.5f, 10.25f, 100, 96}, kWhite);
+        // Shrunk: sampled between the first two levels.
+        DrawSprite(batch, mipmapped, {0, 0, 1, 1}, {20.5f, 10.25f, 200, 190}, kWhite);
     };
     EXPECT_EQ(Differences(draw, kRounding), 0);
     EXPECT_EQ(m_vertices, 12);
