@@ -21,11 +21,12 @@ constexpr float kKeepWholeShare = 0.85f;
 constexpr int kMaxCells = 1 << 16;
 // Texels by which a quad may pass a texture edge through rounding alone.
 constexpr float kEdgeSlack = 1e-3f;
-// Pixels between the cuts of a strip: half a software rasteriser's tile of
-// 64, which fits round shapes closer than whole tiles and costs no more
-// (measured on the glade's trees).
-constexpr float kCutPixels = 32.0f;
-constexpr int kMaxCuts = 48;
+// Window pixels between the places a strip may be cut.
+constexpr float kCandidatePixels = 8.0f;
+constexpr size_t kMaxCandidates = 256;
+// What a trapezoid costs the rasteriser beyond its pixels, in pixels (measured
+// on the glade's trees: cheaper bands make more of them for less).
+constexpr float kBandPixels = 800.0f;
 
 // p at x = 0, q at x = 1, exactly; and exactly p all along when p equals q.
 float Lerp(float p, float q, float x) {
@@ -245,42 +246,79 @@ class cQuadTrimmer {
         return eLevel::kNot;
     }
 
-    // Where the cuts across `across` go, in texels, from `first` to `last`:
-    // where the rasteriser's tiles and their halves begin (rows counted from
-    // the window's top, columns from its left), so that no tile is entered by
-    // more trapezoids than needed.
-    void PlaceCuts(const cQuad& quad, bool cutAlongS, const cAxis& across, float first, float last,
-                   std::vector<float>* cuts) const {
-        cuts->clear();
-        cuts->push_back(first);
+    // Where the cuts across `across` go, in texels, from `first` to `last`.
+    // They may fall every kCandidatePixels window pixels (rows counted from
+    // the window's top, columns from its left, so that a cut never splits the
+    // rasteriser's blocks of 4 × 4 pixels); among those, the cuts chosen make
+    // the rectangles round each band's cells, plus kBandPixels for each band,
+    // smallest.
+    void ChooseCuts(const cQuad& quad, bool cutAlongS, const cAxis& along, const cAxis& across,
+                    float first, float last, std::vector<float>* cuts) {
         const bool rows = Level(quad, cutAlongS) == eLevel::kRows;
-        // Window pixels of the across axis's two ends.
+        // Window pixels of the across axis's two ends, and of the along axis's length.
         const cVertex& from = *quad.c00;
         const cVertex& to = cutAlongS ? *quad.c01 : *quad.c10;
+        const cVertex& alongEnd = cutAlongS ? *quad.c10 : *quad.c01;
         const cPixelMapping& m = m_settings.mapping;
         const float p0 = rows ? from.y * m.sy + m.oy : from.x * m.sx + m.ox;
         const float p1 = rows ? to.y * m.sy + m.oy : to.x * m.sx + m.ox;
+        const float alongPixels =
+            std::hypot((alongEnd.x - from.x) * m.sx, (alongEnd.y - from.y) * m.sy);
+        const float pixelsPerTexel =
+            alongPixels / (along.hi - along.lo) * std::fabs(p1 - p0) / (across.hi - across.lo);
         const float origin = rows ? static_cast<float>(m_settings.windowHeight) : 0.0f;
+        m_candidates.clear();
+        m_candidates.push_back(first);
         const float lo = std::min(p0, p1), hi = std::max(p0, p1);
-        const int k0 = static_cast<int>(std::ceil((lo - origin) / kCutPixels));
-        const int k1 = static_cast<int>(std::floor((hi - origin) / kCutPixels));
-        for (int k = k0; k <= k1 && k - k0 < kMaxCuts; ++k) {
-            const float p = origin + static_cast<float>(k) * kCutPixels;
+        const int k0 = static_cast<int>(std::ceil((lo - origin) / kCandidatePixels));
+        const int k1 = static_cast<int>(std::floor((hi - origin) / kCandidatePixels));
+        for (int k = k0; k <= k1 && m_candidates.size() < kMaxCandidates; ++k) {
+            const float p = origin + static_cast<float>(k) * kCandidatePixels;
             const float at = across.At((p - p0) / (p1 - p0));
-            if (at > first && at < last)
-                cuts->push_back(at);
+            if (at > first + 0.5f && at < last - 0.5f)
+                m_candidates.push_back(at);
         }
-        cuts->push_back(last);
-        std::sort(cuts->begin(), cuts->end());
-        // Drop cuts closer than a texel to their neighbours.
-        std::vector<float>& c = *cuts;
-        size_t kept = 1;
-        for (size_t i = 1; i + 1 < c.size(); ++i) {
-            if (c[i] > c[kept - 1] + 1.0f && c[i] < last - 1.0f)
-                c[kept++] = c[i];
+        m_candidates.push_back(last);
+        std::sort(m_candidates.begin() + 1, m_candidates.end() - 1);
+        // The cells along each slice between two candidates.
+        const size_t n = m_candidates.size() - 1;
+        m_sliceFirst.assign(n, along.cellCount);
+        m_sliceLast.assign(n, -1);
+        for (size_t i = 0; i < n; ++i) {
+            int r0 = 0, r1 = 0;
+            across.CellsOver(m_candidates[i], m_candidates[i + 1], &r0, &r1);
+            for (int r = r0; r <= r1; ++r) {
+                m_sliceFirst[i] = std::min(m_sliceFirst[i], m_rowFirst[static_cast<size_t>(r)]);
+                m_sliceLast[i] = std::max(m_sliceLast[i], m_rowLast[static_cast<size_t>(r)]);
+            }
         }
-        c[kept++] = last;
-        c.resize(kept);
+        // best[j]: the least cost of cutting up to candidate j, cutting there;
+        // from[j]: the cut before it.
+        m_best.assign(n + 1, 0.0f);
+        m_from.assign(n + 1, 0);
+        for (size_t j = 1; j <= n; ++j) {
+            int i0 = along.cellCount, i1 = -1;
+            m_best[j] = -1.0f;
+            for (size_t i = j; i-- > 0;) {
+                i0 = std::min(i0, m_sliceFirst[i]);
+                i1 = std::max(i1, m_sliceLast[i]);
+                float cost = m_best[i];
+                if (i1 >= i0) {
+                    const float width = along.CellEnd(i1) - along.CellStart(i0);
+                    cost +=
+                        width * (m_candidates[j] - m_candidates[i]) * pixelsPerTexel + kBandPixels;
+                }
+                if (m_best[j] < 0.0f || cost < m_best[j]) {
+                    m_best[j] = cost;
+                    m_from[j] = i;
+                }
+            }
+        }
+        cuts->clear();
+        for (size_t j = n; j > 0; j = m_from[j])
+            cuts->push_back(m_candidates[j]);
+        cuts->push_back(first);
+        std::reverse(cuts->begin(), cuts->end());
     }
 
     // Builds the strip of trapezoids whose cuts run along s (`cutAlongS`) or
@@ -308,7 +346,7 @@ class cQuadTrimmer {
             return 0.0f;
         const float first = std::max(across.lo, across.CellStart(firstRow));
         const float last = std::min(across.hi, across.CellEnd(lastRow));
-        PlaceCuts(quad, cutAlongS, across, first, last, &m_cutsAt);
+        ChooseCuts(quad, cutAlongS, along, across, first, last, &m_cutsAt);
         // Each band's reach: the rows of cells over it.
         const size_t bands = m_cutsAt.size() - 1;
         m_bandLeft.assign(bands, 0.0f);
@@ -459,6 +497,9 @@ class cQuadTrimmer {
     std::vector<uint8_t> m_cells;
     std::vector<int> m_rowFirst, m_rowLast;
     std::vector<float> m_cutsAt, m_bandLeft, m_bandRight;
+    std::vector<float> m_candidates, m_best;
+    std::vector<int> m_sliceFirst, m_sliceLast;
+    std::vector<size_t> m_from;
 };
 
 }  // namespace

@@ -18,9 +18,9 @@
 //    mirrored and sideways-leaning quads, at any scale); a turned quad is
 //    drawn as it came.
 // Each trapezoid costs the rasteriser a setup and a visit to every tile it
-// touches, so the strip is cut only every 32 pixels, where the rasteriser's
-// tiles and their halves begin, and a quad that would lose little of its area
-// is drawn as it came.
+// touches, so a strip is cut only where the pixels a cut leaves out outweigh
+// that (never inside the rasteriser's blocks of 4 × 4 pixels), and a quad
+// that would lose little of its area is drawn as it came.
 #include <cstdint>
 
 #include "engine/Render.h"

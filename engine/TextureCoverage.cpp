@@ -6,9 +6,9 @@ namespace qor {
 
 namespace {
 
-// At most this many cells a side: 2048 texels make cells of 8, anything up to
-// 1024 cells of 4.
-constexpr uint32_t kMaxCellsPerSide = 256;
+// At most this many cells a side: textures up to 2048 texels get cells of 4,
+// larger ones bigger cells (a strip hugs a sprite no closer than a cell).
+constexpr uint32_t kMaxCellsPerSide = 512;
 constexpr uint32_t kMinCellSide = 4;
 
 // What one stretch of texels holds: any alpha above 0, every alpha at 255.

@@ -73,6 +73,7 @@ class TrimTest : public FlushCompareTest {
             return;
         m_picture = AddTexture(u"picture", Picture());
         m_tree = AddTexture(u"tree", Tree());
+        m_bigTree = AddTexture(u"big_tree", Tree(256));
     }
 
     // The picture behind, stretched over the window and so filtered.
@@ -80,7 +81,7 @@ class TrimTest : public FlushCompareTest {
         DrawSprite(batch, m_picture, {0, 0, 1, 1}, {0, 0, 256, 256}, kWhite);
     }
 
-    cTextureRef m_picture, m_tree;
+    cTextureRef m_picture, m_tree, m_bigTree;
 };
 
 TEST_F(TrimTest, StripsLeaveThePixelsOfTheWholeQuadHoweverItIsPlaced) {
@@ -93,10 +94,11 @@ TEST_F(TrimTest, StripsLeaveThePixelsOfTheWholeQuadHoweverItIsPlaced) {
         uint32_t color = kWhite;
         bool trimmed = true;
         bool exactQuarter = false;  // corners on the axes, not where cos and sin put them
+        bool bigTree = false;       // drawn from the tree on 256 texels a side
     } cases[] = {
         {"upright, a texel on each pixel", {104, 94}, {128, 128}},
         {"stretched off the pixel grid", {125.3f, 128.9f}, {230.5f, 240.25f}},
-        {"shrunk, the tree twice across", {120.6f, 118.7f}, {200, 190}, 0, 0, {0, 0, 2, 2}},
+        {"shrunk", {120.6f, 118.7f}, {200, 190}, 0, 0, {0, 0, 1, 1}, kWhite, true, false, true},
         {"mirrored", {128, 128}, {200, 190}, 0, 0, {1, 0, -1, 1}},
         {"upside down", {128.2f, 127.6f}, {200, 190}, 0, 0, {0, 1, 1, -1}},
         {"leaning like a swaying tree", {120.4f, 125}, {180, 210}, 0, 23.7f},
@@ -138,7 +140,7 @@ TEST_F(TrimTest, StripsLeaveThePixelsOfTheWholeQuadHoweverItIsPlaced) {
             }
             corners[2].x += c.lean;
             corners[3].x += c.lean;
-            DrawCorners(batch, m_tree, corners, c.uv, c.color);
+            DrawCorners(batch, c.bigTree ? m_bigTree : m_tree, corners, c.uv, c.color);
         };
         EXPECT_EQ(Differences(draw, kRounding), 0) << c.what;
         // The background's quad, and the tree's whole or cut into a strip.

@@ -80,7 +80,7 @@ TEST(TextureCoverage, CellsAreClearOrSolidOnlyWithTheirRimAndTheTexelsPastTheEdg
     } cases[] = {
         {kImageRGBA32, 64, 64, 4},
         {kImageRGBA32, 610, 203, 4},  // no multiple of the side: the last cells are short
-        {kImageRGBA32, 2048, 40, 8},  // a long side makes bigger cells
+        {kImageRGBA32, 4096, 40, 8},  // a long side makes bigger cells
         {kImageL8A8, 96, 130, 4},
     };
     for (const cCase& c : cases) {
