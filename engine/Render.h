@@ -134,11 +134,11 @@ class cRender {
     bool ReadPixels(std::vector<uint8_t>* rgbaTopRowFirst, int* w, int* h);
 
     // For the sprite batch: binds a texture (null or without device texture:
-    // plain white) with its filter kind and address mode. `texelPerPixel` says
-    // that each pixel centre falls on a texel centre, where bilinear filtering
-    // gives the texel itself: the texture is then sampled as the texel it is,
-    // which software rasterisers do much faster.
-    void BindTexture(const cTexture* texture, bool texelPerPixel = false);
+    // plain white) with its filter kind and address mode. `nearestIsExact`
+    // says that nearest sampling gives what the texture's filter gives (each
+    // pixel centre on a texel centre, or a texture of one colour): the texture
+    // is then sampled nearest, which software rasterisers do much faster.
+    void BindTexture(const cTexture* texture, bool nearestIsExact = false);
     // How virtual units map to window pixels now; false when the projection
     // is not a plain scale and offset.
     bool PixelMapping(cPixelMapping* mapping) const;
@@ -151,6 +151,13 @@ class cRender {
     // Whether opaque triangles would be drawn any cheaper under the current
     // blending, alpha test and colour mode (the tint's alpha must not count).
     bool OpaqueDrawsPayOff() const;
+    // Whether fragments of alpha 0 leave no trace under the current blending
+    // and alpha test.
+    bool ClearTexelsHidden() const;
+    // Whether nothing drawn now can leave a trace: the colour mode takes alpha
+    // from a tint that the blending or the alpha test hides (a window fading
+    // in starts there).
+    bool NothingShows() const;
 
     // Makes the device's context current on this thread if another one is
     // (SDL's own renderer, a second window in a tool).

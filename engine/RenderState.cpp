@@ -29,6 +29,19 @@ bool cRender::OpaqueDrawsPayOff() const {
     return m_context && alphaFromVertex && blendOrTest && m_alphaRef < 255;
 }
 
+bool cRender::ClearTexelsHidden() const {
+    return m_blendKind == kBlendAlpha || m_blendKind == kBlendAlphaAdd || m_alphaRef >= 0;
+}
+
+bool cRender::NothingShows() const {
+    if (m_colorMode != kColorTexFactor && m_colorMode != kColorVertexAlphaFactor)
+        return false;
+    // Alpha is at most the tint's: the test drops it at or below its
+    // reference, and blending by source alpha adds nothing at 0.
+    const int alpha = static_cast<int>(m_tint >> 24);
+    return (m_alphaRef >= 0 && alpha <= m_alphaRef) || (alpha == 0 && ClearTexelsHidden());
+}
+
 void cRender::ApplyDrawState(int hints) {
     const bool opaque = (hints & kDrawOpaque) && OpaqueDrawsPayOff();
     const bool blend = m_blendKind > kBlendOff && !opaque;
@@ -104,7 +117,7 @@ void cRender::ForgetGLTexture(unsigned name) {
         m_boundTexture = ~0u;
 }
 
-void cRender::BindTexture(const cTexture* texture, bool texelPerPixel) {
+void cRender::BindTexture(const cTexture* texture, bool nearestIsExact) {
     if (!m_context)
         return;
     cDeviceTexture* device =
@@ -112,7 +125,7 @@ void cRender::BindTexture(const cTexture* texture, bool texelPerPixel) {
     BindGLTexture(device ? device->glName : m_white);
     // A sampler object overrides the texture's own filter while it is bound.
     unsigned sampler = 0;
-    if (device && texelPerPixel && texture->filterKind != kFilterPoint)
+    if (device && nearestIsExact && texture->filterKind != kFilterPoint)
         sampler = m_texelSamplers[device->addressMode == kAddressClamp ? 1 : 0];
     if (sampler != m_boundSampler) {
         glBindSampler(0, sampler);

@@ -50,7 +50,8 @@ class cSpriteBatch {
 // restarted for the new texture, dropping what it held. Null when the
 // vertices would reach the end of the array (nothing is drawn).
 cVertex* AllocVertices(cSpriteBatch* batch, int count, const std::shared_ptr<cTexture>& texture);
-// Draws every run; the batch is left as it is.
+// Draws every run; the batch is left as it is (the vertex array past its end
+// serves as room for trimmed quads).
 void FlushBatch(cSpriteBatch* batch);
 
 // uv and pos are (x, y, w, h); y and v grow upward.

@@ -1,10 +1,13 @@
-// Flushing the sprite batch: each run is drawn in order with its texture, cut
-// into draws where that lets the renderer do less work for the same pixels.
+// Flushing the sprite batch: each run is drawn in order with its texture, its
+// big quads trimmed to what of their texture can show (engine/SpriteTrim.h),
+// and cut into draws where that lets the renderer do less work for the same
+// pixels.
 #include <algorithm>
 #include <cmath>
 
 #include "engine/Log.h"
 #include "engine/SpriteBatch.h"
+#include "engine/SpriteTrim.h"
 #include "engine/Texture.h"
 
 namespace qor {
@@ -101,40 +104,49 @@ bool TexelPerPixel(const cVertex* v, const cPixelMapping& m, float texWidth, flo
     return onCentres(tu, px, dudx) && onCentres(tv, py, dvdy);
 }
 
-// What holds for every triangle of a run: all vertices opaque white, and one
-// texel on each pixel.
+// What holds for every triangle of a run: all vertices opaque white, and
+// nearest sampling gives what the texture's filter gives (one texel on each
+// pixel, or one colour all over the texture).
 struct cRunTraits {
     bool plain = true;
-    bool texelPerPixel = false;
+    bool nearestIsExact = false;
 };
 
-cRunTraits TraitsOf(const cBatchRun& run, const cVertex* v, int end) {
+cRunTraits TraitsOf(const cTexture* texture, const cVertex* v, int first, int end) {
     cRunTraits traits;
     uint32_t all = 0xFFFFFFFFu;
-    for (int i = run.first; i < end; ++i)
+    for (int i = first; i < end; ++i)
         all &= v[i].color;
     traits.plain = all == 0xFFFFFFFFu;
-    const cTexture* texture = run.texture.get();
+    if (!texture || texture->filterKind == kFilterPoint)
+        return traits;
+    traits.nearestIsExact = texture->uniform;
     cPixelMapping mapping;
-    if (!texture || texture->filterKind == kFilterPoint || !g_render->PixelMapping(&mapping))
+    if (traits.nearestIsExact || !g_render->PixelMapping(&mapping))
         return traits;
     const float w = static_cast<float>(texture->GetWidth());
     const float h = static_cast<float>(texture->GetHeight());
-    traits.texelPerPixel = true;
-    for (int i = run.first; i < end && traits.texelPerPixel; i += 3)
-        traits.texelPerPixel = TexelPerPixel(v + i, mapping, w, h);
+    traits.nearestIsExact = true;
+    for (int i = first; i < end && traits.nearestIsExact; i += 3)
+        traits.nearestIsExact = TexelPerPixel(v + i, mapping, w, h);
     return traits;
 }
 
+// A run as it is drawn: its texture and vertices [first, end).
+struct cDrawnRun {
+    const cTexture* texture = nullptr;
+    int first = 0;
+    int end = 0;
+};
+
 // Draws a run in order, cut where large opaque stretches begin and end.
-void DrawRun(const cBatchRun& run, const std::vector<cVertex>& vertices) {
-    const int end = run.first + run.count / 3 * 3;
-    const cRunTraits traits = TraitsOf(run, vertices.data(), end);
-    g_render->BindTexture(run.texture.get(), traits.texelPerPixel);
+void DrawRun(const cDrawnRun& run, const cVertex* vertices) {
+    const cRunTraits traits = TraitsOf(run.texture, vertices, run.first, run.end);
+    g_render->BindTexture(run.texture, traits.nearestIsExact);
     const int hints = traits.plain ? kDrawPlainTexture : 0;
-    const cOpacityTest test(run.texture.get());
+    const cOpacityTest test(run.texture);
     if (!g_render->OpaqueDrawsPayOff() || test.Never()) {
-        g_render->DrawTriangles(run.first, end - run.first, hints);
+        g_render->DrawTriangles(run.first, run.end - run.first, hints);
         return;
     }
     int drawnTo = run.first;
@@ -149,22 +161,29 @@ void DrawRun(const cBatchRun& run, const std::vector<cVertex>& vertices) {
         }
         spanStart = -1;
     };
-    for (int i = run.first; i < end; i += 3) {
-        const cVertex* triangle = &vertices[static_cast<size_t>(i)];
-        if (test.Opaque(triangle)) {
+    for (int i = run.first; i < run.end; i += 3) {
+        if (test.Opaque(vertices + i)) {
             if (spanStart < 0) {
                 spanStart = i;
                 spanArea = 0.0f;
             }
-            spanArea += TriangleArea(triangle);
+            spanArea += TriangleArea(vertices + i);
         } else if (spanStart >= 0) {
             closeSpan(i);
         }
     }
     if (spanStart >= 0)
-        closeSpan(end);
-    if (drawnTo < end)
-        g_render->DrawTriangles(drawnTo, end - drawnTo, hints);
+        closeSpan(run.end);
+    if (drawnTo < run.end)
+        g_render->DrawTriangles(drawnTo, run.end - drawnTo, hints);
+}
+
+// Whether the run's quads are cut down to what of their texture can show.
+bool Trimmable(const cTexture* texture) {
+    if (!texture || !texture->coverage.HasClearCells() || !g_render->ClearTexelsHidden())
+        return false;
+    // Mipmapped sampling reads beyond the cells' rims.
+    return texture->filterKind < kFilterLinearMipPoint || texture->device->levelCount <= 1;
 }
 
 }  // namespace
@@ -172,7 +191,15 @@ void DrawRun(const cBatchRun& run, const std::vector<cVertex>& vertices) {
 void FlushBatch(cSpriteBatch* batch) {
     if (!batch || batch->runCount == 0 || !g_render || !g_render->HasDevice())
         return;
-    g_render->UploadVertices(batch->vertices.data(), batch->VertexEnd());
+    // Trimmed runs are written into the unused end of the vertex array and
+    // drawn from there; the batch's own runs stay as they are.
+    static thread_local std::vector<cDrawnRun> drawn;
+    drawn.clear();
+    const bool nothingShows = g_render->NothingShows();
+    cTrimSettings settings;
+    settings.mapped = g_render->PixelMapping(&settings.mapping);
+    settings.windowHeight = g_render->windowViewport().h;
+    int free = batch->VertexEnd();
     for (int i = 0; i < batch->runCount; ++i) {
         const cBatchRun& run = batch->runs[i];
         if (run.count == 0) {
@@ -181,10 +208,29 @@ void FlushBatch(cSpriteBatch* batch) {
         }
         // No texture draws plain vertex colour; a texture without a device
         // texture (its creation failed, or no device yet) draws nothing.
-        if (run.texture && !run.texture->HasDeviceTexture())
+        if ((run.texture && !run.texture->HasDeviceTexture()) || nothingShows)
             continue;
-        DrawRun(run, batch->vertices);
+        cDrawnRun d{run.texture.get(), run.first, run.first + run.count / 3 * 3};
+        if (Trimmable(d.texture)) {
+            settings.wrap = d.texture->device->addressMode != kAddressClamp;
+            const int written = TrimQuads(&batch->vertices[static_cast<size_t>(d.first)],
+                                          d.end - d.first, d.texture->coverage, settings,
+                                          &batch->vertices[static_cast<size_t>(free)],
+                                          cSpriteBatch::kMaxVertices - free);
+            if (written >= 0) {  // else no room: drawn as it came
+                d.first = free;
+                d.end = free + written;
+                free += written;
+            }
+        }
+        if (d.end > d.first)
+            drawn.push_back(d);
     }
+    if (drawn.empty())
+        return;
+    g_render->UploadVertices(batch->vertices.data(), static_cast<size_t>(free));
+    for (const cDrawnRun& d : drawn)
+        DrawRun(d, batch->vertices.data());
 }
 
 }  // namespace qor

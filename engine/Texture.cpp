@@ -3,6 +3,7 @@
 #include <epoxy/gl.h>
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -98,6 +99,21 @@ cGLFormat GLFormatFor(int id, bool s3tc) {
             break;
     }
     return f;
+}
+
+// Whether every pixel of every level repeats the first pixel of the first.
+bool IsUniform(const cImage& image) {
+    const size_t bpp = static_cast<size_t>(ImageBytesPerPixel(image.format.id));
+    if (bpp == 0 || image.levels.empty() || image.levels[0].size() < bpp)
+        return false;
+    const uint8_t* first = image.levels[0].data();
+    for (const std::vector<uint8_t>& level : image.levels) {
+        for (size_t i = 0; i + bpp <= level.size(); i += bpp) {
+            if (std::memcmp(level.data() + i, first, bpp) != 0)
+                return false;
+        }
+    }
+    return true;
 }
 
 uint32_t LevelSide(uint32_t side, int level) {
@@ -220,6 +236,9 @@ bool OnCreateContext(cTexture* texture) {
     }
     const cGLFormat gl = GLFormatFor(image->format.id, g_render->HasS3tc());
     texture->opacity = cTextureOpacity::FromImage(*image);
+    texture->coverage =
+        texture->opacity.AllOpaque() ? cTextureCoverage{} : cTextureCoverage::FromImage(*image);
+    texture->uniform = IsUniform(*image);
     g_render->MakeCurrent();
     int levels = 0;
     const unsigned name = Upload(*image, gl, &levels);

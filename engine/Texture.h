@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/Image.h"
+#include "engine/TextureCoverage.h"
 #include "engine/TextureOpacity.h"
 
 namespace qor {
@@ -57,6 +58,12 @@ class cTexture {
     // Where the pixels of the device texture are opaque; worked out from the
     // image each time it is uploaded.
     cTextureOpacity opacity;
+    // Where its pixels are clear or solid, cell by cell; none for a texture
+    // that is opaque throughout.
+    cTextureCoverage coverage;
+    // Whether every texel of every level is the same: any filter then samples
+    // that one colour, the cheapest (nearest) as well as the rest.
+    bool uniform = false;
     // The address mode a released device texture had, given to the next one
     // so that clamped textures stay clamped across a context change.
     int keptAddressMode = kAddressWrap;

@@ -4,29 +4,13 @@
 // test, bilinear filtering, texture × vertex colour) leaves.
 #include <gtest/gtest.h>
 
-#include <epoxy/gl.h>
-
 #include <algorithm>
-#include <functional>
-#include <memory>
 
-#include "engine/Render.h"
-#include "engine/SpriteBatch.h"
-#include "engine/Texture.h"
 #include "engine/TextureCache.h"
-#include "tests/GLTestContext.h"
-#include "tests/GoldenImage.h"
+#include "tests/FlushCompare.h"
 
 namespace qor::test {
 namespace {
-
-constexpr uint32_t kWhite = 0xFFFFFFFFu;
-
-uint32_t Noise(uint32_t x, uint32_t y) {
-    uint32_t h = x * 374761393u + y * 668265263u;
-    h = (h ^ (h >> 13)) * 1274126177u;
-    return h ^ (h >> 16);
-}
 
 // A 64 × 64 panel: a soft rim 16 texels wide (alpha falling to the edge) around
 // an opaque middle; colours are noise so that any resampling shows.
@@ -38,74 +22,7 @@ cImage Panel() {
     });
 }
 
-cImage Picture() {
-    return MakeImage(kImageRGBX32, 128, 64,
-                     [](uint32_t x, uint32_t y) { return 0xFF000000u | Noise(x, y); });
-}
-
-class ShortcutTest : public GLTest {
-  protected:
-    // Background, then `draw` into a batch under GUI blending; flushed either
-    // by the batch (with its shortcuts) or run by run with nothing but the
-    // texture bound and no hints.
-    cRgbaImage Render(const std::function<void(cSpriteBatch*)>& draw, bool shortcuts) {
-        EXPECT_TRUE(g_render->Begin());
-        g_render->SetClearColor(0.2f, 0.3f, 0.4f, 1.0f);
-        g_render->Clear();
-        if (m_viewport.valid())
-            g_render->SetViewport(m_viewport.x, m_viewport.y, m_viewport.w, m_viewport.h);
-        g_render->Begin2D(m_virtualWidth > 0 ? m_virtualWidth : static_cast<float>(m_width),
-                          m_virtualHeight > 0 ? m_virtualHeight : static_cast<float>(m_height),
-                          false);
-        g_render->SetBlend(kBlendAlpha, 0.05f);
-        g_render->SetColor(kWhite);
-        auto batch = std::make_unique<cSpriteBatch>();
-        draw(batch.get());
-        g_render->ResetFrameStats();
-        if (shortcuts) {
-            FlushBatch(batch.get());
-        } else {
-            g_render->UploadVertices(batch->vertices.data(), batch->VertexEnd());
-            for (int i = 0; i < batch->runCount; ++i) {
-                g_render->BindTexture(batch->runs[i].texture.get());
-                g_render->DrawTriangles(batch->runs[i].first, batch->runs[i].count);
-            }
-        }
-        m_drawCalls = g_render->frameStats().drawCalls;
-        GLint sampler = 0;
-        glGetIntegerv(GL_SAMPLER_BINDING, &sampler);
-        m_texelSampling = sampler != 0;
-        g_render->End2D();
-        g_render->End();
-        cRgbaImage frame;
-        EXPECT_TRUE(CaptureFrame(&frame));
-        return frame;
-    }
-
-    // Pixels differing between the two flushes.
-    int Differences(const std::function<void(cSpriteBatch*)>& draw) {
-        const cRgbaImage plain = Render(draw, false);
-        const cRgbaImage fast = Render(draw, true);
-        int differing = 0;
-        for (size_t i = 0; i < plain.pixels.size(); i += 4) {
-            for (size_t c = 0; c < 3; ++c) {
-                if (plain.pixels[i + c] != fast.pixels[i + c]) {
-                    ++differing;
-                    break;
-                }
-            }
-        }
-        return differing;
-    }
-
-    // The virtual screen and the viewport (window pixels, y from the top) the
-    // draws go to; by default one unit is one pixel of the whole window.
-    float m_virtualWidth = 0, m_virtualHeight = 0;
-    cViewport m_viewport;
-
-    int m_drawCalls = 0;
-    bool m_texelSampling = false;
-};
+class ShortcutTest : public FlushCompareTest {};
 
 TEST_F(ShortcutTest, PanelMiddleDrawnOpaqueLeavesTheSamePixels) {
     cTextureRef picture = AddTexture(u"picture", Picture());
@@ -250,6 +167,63 @@ TEST_F(ShortcutTest, AdditiveAndTintedAlphaDrawsStayBlended) {
     };
     EXPECT_EQ(Differences(faded), 0);
     g_render->SetColor(kWhite);
+}
+
+TEST_F(ShortcutTest, TexturesOfOneColourAreSampledNearestHoweverStretched) {
+    // A shade to dim the screen, as the GUI stretches it over everything.
+    cTextureRef shade =
+        AddTexture(u"shade", MakeSolidImage(kImageRGBA32, 16, 16, Argb(128, 40, 22, 10)));
+    cTextureRef speckled =
+        AddTexture(u"speckled", MakeImage(kImageRGBA32, 16, 16, [](uint32_t x, uint32_t y) {
+                       return x == 5 && y == 9 ? Argb(128, 41, 22, 10) : Argb(128, 40, 22, 10);
+                   }));
+    cTextureRef picture = AddTexture(u"picture", Picture());
+    for (const cTextureRef& texture : {shade, speckled}) {
+        for (int addressMode : {kAddressWrap, kAddressClamp}) {
+            texture->device->addressMode = addressMode;
+            auto draw = [&](cSpriteBatch* batch) {
+                DrawSprite(batch, picture, {0, 0, 1, 1}, {0, 0, 256, 256}, kWhite);
+                DrawSprite(batch, texture, {0.1f, 0, 1.7f, 1}, {-3.3f, 1.6f, 262.2f, 250}, kWhite);
+            };
+            EXPECT_EQ(Differences(draw), 0);
+            EXPECT_EQ(m_texelSampling, texture == shade);
+        }
+    }
+}
+
+TEST_F(ShortcutTest, WindowsFadedToNothingAreNotDrawn) {
+    cTextureRef picture = AddTexture(u"picture", Picture());
+    cTextureRef panel = AddTexture(u"panel", Panel());
+    struct cCase {
+        const char* what;
+        int blend;
+        float alphaRef;
+        uint32_t tint;
+        bool drawn;
+    } cases[] = {
+        {"fading in from nothing", kBlendAlpha, 0.05f, 0x00FFFFFFu, false},
+        {"faded below the alpha test", kBlendAlpha, 0.05f, 0x0CFFFFFFu, false},
+        {"faded just above the alpha test", kBlendAlpha, 0.05f, 0x0DFFFFFFu, true},
+        {"tinted and faded to nothing", kBlendAlpha, 0.0f, 0x00808080u, false},
+        {"faded out, alpha test alone", kBlendOff, 0.05f, 0x0AFFFFFFu, false},
+        // Added light does not depend on alpha; unblended pixels are written.
+        {"added light faded out", kBlendAdd, 0.0f, 0x00FFFFFFu, true},
+        {"unblended, faded out", kBlendOff, 0.0f, 0x00FFFFFFu, true},
+    };
+    for (const cCase& c : cases) {
+        auto draw = [&](cSpriteBatch* batch) {
+            DrawSprite(batch, picture, {0, 0, 1, 1}, {0, 0, 256, 256}, kWhite);
+            FlushBatch(batch);
+            batch->Clear();
+            g_render->SetBlend(c.blend, c.alphaRef);
+            g_render->SetColor(c.tint);
+            DrawBorderFrame(batch, panel, {20.5f, 30, 211, 190}, {0, 0, 1, 1}, {24, 24},
+                            {0.3f, 0.3f}, true, kWhite);
+        };
+        EXPECT_EQ(Differences(draw), 0) << c.what;
+        EXPECT_EQ(m_drawCalls > 0, c.drawn) << c.what;
+        g_render->SetColor(kWhite);
+    }
 }
 
 }  // namespace
