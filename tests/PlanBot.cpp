@@ -310,6 +310,23 @@ cPlanOutcome PlayPlan(const std::string& plan, const std::vector<uint8_t>& level
     out.replay.records.push_back(Record(0, eReplayAction::kKey, kKeySpace));
     h.level->OnEvent(qor::kWidgetKeyDown, kKeySpace);
 
+    // A misspelt name would only show as a plan that runs out of time.
+    for (const cPlanStep& step : steps) {
+        const std::string where = "plan line " + std::to_string(step.line) + ": ";
+        if (step.kind == eStepKind::kHero && EnemyMask(step.names.front()) == 0) {
+            out.error = where + "the hero goes after a goblin, spirit, bandit or enemy";
+            return out;
+        }
+        if (step.kind == eStepKind::kHero || step.kind == eStepKind::kWait)
+            continue;
+        for (const std::string& name : step.names) {
+            if (!h.level->FindObjectByName(qor::FromUtf8(name))) {
+                out.error = where + "nothing is named '" + name + "' on this level";
+                return out;
+            }
+        }
+    }
+
     cPlanBot bot(h, out.replay, out.trace, pause);
     const int32_t limit = static_cast<int32_t>((h.level->silverTime + kOvertimeSeconds) * 30.0f);
     const auto over = [&] { return h.level->state == kLevelFinished || bot.Ticks() >= limit; };

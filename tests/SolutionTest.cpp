@@ -139,6 +139,27 @@ INSTANTIATE_TEST_SUITE_P(Shipped, SolutionPlan, ::testing::ValuesIn(Stems(".plan
                          [](const auto& info) { return info.param; });
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(SolutionPlan);
 
+// A plan the bot cannot follow is refused with its line, before any play.
+TEST(PlanBot, RefusesAPlanItCannotFollowWithItsLine) {
+    const std::vector<uint8_t> level = ReadBytes(kLevels / "level000.lvl");
+    ASSERT_FALSE(level.empty());
+    const struct {
+        const char* plan;
+        const char* error;
+    } kCases[] = {
+        {"click wood00\nclikc house00\n", "plan line 2: unknown step 'clikc'"},
+        {"# a comment\nclick house09\n", "plan line 2: nothing is named 'house09' on this level"},
+        {"gather tree00|tree99\n", "plan line 1: nothing is named 'tree99' on this level"},
+        {"hero dragon\n", "plan line 1: the hero goes after a goblin, spirit, bandit or enemy"},
+        {"click house00 2\n", "plan line 1: a repeat is written x2, x3..."},
+        {"wait soon\n", "plan line 1: 'wait' wants seconds"},
+        {"click\n", "plan line 1: 'click' wants a name"},
+        {"wait 1\n", "the plan ends without winning the level"},
+    };
+    for (const auto& c : kCases)
+        EXPECT_EQ(PlayPlan(c.plan, level, kPlanSeed).error, c.error) << c.plan;
+}
+
 // Every shipped level comes with its plan and the solution made of it.
 TEST(Solutions, EveryShippedLevelHasOne) {
     int levels = 0;
