@@ -80,6 +80,17 @@ cGame::~cGame() {
 
 void cGame::RegisterWidget(cWidget* widget) { m_widgets.emplace_back(widget); }
 
+void cGame::ForgetWidget(cWidget* widget) {
+    if (focused == widget) focused = nullptr;
+    for (auto it = m_widgets.begin(); it != m_widgets.end(); ++it) {
+        if (it->get() == widget) {
+            (void)it->release();  // it is being destroyed by its own owner
+            m_widgets.erase(it);
+            return;
+        }
+    }
+}
+
 int cGame::DrawFrame() {
     if (g_render) g_render->ResetFrameStats();
     if (focused) {

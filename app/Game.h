@@ -40,6 +40,9 @@ class cGame {
 
     // Called by the cWidget constructor; the game owns the widget from then on.
     void RegisterWidget(cWidget* widget);
+    // A widget destroyed by someone else (a scene made on the stack by a tool
+    // or test while a game exists) leaves the list, and the focus, unharmed.
+    void ForgetWidget(cWidget* widget);
 
     // Modal layers (message box, pause menu) stop the focused widget.
     void PushModal() { ++modalCount; }

@@ -2,7 +2,8 @@
 // A widget is a full-screen mode of the program (splash, loading screen, level,
 // world map, comics, achievements room). Exactly one is focused at a time and
 // it draws the whole frame. Constructing a widget registers it with cGame,
-// which owns it from then on.
+// which owns it from then on; a widget that is destroyed otherwise leaves
+// cGame's list as it goes.
 #include <string>
 
 namespace qor {

@@ -1,10 +1,17 @@
-// The test level at full stretch: 60 workers busy on every source (goods keep
-// appearing on the ground so that nobody stands idle long). Prints the logic
-// tick (median, 99th percentile, worst), how many times faster than real time
-// the level runs without drawing, one path request on the 32 x 24 grid, and
-// the frame time at 1024 x 768 on the software renderer (SDL offscreen,
-// llvmpipe). Run from the build folder, next to data/:
+// The test levels at full stretch: the sources' level with 60 workers busy on
+// every source (goods keep appearing on the ground so that nobody stands idle
+// long), and the enemies' level with 40 workers among 20 enemies, the hero
+// sent after them and to the prison. Prints for each the logic tick (median,
+// 99th percentile, worst), how many times faster than real time the level
+// runs without drawing, and the frame time at 1024 x 768 on the software
+// renderer (SDL offscreen, llvmpipe); and one path request on the 32 x 24
+// grid. Run from the build folder, next to data/:
 //   cmake --build build --target level_play && cd build && ./bench/level_play
+// The level of buildings plays third: besides the sources, every site,
+// upgrade and monument is asked for again and again, the plants take
+// deliveries, goblins stand by the towers to be stoned, the enemies' tower
+// throws at workers, and the spells run in turn. One level alone:
+//   ./bench/level_play buildings
 #include <SDL2/SDL.h>
 #include <epoxy/gl.h>
 
@@ -29,7 +36,10 @@
 #include "engine/Render.h"
 #include "engine/ScriptFunctions.h"
 #include "engine/TextureCache.h"
+#include "level/Enemy.h"
+#include "level/Hero.h"
 #include "level/LevelWidget.h"
+#include "level/SpellNumbers.h"
 #include "level/Worker.h"
 #include "scene/ObjectFactory.h"
 #include "scene/ParticleManager.h"
@@ -38,9 +48,19 @@
 
 namespace {
 
-constexpr int kWorkers = 60;
 constexpr int kGoodsOnTheGround = 30;
 constexpr int kTicks = 30 * 120;  // two minutes of play
+
+// A level to play: its file, how many workers and how many roaming enemies.
+struct cScenario {
+    const char* name;
+    const char* file;
+    int workers;
+    int enemies;
+};
+constexpr cScenario kSourcesLevel{"sources", "data/testlevel/sources.lvl", 60, 0};
+constexpr cScenario kEnemiesLevel{"enemies", "data/testlevel/enemies.lvl", 40, 20};
+constexpr cScenario kBuildingsLevel{"buildings", "data/testlevel/buildings.lvl", 60, 0};
 
 double Now() {
     return static_cast<double>(SDL_GetPerformanceCounter()) /
@@ -68,11 +88,12 @@ std::vector<uint8_t> ReadFile(const char* path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// The test level with its six workers and 54 more by the house, and every
-// resource in good supply.
+// A test level with more workers by the house, every resource in good
+// supply and, on the enemies' level, its bases sending enemies out as fast as
+// the limit lets them.
 class cBusyLevel {
   public:
-    cBusyLevel() {
+    explicit cBusyLevel(const cScenario& scenario) : scenario(scenario) {
         RegisterGameObjects(m_factory);
         host.random.seed = 2024;
         // The widget belongs to the engine core, like every widget.
@@ -80,7 +101,7 @@ class cBusyLevel {
     }
 
     bool Load() {
-        const std::vector<uint8_t> bytes = ReadFile("data/testlevel/sources.lvl");
+        const std::vector<uint8_t> bytes = ReadFile(scenario.file);
         if (bytes.empty())
             return false;
         qor::cBitStream stream;
@@ -97,12 +118,37 @@ class cBusyLevel {
         });
         std::vector<cObject*> workers;
         level->CollectObjects(workers, scene_type::kWorker, -1);
-        for (size_t k = 0; static_cast<int>(workers.size() + k) < kWorkers && k < cells.size(); ++k)
+        for (size_t k = 0;
+             static_cast<int>(workers.size() + k) < scenario.workers && k < cells.size(); ++k)
             level->SpawnWorker(CellCentre(cells[k]));
+        if (scenario.enemies > 0)
+            level->enemySettings = {1.0f, 1.0f, scenario.enemies, 45.0f};
+        if (&scenario == &kBuildingsLevel)
+            ArmBuildings();
         return true;
     }
 
-    // Once a second: goods for those without work, and every source asked for.
+    // Every building may rise two levels, every altar has its spell, and
+    // goblins stand within reach of each tower.
+    void ArmBuildings() {
+        level->SetMaxLevel(u"all", 2);
+        for (int32_t spell = kSpellFieldFast; spell <= kSpellShield; ++spell)
+            level->AddSpell(spell);
+        std::vector<cObject*> towers;
+        level->CollectObjects(towers, scene_type::kTower, -1);
+        for (cObject* tower : towers) {
+            for (const float dx : {-90.0f, 110.0f}) {
+                if (cObject* goblin = level->CreateObject(scene_type::kEnemyGold)) {
+                    goblin->SetKind(u"enemy_gold");
+                    goblin->SetPosition(tower->x + dx, tower->y - 40.0f);
+                }
+            }
+        }
+    }
+
+    // Once a second: goods for those without work, and every source asked
+    // for; every four seconds the hero after an enemy, and to the prison
+    // whenever somebody is locked in.
     void KeepBusy(int tick) {
         if (tick % 30 != 0)
             return;
@@ -118,13 +164,33 @@ class cBusyLevel {
         std::vector<cObject*> sources;
         level->CollectObjects(sources,
                               scene_type::kTree | scene_type::kField | scene_type::kNugget |
-                                  scene_type::kWell | scene_type::kItem,
+                                  scene_type::kWell | scene_type::kItem | scene_type::kBuildings,
                               -1);
         for (cObject* source : sources) {
             if (!source->name.starts_with(u"islet") && source->jobMarkers == 0 &&
                 !HasWorkerAssigned(source))
                 level->RequestWork(source);
         }
+        // A spell every ten seconds, round the ones offered.
+        if (tick % 300 == 0 && !level->spells.empty())
+            level->CastSpell(
+                level->spells[static_cast<size_t>(tick / 300) % level->spells.size()].spell);
+        SendTheHero(tick);
+    }
+
+    void SendTheHero(int tick) {
+        auto* hero = static_cast<cMan*>(level->hero);
+        if (!hero || tick % 120 != 0)
+            return;
+        if (level->prison && level->CountPrisoners() > 0) {
+            level->SendWorker(hero, level->prison, true);
+            return;
+        }
+        std::vector<cObject*> enemies;
+        level->CollectObjects(enemies, scene_type::kRoamingEnemies, 6);
+        if (!enemies.empty())
+            level->SendWorker(hero, enemies[static_cast<size_t>(tick / 120) % enemies.size()],
+                              true);
     }
 
     int Busy() const {
@@ -136,6 +202,7 @@ class cBusyLevel {
         return busy;
     }
 
+    const cScenario& scenario;
     cLevelHost host;
     cLevelWidget* level;
 
@@ -146,7 +213,7 @@ class cBusyLevel {
 void MeasureTicks(cBusyLevel& busy) {
     std::vector<double> ms;
     ms.reserve(kTicks);
-    double busySum = 0;
+    double busySum = 0, enemySum = 0;
     const double start = Now();
     for (int tick = 0; tick < kTicks; ++tick) {
         busy.KeepBusy(tick);
@@ -155,14 +222,18 @@ void MeasureTicks(cBusyLevel& busy) {
         busy.level->Update(kTickSeconds);
         ms.push_back((Now() - t0) * 1000.0);
         busySum += busy.Busy();
+        enemySum += CountRoamingEnemies(*busy.level);
     }
     const double wall = Now() - start;
     const cFigures f = Summarise(ms);
-    std::printf("logic tick, %d workers (%.0f busy on average) over %d s of play:\n", kWorkers,
-                busySum / kTicks, kTicks / 30);
+    std::printf(
+        "%s level, logic tick, %d workers (%.0f busy on average), %.1f enemies on "
+        "average, over %d s of play:\n",
+        busy.scenario.name, busy.scenario.workers, busySum / kTicks, enemySum / kTicks,
+        kTicks / 30);
     std::printf("  median %.3f ms   p99 %.3f ms   worst %.3f ms   mean %.3f ms\n", f.median, f.p99,
                 f.worst, f.mean);
-    std::printf("headless: %.0f x real time (%.1f s of play in %.3f s, clicks included)\n",
+    std::printf("  headless: %.0f x real time (%.1f s of play in %.3f s, clicks included)\n",
                 (kTicks / 30.0) / wall, kTicks / 30.0, wall);
 }
 
@@ -195,12 +266,13 @@ void MeasurePaths(cBusyLevel& busy) {
 }
 
 void MeasureFrames(cBusyLevel& busy) {
-    std::vector<double> ms, cpu;
+    std::vector<double> ms, cpu, calls;
     for (int frame = 0; frame < 300; ++frame) {
         busy.KeepBusy(frame);
         busy.level->Tick();
         const double t0 = Now();
         const double cpu0 = ProcessCpuMs();
+        qor::g_render->ResetFrameStats();
         if (qor::g_render->Begin()) {
             busy.level->Draw();
             qor::g_render->End();
@@ -208,19 +280,23 @@ void MeasureFrames(cBusyLevel& busy) {
         glFinish();  // count the rasterising, not only the submission
         ms.push_back((Now() - t0) * 1000.0);
         cpu.push_back(ProcessCpuMs() - cpu0);
+        calls.push_back(qor::g_render->frameStats().drawCalls);
         qor::g_render->SwapBuffers();
     }
     const cFigures f = Summarise(ms), p = Summarise(cpu);
-    std::printf("frame at 1024x768 on %s:\n", glGetString(GL_RENDERER));
+    std::printf("%s level, frame at 1024x768 on %s:\n", busy.scenario.name,
+                glGetString(GL_RENDERER));
     std::printf("  wall clock:     median %.2f ms   p99 %.2f ms   worst %.2f ms\n", f.median, f.p99,
                 f.worst);
-    std::printf("  processor time: median %.2f ms   p99 %.2f ms   worst %.2f ms\n", p.median, p.p99,
-                p.worst);
+    std::printf("  processor time: median %.2f ms   p99 %.2f ms   worst %.2f ms   draw calls %.0f "
+                "(median)\n",
+                p.median, p.p99, p.worst, Summarise(calls).median);
 }
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    const std::string only = argc > 1 ? argv[1] : "";
     const cBenchSandbox sandbox("data/testlevel/sources.lvl", SDL_INIT_VIDEO | SDL_INIT_EVENTS);
     if (!sandbox.Ready())
         return 1;
@@ -229,8 +305,12 @@ int main() {
         if (!qor::CreateGameWindow(1) || !qor::RegisterEngineScriptFunctions())
             return 1;
         for (const char16_t* file :
-             {u"texture/level/figures_worker.png", u"texture/level/sources.png",
+             {u"texture/level/figures_worker.png", u"texture/level/figures_folk.png",
+              u"texture/level/sources.png", u"texture/level/prison.png",
+              u"texture/structures/structures0.png", u"texture/structures/structures1.png",
+              u"texture/structures/structures2.png", u"texture/structures/structures3.png",
               u"texture/effects/shadow.png", u"texture/effects/highlight.png",
+              u"texture/effects/explosion.png", u"texture/effects/base.png",
               u"texture/gui/gui00.png", u"font/en/TimesNewRomanItalic22.png"})
             qor::LoadTexture(qor::cPath(std::u16string(u"{StaticPath}/") + file));
         cSceneDraw draw(game->batch());
@@ -240,14 +320,19 @@ int main() {
         particles.LoadTextures();
         g_particles = &particles;
 
-        cBusyLevel busy;
-        if (!busy.Load())
-            return 1;
-        MeasureTicks(busy);
-        MeasurePaths(busy);
-        MeasureFrames(busy);
+        for (const cScenario* scenario : {&kSourcesLevel, &kEnemiesLevel, &kBuildingsLevel}) {
+            if (!only.empty() && only != scenario->name)
+                continue;
+            cBusyLevel busy(*scenario);
+            if (!busy.Load())
+                return 1;
+            MeasureTicks(busy);
+            if (scenario == &kSourcesLevel)
+                MeasurePaths(busy);
+            MeasureFrames(busy);
+            busy.level->Clear();
+        }
 
-        busy.level->Clear();
         g_particles = nullptr;
         g_sceneDraw = nullptr;
         qor::DestroyGameWindow();

@@ -30,6 +30,14 @@ uint32_t ParseColorCode(std::u16string_view digits) {
     return (rgba >> 8) | (rgba << 24);
 }
 
+// The game's fonts draw the resource icons (wood, food, gold, mana) as
+// pictures in their own colours: the text's colour only fades them, or a
+// dark label would turn them into silhouettes.
+uint32_t GlyphColor(char16_t ch, uint32_t color) {
+    const bool picture = ch == u'\u00BD' || ch == u'\u00BC' || ch == u'\u00BE' || ch == u'\u2030';
+    return picture ? (color | 0x00FFFFFFu) : color;
+}
+
 // Sums the advances; the last character counts its quad width instead.
 class cTextMeasure {
   public:
@@ -105,7 +113,8 @@ void DrawText(cSpriteBatch* batch, std::u16string_view text, float x, float y, c
     const float penY = std::floor(y);
     for (char16_t ch : text) {
         const cGlyph& glyph = font->Glyph(ch);
-        WriteGlyphQuad(v, penX + glyph.fBearingX, penY, glyph, font->cellHeight, color);
+        WriteGlyphQuad(v, penX + glyph.fBearingX, penY, glyph, font->cellHeight,
+                       GlyphColor(ch, color));
         v += 6;
         penX += glyph.dx + font->spacing;
     }
@@ -136,7 +145,8 @@ void DrawColoredText(cSpriteBatch* batch, std::u16string_view text, float x, flo
             continue;
         }
         const cGlyph& glyph = font->Glyph(text[i]);
-        WriteGlyphQuad(v, penX + glyph.fBearingX, penY, glyph, font->cellHeight, current);
+        WriteGlyphQuad(v, penX + glyph.fBearingX, penY, glyph, font->cellHeight,
+                       GlyphColor(text[i], current));
         v += 6;
         penX += glyph.dx + font->spacing;
         ++i;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "level/HintText.h"
 #include "level/LevelWidget.h"
 #include "level/SpellNumbers.h"
 #include "scene/ParticleManager.h"
@@ -85,4 +86,10 @@ bool cField::DoWork(float seconds) {
 void cField::ShowSpellEffect(int32_t spell) {
     if (spell == kSpellFieldFast && !spellEffect && g_particles)
         AttachSpellEffect(g_particles->AddGrowSpell(20.0f), {0.0f, 130.0f});
+}
+
+std::u16string cField::GetHintText() const {
+    if (state != kFieldRipe)
+        return HintLine(*this, kind.c_str()) + HintLine(*this, u"FieldGrowing");
+    return SourceHint(*this, harvest.HasMoved(), {}, profit);
 }

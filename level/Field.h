@@ -25,6 +25,7 @@ class cField : public cObject {
     int HitTest(qor::cVec2 point) const override;
     bool DoWork(float seconds) override;
     ResourceSet GetProfit() const override { return profit; }
+    std::u16string GetHintText() const override;
     void ShowSpellEffect(int32_t spell) override;
 
     // Seconds of work one harvest takes.

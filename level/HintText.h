@@ -14,3 +14,10 @@ std::u16string HintLine(const cObject& object, const char16_t* key);
 std::u16string PriceLine(const cObject& object, const ResourceSet& price);
 // "Profit: " and the profit.
 std::u16string ProfitLine(const cObject& object, const ResourceSet& profit);
+// Once the work has begun, the line saying so; before, the price line.
+std::u16string WorkLine(const cObject& object, bool begun, const ResourceSet& price);
+// A source's hint: its name; that the work has begun, or its price when it
+// has one; what one job gives; and, while a worker is at it and another may
+// join, the invitation to send one more.
+std::u16string SourceHint(const cObject& object, bool begun, const ResourceSet& price,
+                          const ResourceSet& profit);

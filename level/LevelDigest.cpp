@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "level/Enemy.h"
 #include "level/LevelWidget.h"
 #include "level/Man.h"
 
@@ -59,6 +60,13 @@ uint64_t DigestLevel(const cLevelWidget& level) {
                 d.Add(man->mover.to);
                 d.Add(man->mover.elapsed);
             }
+            if (object->IsKind(scene_type::kRoamingEnemies)) {
+                const auto* enemy = static_cast<const cEnemy*>(object.get());
+                d.Add(enemy->health);
+                d.Add(enemy->hidden);
+                d.Add(enemy->frozen);
+                d.AddId(enemy->home);
+            }
         }
     }
     cLevelHost& host = level.Host();
@@ -70,5 +78,10 @@ uint64_t DigestLevel(const cLevelWidget& level) {
     d.Add(level.jobQueue.size());
     for (const cObject* object : level.jobQueue)
         d.AddId(object);
+    for (const cLevelWidget::cSpell& spell : level.spells) {
+        d.Add(spell.spell);
+        d.Add(spell.timer);
+    }
+    d.Add(level.thawPending);
     return d.Value();
 }

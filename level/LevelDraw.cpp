@@ -7,6 +7,7 @@
 #include "engine/Render.h"
 #include "level/LevelWidget.h"
 #include "scene/FlyingSpriteList.h"
+#include "scene/KindTable.h"
 #include "scene/ParticleManager.h"
 #include "scene/SceneDraw.h"
 #include "scene/SceneServices.h"
@@ -127,7 +128,8 @@ void cLevelWidget::DrawLayer(int layer) {
 }
 
 void cLevelWidget::DrawHoverRing() {
-    if (!hovered || !highlight.texture || highlight.frameCount < 1)
+    // A won level takes no more clicks: nothing is offered under the pointer.
+    if (!hovered || state == kLevelFinished || !highlight.texture || highlight.frameCount < 1)
         return;
     const int frame = std::min(hovered->GetSelectable() != 0 ? 1 : 0, highlight.frameCount - 1);
     const qor::cRectF f = hovered->GetFootprint();
@@ -145,7 +147,27 @@ void cLevelWidget::DrawMissingBack() {
     qor::cSpriteBatch* batch = Services().Batch();
     if (!batch)
         return;
-    auto land = [this](int i, int j) { return GroundColour(cells.UnderlyingKind({i, j})) != 0; };
+    // Bridges and lakes stand on ground that walkers may cross once they are
+    // repaired or frozen: the water is theirs to show.
+    cCellSet water;
+    for (int layer = 0; layer < kLayerCount; ++layer) {
+        for (const auto& object : Layer(layer)) {
+            const cKindInfo* info = FindKind(object->GetTypeId(), object->kind);
+            if (!info || info->placement != ePlacement::kOnWater || IsDead(object.get()))
+                continue;
+            const cCellRect r = GetObjectCells(object.get());
+            for (int j = std::max(r.firstJ, 0); j <= std::min(r.lastJ, kGridRows - 1); ++j) {
+                for (int i = std::max(r.firstI, 0); i <= std::min(r.lastI, kGridColumns - 1); ++i)
+                    water.set(static_cast<size_t>(cGrid::Index({i, j})));
+            }
+        }
+    }
+    auto land = [this, &water](int i, int j) {
+        const cCell cell{i, j};
+        if (cell.IsValid() && water.test(static_cast<size_t>(cGrid::Index(cell))))
+            return false;
+        return GroundColour(cells.UnderlyingKind(cell)) != 0;
+    };
     for (int j = 0; j < kGridRows; ++j) {
         for (int i = 0; i < kGridColumns; ++i) {
             const bool shore = !land(i - 1, j) || !land(i + 1, j) || !land(i, j - 1) ||
@@ -158,7 +180,7 @@ void cLevelWidget::DrawMissingBack() {
     for (int j = 0; j < kGridRows; ++j) {
         for (int i = 0; i < kGridColumns; ++i) {
             const uint32_t colour = GroundColour(cells.UnderlyingKind({i, j}));
-            if (colour != 0)
+            if (colour != 0 && land(i, j))
                 DrawCell(batch, {i, j}, 1.0f, colour);
         }
     }

@@ -1,5 +1,7 @@
 #include "level/LevelHost.h"
 
+#include "level/LevelWidget.h"
+
 bool cLevelHost::CanAfford(const ResourceSet& cost) const {
     const ResourceSet have = GetResources();
     for (int i = 0; i < kResourceCount; ++i) {
@@ -13,9 +15,13 @@ bool cLevelHost::Spend(const ResourceSet& cost) {
     if (!CanAfford(cost))
         return false;
     resources -= cost;
+    if (level)
+        level->UpdateTasks(kTaskResource);
     return true;
 }
 
 void cLevelHost::Earn(const ResourceSet& amounts) {
     resources += amounts;
+    if (level)
+        level->UpdateTasks(kTaskResource);
 }

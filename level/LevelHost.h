@@ -11,9 +11,11 @@
 #include <string>
 
 #include "engine/SpriteBatch.h"
+#include "level/EnemySettings.h"
 #include "scene/Random.h"
 #include "scene/ResourceSet.h"
 
+class cLevelWidget;
 class cObject;
 
 class cLevelHost {
@@ -24,6 +26,7 @@ class cLevelHost {
     // Every amount at least as large as the cost.
     virtual bool CanAfford(const ResourceSet& cost) const;
     // Takes the cost when it can be afforded; false (and nothing taken) when not.
+    // Both recount the level's goals of goods, as the game's own do.
     virtual bool Spend(const ResourceSet& cost);
     virtual void Earn(const ResourceSet& amounts);
     virtual ResourceSet GetResources() const { return resources; }
@@ -33,7 +36,13 @@ class cLevelHost {
     virtual float GetLevelTime() const { return levelTime; }
     virtual void AddLevelTime(float seconds) { levelTime += seconds; }
     // Level time and the level's statistics back to 0 for a new level.
-    virtual void ResetLevelStats() { levelTime = 0.0f; }
+    virtual void ResetLevelStats() {
+        levelTime = 0.0f;
+        builds = 0;
+    }
+    // A building of the level was finished: the results count it. Buildings
+    // call this once each, when their construction or repair completes.
+    virtual void CountBuild() { ++builds; }
     // The player's switch for the tutorial's hints.
     virtual bool HintsWanted() const { return true; }
 
@@ -81,8 +90,10 @@ class cLevelHost {
     virtual void StopLevelMusic() {}
 
     // The headless game's own state.
+    cLevelWidget* level = nullptr;  // the level playing on this host, set by the level
     ResourceSet resources;
     float levelTime = 0.0f;
+    int32_t builds = 0;
     cRandom random;
     qor::cVec2 cursor;
 };

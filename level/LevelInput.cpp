@@ -2,6 +2,7 @@
 // the pointer (or sends the hero, or rings the bell, or calls a worker off
 // its job); the right button takes back every request not yet handed out.
 #include "level/LevelWidget.h"
+#include "level/ReplayTap.h"
 #include "level/Worker.h"
 #include "scene/SoundNumbers.h"
 
@@ -15,7 +16,19 @@ constexpr int kButtonRight = 2;
 
 }  // namespace
 
+qor::cVec2 cLevelWidget::PointerPos() const {
+    qor::cVec2 at;
+    if (replayTap && replayTap->Pointer(&at))
+        return at;
+    return m_host->GetCursorPos();
+}
+
 void cLevelWidget::HandleEvent(int kind, int param) {
+    // A replay hears every key and button first; while one plays, only the
+    // input it feeds reaches the level.
+    if ((kind == qor::kWidgetKeyDown || kind == qor::kWidgetMouseDown) && replayTap &&
+        !replayTap->OnInput(*this, kind, param, PointerPos()))
+        return;
     if (kind == qor::kWidgetKeyDown) {
         if (param == kKeyEscape)
             m_host->ShowWindow(u"escape", 2);
@@ -27,7 +40,7 @@ void cLevelWidget::HandleEvent(int kind, int param) {
     if (kind != qor::kWidgetMouseDown || state == kLevelIntro || m_host->IsTalkSpeaking())
         return;
     if (param == kButtonLeft && state == kLevelPlay) {
-        if (cObject* object = PickObject(m_host->GetCursorPos()))
+        if (cObject* object = PickObject(PointerPos()))
             ClickObject(object);
         AcknowledgeTutorial(true);
     } else if (param == kButtonRight) {
@@ -41,6 +54,8 @@ void cLevelWidget::ClickObject(cObject* object) {
         return;
     }
     if (object->IsKind(kRoamingEnemies | kAltar | kPrison)) {
+        // The mark may be older than the last payment or the last capture.
+        UpdateHintMark(object);
         if (!hero || IsDead(hero) || object->GetSelectable() != 0)
             return;
         if (object->IsKind(kAltar) &&

@@ -5,6 +5,7 @@
 #include "engine/BitStream.h"
 #include "engine/Log.h"
 #include "level/Build.h"
+#include "level/EnemyBandit.h"
 #include "level/Field.h"
 #include "level/LevelWidget.h"
 #include "level/Worker.h"
@@ -115,6 +116,7 @@ void cLevelWidget::PrepareLevel() {
                       u"The level has no base: its workers credit their goods where they work");
     }
     StrandCutOffWorkers();
+    PrepareBandits(*this);
     for (cObject* object : all) {
         if (object->IsKind(kField)) {
             auto* field = static_cast<cField*>(object);
@@ -132,7 +134,7 @@ void cLevelWidget::StrandCutOffWorkers() {
     cWalkPath way;
     for (cWorker* man : CollectMen()) {
         if (FindPath(way, base, man, {}, false))
-            QueueCommand(man, kCommandRecountGoals, kGoalsPopulation);
+            QueueCommand(man, kCommandRecountGoals, kTaskPopulation);
         else
             man->SetState(kWorkerStranded);
     }

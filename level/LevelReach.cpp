@@ -4,6 +4,7 @@
 
 #include "level/Field.h"
 #include "level/LevelWidget.h"
+#include "level/Prison.h"
 
 namespace {
 
@@ -60,7 +61,10 @@ void cLevelWidget::UpdateHintMark(cObject* object) {
         return;
     bool cannot = !object->reachable;
     cannot = cannot || (object->IsKind(kField) && object->state != kFieldRipe);
-    cannot = cannot || (object->IsKind(kPrison) && CountPrisoners() == 0);
+    // A prison is worth opening while it holds somebody, or the story's guest.
+    cannot =
+        cannot || (object->IsKind(kPrison) &&
+                   static_cast<const cPrison*>(object)->storyText.empty() && CountPrisoners() == 0);
     cannot = cannot || !m_host->CanAfford(object->GetPrice());
     object->SetSelectable(cannot ? 1 : 0);
 }

@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "level/Build.h"
+#include "level/EnemyGold.h"
+#include "level/EnemySpirit.h"
 #include "level/LevelWidget.h"
 #include "level/PathRequest.h"
 #include "level/Plant.h"
@@ -171,7 +173,7 @@ cWorker* cLevelWidget::SpawnWorker(qor::cVec2 position) {
     cWalkPath way;
     if (base && !FindPath(way, worker, base, {}, false))
         worker->goHomeLater = 1;
-    QueueCommand(worker, kCommandRecountGoals, kGoalsPopulation);
+    QueueCommand(worker, kCommandRecountGoals, kTaskPopulation);
     return worker;
 }
 
@@ -183,6 +185,19 @@ cObject* cLevelWidget::SpawnItem(const std::u16string& name, qor::cVec2 position
     item->SetPosition(position);
     m_host->PlaySound(kSoundRespawn);
     return item;
+}
+
+cEnemy* cLevelWidget::SpawnEnemy(uint32_t type, qor::cVec2 position) {
+    if (type != kEnemyGold && type != kEnemySpirit)
+        return nullptr;
+    auto* enemy = static_cast<cEnemy*>(CreateObject(type));
+    if (!enemy)
+        return nullptr;
+    const bool spirit = type == kEnemySpirit;
+    enemy->SetKind(spirit ? u"enemy_spirit" : u"enemy_gold");
+    enemy->SetPosition(position);
+    m_host->PlaySound(spirit ? kSoundSpiritScream : kSoundBanditScream0);
+    return enemy;
 }
 
 cObject* cLevelWidget::CreateObjectHint(qor::cVec2 position) {

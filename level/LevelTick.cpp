@@ -49,7 +49,7 @@ void cLevelWidget::LogicTick() {
 }
 
 void cLevelWidget::TickObjectsAndHover() {
-    const qor::cVec2 mouse = m_host->GetCursorPos();
+    const qor::cVec2 mouse = PointerPos();
     const std::u16string talk = m_host->RunningTalk();
     // While a talk runs or the level is won, enemies and towers hold still;
     // the enemies' towers keep on except in one talk.
@@ -133,12 +133,12 @@ void cLevelWidget::ExecuteCommand(cObject* object, int32_t kind, int32_t value) 
             break;
         case kCommandWaysOpened:
             WorkersGoOut();
-            QueueCommand(nullptr, kCommandRecountGoals, kGoalsPopulation);
+            QueueCommand(nullptr, kCommandRecountGoals, kTaskPopulation);
             RecountReachability(kReachWasUnreachable);
             break;
         case kCommandWaysClosed:
             WorkersCutOffGoHome(false);
-            QueueCommand(nullptr, kCommandRecountGoals, kGoalsPopulation);
+            QueueCommand(nullptr, kCommandRecountGoals, kTaskPopulation);
             RecountReachability(kReachWasReachable);
             break;
         case kCommandRecountGoals:
@@ -146,7 +146,7 @@ void cLevelWidget::ExecuteCommand(cObject* object, int32_t kind, int32_t value) 
             break;
         case kCommandFlooded:
             WorkersCutOffGoHome(true);
-            QueueCommand(nullptr, kCommandRecountGoals, kGoalsPopulation);
+            QueueCommand(nullptr, kCommandRecountGoals, kTaskPopulation);
             RecountReachability(kReachWasReachable);
             break;
         default:

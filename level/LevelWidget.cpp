@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "engine/Font.h"
+#include "level/LevelClock.h"
+#include "level/ReplayTap.h"
 #include "level/Worker.h"
 #include "scene/FlyingSpriteList.h"
 #include "scene/ParticleManager.h"
@@ -15,8 +17,6 @@ namespace {
 
 using namespace scene_type;
 
-constexpr float kIntroSeconds = 1.2f;
-constexpr float kAmbientSeconds = 30.0f;
 constexpr float kNoWorkersSeconds = 3.0f;
 constexpr float kSaluteSeconds = 0.7f;
 constexpr int32_t kSalutes = 6;
@@ -53,6 +53,7 @@ cLevelWidget::cLevelWidget(const cObjectFactory* factory, cSceneServices* servic
         m_ownHost = std::make_unique<cLevelHost>();
         m_host = m_ownHost.get();
     }
+    m_host->level = this;
     // Fireworks draw their places from the game's generator and bang
     // through the game's sounds.
     salutes = cSaluteList(Services().Batch(), &m_host->Random(), [this](std::u16string_view name) {
@@ -61,13 +62,24 @@ cLevelWidget::cLevelWidget(const cObjectFactory* factory, cSceneServices* servic
             m_host->PlaySound(number);
     });
     highlight = Services().FindSprite(u"highlight", u"highlight");
-    tasks.reserve(10);
+    tasks.reserve(kTaskCapacity);
     Clear();
+    g_levelView = this;
 }
 
-cLevelWidget::~cLevelWidget() = default;
+cLevelWidget::~cLevelWidget() {
+    // A replay still listening must not keep a level that is gone.
+    if (replayTap)
+        replayTap->OnLevelCleared(*this);
+    if (g_levelView == this)
+        g_levelView = nullptr;
+}
 
 void cLevelWidget::Clear() {
+    if (replayTap) {
+        replayTap->OnLevelCleared(*this);
+        replayTap = nullptr;
+    }
     cBaseWidget::Clear();
     commands.clear();
     hovered = nullptr;
@@ -80,6 +92,7 @@ void cLevelWidget::Clear() {
     trajectory.clear();
     route.clear();
     bandits.clear();
+    enemySettings = {};
     spells.clear();
     salutes.Clear();
     effects.Clear();
@@ -89,10 +102,14 @@ void cLevelWidget::Clear() {
     storyMark = -1.0f;
     storyTimer = 0.0f;
     m_host->EndTalk();
+    // The hint must not outlive the objects it may be showing.
+    m_host->HideHint();
     m_host->ResetLevelStats();
     floodCells.clear();
+    thawPending = 0;
     wanderCells.clear();
     tasks.clear();
+    panel.Clear();
     noWorkersCheck.Restart(0.0f, kNoWorkersSeconds);
     m_noWorkersTalked = false;
     fireworks = 0;
@@ -127,6 +144,8 @@ bool cLevelWidget::OnStateChange(int32_t from, int32_t to) {
 }
 
 void cLevelWidget::Update(float seconds) {
+    if (replayTap && !replayTap->OnUpdate(*this, seconds))
+        return;
     if (state != kLevelPlay)
         return;
     if (m_host->RunningTalk().empty())
@@ -135,10 +154,11 @@ void cLevelWidget::Update(float seconds) {
 }
 
 void cLevelWidget::StepClock(float seconds) {
-    // The gold limit passing is heard once, in the frame that crosses it.
-    const float gold = std::max(silverTime / 1.5f, 0.0f);
-    const float elapsed = m_host->GetLevelTime();
-    if (elapsed < gold && elapsed + seconds >= gold) {
+    // Once every goal is met the level only waits to be declared won (a talk
+    // window still closing): that wait must not cost a medal.
+    const bool standing = AreTasksDone();
+    float elapsed = m_host->GetLevelTime();
+    if (AdvanceLevelClock(seconds, standing, silverTime, timeLeft, elapsed)) {
         m_host->PlaySound(kSoundAlarm);
         qor::cRectF clock;
         if (g_particles && m_host->ControlRect(u"level", u"time", &clock)) {
@@ -146,11 +166,13 @@ void cLevelWidget::StepClock(float seconds) {
                                     {clock.x + clock.w / 3.0f, clock.y + clock.h / 2.0f});
         }
     }
-    m_host->AddLevelTime(seconds);
-    timeLeft = std::max(timeLeft - seconds, 0.0f);
+    if (!standing)
+        m_host->AddLevelTime(seconds);
 }
 
 void cLevelWidget::Tick() {
+    if (replayTap)
+        replayTap->BeforeTick(*this);
     floatingTexts.Update(kTickSeconds);
     effects.Update(kTickSeconds);
     if (g_particles)
@@ -185,7 +207,7 @@ void cLevelWidget::StepFireworks() {
     fireworksTimer.Restart(0.0f, kSaluteSeconds);
     if (salutesLeft < 1) {
         fireworks = 0;
-        m_host->ShowWindow(u"finish", 1);
+        m_host->ShowWindow(u"finish", 2);
     }
 }
 
@@ -210,36 +232,3 @@ int cLevelWidget::OnEvent(int kind, int param) {
     return 0;
 }
 
-bool cLevelWidget::AreTasksDone() const {
-    return !tasks.empty() && std::all_of(tasks.begin(), tasks.end(),
-                                         [](const cLevelTask& t) { return t.IsReached(); });
-}
-
-bool cLevelWidget::IsSpellActive(int32_t spell) const {
-    return std::any_of(spells.begin(), spells.end(),
-                       [spell](const cSpell& s) { return s.spell == spell && s.timer >= 0.0f; });
-}
-
-void cLevelWidget::UpdateTasks(int32_t /*kind*/) {
-    // The goals and their panel count here once they exist.
-}
-
-void cLevelWidget::ApplyLevelRow(const std::u16string& /*name*/) {
-    // The story's table of levels fills this in; a level it does not know
-    // has no goals and keeps the times it has.
-}
-
-void cLevelWidget::SetupLevel(const std::u16string& name) {
-    levelName = name;
-    tasks.clear();
-    startResources = {};
-    m_host->SetResources({});
-    if (back)
-        back->SetKind(name);
-    ApplyLevelRow(name);
-    m_host->SetResources(startResources);
-    timeLeft = silverTime;
-    UpdateTasks(kGoalsResources);
-    ambientTimer.Restart(0.0f, kAmbientSeconds);
-    introTimer.Restart(0.0f, kIntroSeconds);
-}

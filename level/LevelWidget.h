@@ -12,8 +12,11 @@
 // level runs in the game, in tests and in benchmarks, with or without a
 // window. The source is split by concern: LevelWidget.cpp (states, clock,
 // reset), LevelTick.cpp (the step and the commands), LevelDraw.cpp,
-// LevelInput.cpp, LevelServices.cpp, LevelLoad.cpp, LevelReach.cpp and
-// LevelJobs.cpp (player commands and job assignment).
+// LevelInput.cpp, LevelServices.cpp, LevelLoad.cpp, LevelReach.cpp,
+// LevelJobs.cpp (player commands and job assignment), SpellList.cpp (the
+// spells the altars sell, the thaw and the danger zones), BuildLimits.cpp,
+// LevelRow.cpp (the level's row of the level table) and LevelGoals.cpp (the
+// goals).
 //
 // Later parts of the game plug in at the places named "hook" below: they do
 // nothing until then.
@@ -22,11 +25,14 @@
 #include <string>
 #include <vector>
 
+#include "level/EnemySettings.h"
+#include "level/Goals.h"
 #include "level/Grid.h"
 #include "level/LevelHost.h"
-#include "level/LevelTask.h"
+#include "level/LevelView.h"
 #include "level/Man.h"
 #include "level/PathFinder.h"
+#include "level/TaskPanel.h"
 #include "scene/AnimEffectList.h"
 #include "scene/BaseWidget.h"
 #include "scene/SaluteList.h"
@@ -36,35 +42,32 @@ namespace qor {
 class cBitStream;
 }
 
+class cEnemy;
+class cReplayTap;
 class cWorker;
 
 inline constexpr char16_t kLevelWidgetName[] = u"level";
-
-// The level's states.
-enum eLevelState : int32_t {
-    kLevelLoading = 0,
-    kLevelIntro = 1,
-    kLevelPlay = 2,
-    kLevelFinished = 3,
-};
 
 // Commands objects queue for the next step (QueueCommand).
 enum eLevelCommand : int32_t {
     kCommandShowHint = 1,
     kCommandHideHint = 2,
-    kCommandWaysOpened = 3,  // a way opened: workers in the house come out
-    kCommandWaysClosed = 4,  // a way closed: workers cut off go home
-    kCommandRecountGoals = 5,
-    kCommandFlooded = 6,  // workers on flooded cells go home
+    kCommandWaysOpened = 3,    // a way opened: workers in the house come out
+    kCommandWaysClosed = 4,    // a way closed: workers cut off go home
+    kCommandRecountGoals = 5,  // the value is the kind of goal (eTaskKind)
+    kCommandFlooded = 6,       // workers on flooded cells go home
 };
 
-// Goal kinds recounted by command 5.
-inline constexpr int32_t kGoalsBuilt = 0;
-inline constexpr int32_t kGoalsPopulation = 1;
-inline constexpr int32_t kGoalsResources = 2;
-inline constexpr int32_t kGoalsSpecial = 3;
+// The danger zones workers are moved out of: frozen water about to thaw,
+// the landing places of falling stones.
+enum eDanger : int32_t {
+    kDangerWater = 0,
+    kDangerStones = 1,
+};
 
-class cLevelWidget : public cBaseWidget {
+// The level's windows read it as the cLevelView (g_levelView while it
+// exists), and its goals count through it as their cGoalCounter.
+class cLevelWidget : public cBaseWidget, public cLevelView, public cGoalCounter {
   public:
     // The game, the tests and the benchmarks each give their own host; the
     // widget does not own it. Without one it uses a headless host of its own.
@@ -98,7 +101,8 @@ class cLevelWidget : public cBaseWidget {
     // stranded workers put in the house, reachability counted, the strolling
     // ground listed.
     void PrepareLevel();
-    // The level's row of goals, start stock, times and story, by name.
+    // The level's row of the level table, by name: goals, start stock,
+    // times, music and story (LevelRow.cpp).
     void SetupLevel(const std::u16string& name);
     void SetState(int32_t newState);
     bool OnStateChange(int32_t from, int32_t to);
@@ -141,6 +145,9 @@ class cLevelWidget : public cBaseWidget {
     void PlaceOnDefaultLayer(cObject* object);
     cWorker* SpawnWorker(qor::cVec2 position);
     cObject* SpawnItem(const std::u16string& name, qor::cVec2 position);
+    // A gold goblin or a spirit (by type id) at the position, with its
+    // scream; null for any other type.
+    cEnemy* SpawnEnemy(uint32_t type, qor::cVec2 position);
     cObject* CreateObjectHint(qor::cVec2 position);
     int CountPrisoners() const;
     // The click test of pictures: inside what the object shows.
@@ -167,27 +174,63 @@ class cLevelWidget : public cBaseWidget {
     enum eReachMode : int { kReachAll = 3, kReachWasReachable = 1, kReachWasUnreachable = 2 };
     void RecountReachability(int mode);
 
-    // --- hooks of the later parts ---------------------------------------------
-    // Spells (altars): whether a spell runs now.
+    // --- spells and altars (SpellList.cpp) -------------------------------------
+    // The spell goes to the first altar that offers none yet; without one it
+    // is logged and not offered.
+    void AddSpell(int32_t spell);
+    // The spell starts (again) on the whole island; its mana is paid when the
+    // player has it. A spell the level does not offer does nothing.
+    void CastSpell(int32_t spell);
+    // The hero's cast at an altar: its spell, and the beam over it.
+    void CastAtAltar(cObject* altar);
+    // While the water waits to thaw: every 0.5 s, whether the ice is clear.
+    void ThawTick();
+    // The object stands on a flood cell or in a danger zone of that kind.
+    bool InDanger(const cObject* object, int32_t danger) const;
+    // Workers and the hero in (or heading into) danger go to the bell
+    // (water) or the house (stones).
+    void Evacuate(int32_t danger);
+    // Whether a spell runs now.
     virtual bool IsSpellActive(int32_t spell) const;
-    // Altars: whether one of them offers the spell.
-    virtual bool IsSpellOffered(int32_t /*spell*/) const { return false; }
-    // Goals: recounts the goals of a kind (command 5) and refreshes the panel.
-    virtual void UpdateTasks(int32_t kind);
-    // The story's row of the level: goals, start stock, times, music, talks.
-    virtual void ApplyLevelRow(const std::u16string& name);
+    // Whether one of the altars offers the spell.
+    virtual bool IsSpellOffered(int32_t spell) const;
+    // Spell timers and the thaw of frozen water, every step.
+    virtual void SpellTick();
+    // The bell was clicked.
+    virtual void RingBell(cObject* bell);
+
+    // --- buildings (BuildLimits.cpp) --------------------------------------------
+    // How far buildings of a kind may be upgraded; "all" is every building
+    // but the monuments.
+    void SetMaxLevel(const std::u16string& kind, int32_t level);
+
+    // --- goals, and what the level's windows read (LevelGoals.cpp) -----------
+    // Recounts the goals of a kind (eTaskKind) and lays the task panel out
+    // anew; a goal just reached sparkles on its line.
+    void UpdateTasks(int32_t kind);
+    int32_t GetState() const override { return state; }
+    float GetSilverTime() const override { return silverTime; }
+    float GetTimeLeft() const override { return timeLeft; }
+    const std::vector<cTask>& GetTasks() const override { return tasks; }
+    int GetSlotTask(int slot) const override { return panel.TaskInSlot(slot); }
+    bool IsTalkRunning() const override;
+    int CountBuilt(std::u16string_view kind) const override;
+    int CountPopulation() const override;
+    ResourceSet GetResources() const override;
+
+    // --- hooks of the later parts ---------------------------------------------
+    // The prison whose prisoner the story asks to free: its text and price.
+    virtual void PreparePrison(const std::u16string& /*storyText*/, const ResourceSet& /*price*/) {}
+    // The tutorial step that guides this level ("train00::cTakeField").
+    virtual void CreateTutorial(const std::u16string& /*step*/) {}
     // The story's timed triggers, every 5 s.
     virtual void StoryTick() {}
-    // Spell timers and the thaw of frozen water, every step.
-    virtual void SpellTick() {}
     // The tutorial step, every step while playing.
     virtual void TutorialTick() {}
     // The tutorial's hint waits for a key or a click.
     virtual void AcknowledgeTutorial(bool /*byClick*/) {}
     // Falling stones and the screen shake, every frame.
     virtual void UpdateFallingStones(float /*seconds*/) {}
-    // The bell was clicked.
-    virtual void RingBell(cObject* /*bell*/) {}
     // The bandits' road and the falling stones, after loading.
     virtual void PrepareRoadAndStones() {}
 
@@ -206,16 +249,17 @@ class cLevelWidget : public cBaseWidget {
     std::u16string levelName;
     int32_t state = kLevelLoading;
     std::u16string musicName;
-    float timeLeft = 0.0f;       // the medal countdown
-    float silverTime = 0.0f;     // the silver limit; gold is two thirds of it
-    ResourceSet startResources;  // what the player starts the level with
+    float timeLeft = 0.0f;    // the medal countdown
+    float silverTime = 0.0f;  // the silver limit; gold is two thirds of it
     cObject* back = nullptr;
     cTextEffectList floatingTexts;
     cObject* hovered = nullptr;
     qor::cSpriteInfo highlight;
     float pulsePhase = 0.0f;
     float hoverTime = 0.0f;
-    std::vector<cLevelTask> tasks;
+    std::vector<cTask> tasks;
+    // The HUD's three goal lines; the game binds them to its "level" window.
+    cTaskPanel panel;
     cAnimEffectList effects;
     cObject* base = nullptr;
     cObject* sawmill = nullptr;
@@ -237,16 +281,25 @@ class cLevelWidget : public cBaseWidget {
     std::vector<cObject*> trajectory;  // the bandits' road, as waypoints
     std::vector<cCell> route;          // the bandits' road, as cells
     std::vector<cObject*> bandits;
+    // How often enemies come and how many; the story sets them per level.
+    cEnemySettings enemySettings;
     float meteorDelay = -1.0f;
     float storyTimer = 0.0f;
     int32_t storyStep = -1;
     float storyMark = -1.0f;
     std::vector<cCell> wanderCells;  // where idle workers stroll
+    // The forest's sound comes again every this many seconds.
+    static constexpr float kAmbientSeconds = 30.0f;
     qor::cRamp ambientTimer{0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f};
     qor::cRamp introTimer{0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f};
+    uint8_t thawPending = 0;  // the water freeze ended; the ice waits to be clear
+    qor::cRamp thawTimer{0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f};
     std::vector<cCell> floodCells;
     qor::cRamp fireworksTimer{0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f};
     int32_t salutesLeft = 6;
+    // A replay recording or playing this level (not owned); it lets go when
+    // the level is cleared.
+    cReplayTap* replayTap = nullptr;
 
   private:
     // LevelWidget.cpp
@@ -267,6 +320,8 @@ class cLevelWidget : public cBaseWidget {
     void FlushBatch();
     // LevelInput.cpp
     void ClickObject(cObject* object);
+    // The pointer as the level sees it: a replay's while one plays.
+    qor::cVec2 PointerPos() const;
     // LevelJobs.cpp
     void CheckNoFreeWorkers();
     void TellPlayer(const std::u16string& text, cObject* object);

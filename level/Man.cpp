@@ -42,6 +42,21 @@ char16_t DirectionDigit(float dx, float dy) {
     return u'0';
 }
 
+void cMan::SetState(int32_t value) {
+    if (value == state)
+        return;
+    const int32_t from = state;
+    if (!OnStateChange(from, value))
+        return;
+    state = value;
+    OnEnterState(from, value);
+}
+
+void cMan::AddFourWays(const std::u16string& name, const std::u16string& spritePrefix) {
+    for (char16_t d = u'0'; d <= u'3'; ++d)
+        AddAnimation(name + d, spritePrefix + name + d);
+}
+
 float cMan::GetSpeed(int /*mode*/) const {
     return 180.0f;
 }

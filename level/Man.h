@@ -42,6 +42,10 @@ class cMan : public cObject {
     using cObject::PlayAnimation;
 
     cObject* GetTarget() const override { return target; }
+    // Leaving actions run in OnStateChange, entry actions (OnEnterState)
+    // once the new state holds, so that an entry may move on to another
+    // state at once.
+    void SetState(int32_t value) override;
 
     // Walking speed, world units per second, of a walk started in `mode`
     // (the state the walk belongs to).
@@ -71,9 +75,18 @@ class cMan : public cObject {
     virtual void OnTowerAim(cObject* /*attacker*/) {}
     // A hit of that strength; true when it told (enemies answer it).
     virtual bool TakeHit(float /*strength*/) { return false; }
+    // Whether a tower may take aim at the man now: enemies out of sight or
+    // already beaten say no (enemies answer it).
+    virtual bool IsTowerTarget() const { return true; }
+    // The enemy freeze spell holds the man still, or lets him go (enemies
+    // answer it).
+    virtual void SetFrozen(bool /*frozen*/) {}
 
     // Whether the man carries anything: goods in the bag or an item.
     bool IsCarrying() const { return carriedItem != 0 || !bag.IsZero(); }
+    // The animation `name` in the four directions ("walk0" … "walk3") from
+    // the sprites of the same names after `spritePrefix` ("worker_walk0" …).
+    void AddFourWays(const std::u16string& name, const std::u16string& spritePrefix);
 
     cWalkPath path;
     cMoveRamp mover;
@@ -85,6 +98,10 @@ class cMan : public cObject {
     int32_t strokeSound = -1;
     float firstStroke = 0.0f;
     float strokePeriod = 0.0f;
+
+  protected:
+    // Entry actions of a state, once it holds; `from` is the state left.
+    virtual void OnEnterState(int32_t /*from*/, int32_t /*to*/) {}
 };
 
 class cWalkman : public cMan {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/Strings.h"
+#include "level/HintText.h"
 #include "level/LevelWidget.h"
 #include "scene/SceneDraw.h"
 #include "scene/SceneServices.h"
@@ -67,4 +69,11 @@ bool cNugget::DoWork(float seconds) {
 
 ResourceSet cNugget::GetPrice() const {
     return work.HasMoved() || state == kNuggetSpent ? ResourceSet{} : price;
+}
+
+std::u16string cNugget::GetHintText() const {
+    if (state == kNuggetSpent)
+        return HintLine(*this, kind.c_str());
+    return SourceHint(*this, work.HasMoved(), GetPrice(), profit) +
+           Services().Localize(u"LoadsLeft") + u": " + qor::Widen(std::to_string(jobsLeft)) + u"\n";
 }

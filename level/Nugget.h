@@ -22,6 +22,7 @@ class cNugget : public cObject {
     // Only before a load's digging has begun.
     ResourceSet GetPrice() const override;
     ResourceSet GetProfit() const override { return profit; }
+    std::u16string GetHintText() const override;
 
     // Seconds of work one load takes.
     virtual float GetWorkTime() const { return 7.0f; }

@@ -1,5 +1,6 @@
 #include "level/Well.h"
 
+#include "level/HintText.h"
 #include "level/LevelWidget.h"
 #include "scene/SceneDraw.h"
 #include "scene/SceneServices.h"
@@ -44,4 +45,8 @@ bool cWell::DoWork(float seconds) {
     if (work.current >= work.to)
         work.Restart(0.0f, GetWorkTime());
     return work.Step(seconds) == 1;
+}
+
+std::u16string cWell::GetHintText() const {
+    return SourceHint(*this, IsDrawing(), {}, profit);
 }

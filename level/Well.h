@@ -18,6 +18,7 @@ class cWell : public cObject {
     int HitTest(qor::cVec2 point) const override;
     bool DoWork(float seconds) override;
     ResourceSet GetProfit() const override { return profit; }
+    std::u16string GetHintText() const override;
 
     // Seconds of work one load takes.
     virtual float GetWorkTime() const { return 6.0f; }

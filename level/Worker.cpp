@@ -40,25 +40,11 @@ void cWorker::SetKind(const std::u16string& kindName) {
     cWalkman::SetKind(kindName);
     for (const auto& [name, sprite] : kAnimations)
         AddAnimation(name, sprite);
-    for (const char16_t* name : kDirectional) {
-        for (char16_t d = u'0'; d <= u'3'; ++d) {
-            const std::u16string animation = std::u16string(name) + d;
-            AddAnimation(animation, u"worker_" + animation);
-        }
-    }
+    for (const char16_t* name : kDirectional)
+        AddFourWays(name, u"worker_");
     SetLayer(6);
     SetState(kWorkerIdle);
     PlayAnimation(u"rest30", qor::kAnimLoop);
-}
-
-void cWorker::SetState(int32_t value) {
-    if (value == state)
-        return;
-    const int32_t from = state;
-    if (!OnStateChange(from, value))
-        return;
-    state = value;
-    EnterState(from, value);
 }
 
 bool cWorker::OnStateChange(int32_t from, int32_t to) {
@@ -66,7 +52,7 @@ bool cWorker::OnStateChange(int32_t from, int32_t to) {
         return false;
     cLevelWidget* level = Level();
     if (level && (InHouseOrPrison(from) || InHouseOrPrison(to)))
-        level->QueueCommand(this, kCommandRecountGoals, kGoalsPopulation);
+        level->QueueCommand(this, kCommandRecountGoals, kTaskPopulation);
     if (from == kWorkerStranded)
         PlayLevelSound(this, kSoundWorkerJoy);
     if (from == kWorkerToTarget && to != kWorkerWork && !pendingIncome.IsZero()) {
@@ -88,7 +74,7 @@ bool cWorker::OnStateChange(int32_t from, int32_t to) {
     return true;
 }
 
-void cWorker::EnterState(int32_t from, int32_t to) {
+void cWorker::OnEnterState(int32_t from, int32_t to) {
     // Only going in at a door or handing goods in hides the figure; whatever
     // else a worker turns to, it shows again.
     if (to != kWorkerWork && to != kWorkerEnterHouse)
@@ -164,8 +150,17 @@ void cWorker::Tick() {
             ChooseFleeWay();
             break;
         case kWorkerFrozen:
+        case kWorkerLed:
+            // The bandit that caught it is gone: free again.
             if (!threat || threat->state == kStateGone)
                 SetState(kWorkerIdle);
+            break;
+        case kWorkerHeld:
+            // Its prison is gone: out where it stood.
+            if (!target || target->state == kStateGone) {
+                SetTarget(nullptr);
+                SetState(kWorkerIdle);
+            }
             break;
         case kWorkerEnterHouse:
             DoorTick();
@@ -186,6 +181,12 @@ void cWorker::OnArrive() {
                    (level->IsSawmill(target) || level->IsMill(target) ||
                     level->IsGoldmill(target))) {
             SetState(kWorkerDeliver);
+        } else if (target->IsKind(kBell)) {
+            // Called to the bell: the worker waits there, once its load is
+            // on the way home.
+            SetTarget(nullptr);
+            if (!ReturnGoods())
+                SetState(kWorkerIdle);
         } else if (target->IsKind(kPrison)) {
             SetState(kWorkerHeld);
         } else {
@@ -204,6 +205,20 @@ bool cWorker::IsIdle() const {
 
 bool cWorker::IsInHouse() const {
     return state == kWorkerStranded || state == kWorkerInHouse;
+}
+
+bool cWorker::IsOutInTheOpen() const {
+    switch (state) {
+        case kWorkerDeliver:
+        case kWorkerStranded:
+        case kWorkerInHouse:
+        case kWorkerHeld:
+        case kWorkerEnterHouse:
+        case kStateGone:
+            return false;
+        default:
+            return visible != 0;
+    }
 }
 
 bool cWorker::IsCaptive() const {

@@ -49,9 +49,6 @@ class cWorker : public cWalkman {
     // --- cObject -----------------------------------------------------------
     void SetKind(const std::u16string& kindName) override;
     bool OnStateChange(int32_t from, int32_t to) override;
-    // Leaving actions run in OnStateChange, entry actions once the new state
-    // holds, so that an entry may move on to another state at once.
-    void SetState(int32_t value) override;
     void Tick() override;
     void Draw() override;
     qor::cRectF GetBounds() const override;
@@ -89,6 +86,9 @@ class cWorker : public cWalkman {
     virtual void FinishWork();
     virtual bool IsInHouse() const;
     virtual bool IsCaptive() const;
+    // Out on the island where enemies can get at it: in sight, and not in
+    // a house, a plant or the prison.
+    bool IsOutInTheOpen() const;
     // Goes in at the building's door (its first work place, or where the
     // worker stands) and out again a moment later.
     virtual void EnterWorkPlace(cObject* building);
@@ -112,9 +112,10 @@ class cWorker : public cWalkman {
     // building it went into.
     qor::cVec2 door;
 
+  protected:
+    void OnEnterState(int32_t from, int32_t to) override;
+
   private:
-    // worker state machine (Worker.cpp)
-    void EnterState(int32_t from, int32_t to);
     // work, delivery and the house (WorkerWork.cpp)
     void StartWork();
     void WorkTick();

@@ -91,8 +91,7 @@ float cWorker::GetAnimationSpeed() const {
 
 void cWorker::WalkStep() {
     // A captive whose bandit is gone walks free.
-    if (state == kWorkerToTarget && target && target->IsKind(kPrison) && threat &&
-        threat->state == kStateGone) {
+    if (state == kWorkerToTarget && IsCaptive() && threat && threat->state == kStateGone) {
         SetState(kWorkerIdle);
         return;
     }
@@ -192,12 +191,18 @@ void cWorker::Scare(cObject* newThreat) {
         case kWorkerScared:
         case kWorkerFlee:
         case kWorkerHeld:
+        case kWorkerEnterHouse:  // inside a building, out of reach
             return;
         default:
             break;
     }
-    // A worker at a building's work place stays at it.
-    if (state == kWorkerWork && target && !target->workPlaces.empty())
+    // A worker at a building's work place stays at it; a tied captive
+    // cannot run off; one already within the house's walls is as good as in.
+    const cLevelWidget* level = Level();
+    const bool withinWalls = state == kWorkerToTarget && WalkingIntoHouse() && level &&
+                             !level->Cells().IsFree(GetCell());
+    if ((state == kWorkerWork && target && !target->workPlaces.empty()) || IsCaptive() ||
+        withinWalls)
         return;
     SetTarget(nullptr);
     threat = newThreat;
@@ -236,8 +241,13 @@ void cWorker::ChooseFleeWay() {
         Flee(std::move(way));
         return;
     }
-    if (FindWanderCell(cell, way))
+    if (FindWanderCell(cell, way)) {
         Flee(std::move(way));
+        return;
+    }
+    // Nowhere to run: it stays where it is and comes to itself, rather than
+    // looking for a way out every step for as long as the threat is about.
+    SetState(kWorkerIdle);
 }
 
 bool cWorker::WalkingIntoHouse() const {

@@ -11,10 +11,10 @@ constexpr auto kWater = ePlacement::kOnWater;
 constexpr auto kStand = ePlacement::kStanding;
 constexpr auto kGrid = ePlacement::kInGrid;
 
-// Footprints that no rule fixes are chosen to match the pictures: a log or a
-// small stone fills one cell, a big stone four; a bridge spans two cells (three
-// for the big ones) along i ("…00") or along j ("…01"); fields and mills are
-// two by two.
+// Footprints that no rule fixes are chosen to match the pictures: a log lies
+// over two cells along i, a small stone fills one cell, a big stone four; a
+// bridge spans two cells (three for the big ones) along j ("…00") or along i
+// ("…01"); fields and mills are two by two.
 constexpr cKindInfo kKinds[] = {
     // kind                type           w  h  layer fixed  placement
     {u"worker", kWorker, 1, 1, 6, true, kStand},
@@ -24,14 +24,14 @@ constexpr cKindInfo kKinds[] = {
     {u"enemy_bandit", kEnemyBandit, 1, 1, 6, true, kStand},
     {u"base_enemy_gold", kBaseEnemy, 1, 1, 6, true, kGrid},
     {u"base_enemy_spirit", kBaseEnemy, 1, 1, 6, true, kGrid},
-    {u"prison00", kPrison, 2, 2, 5, false, kBlock},
-    {u"log00", kBarrier, 1, 1, 5, false, kBlock},
+    {u"prison00", kPrison, 2, 2, 6, true, kBlock},
+    {u"log00", kBarrier, 2, 1, 5, false, kBlock},
     {u"stone00", kBarrier, 1, 1, 5, false, kBlock},
     {u"stone_big00", kBarrier, 2, 2, 5, false, kBlock},
-    {u"bridge00", kBridge, 2, 1, 5, false, kWater},
-    {u"bridge01", kBridge, 1, 2, 5, false, kWater},
-    {u"bridge_big00", kBridge, 3, 1, 5, false, kWater},
-    {u"bridge_big01", kBridge, 1, 3, 5, false, kWater},
+    {u"bridge00", kBridge, 1, 2, 5, false, kWater},
+    {u"bridge01", kBridge, 2, 1, 5, false, kWater},
+    {u"bridge_big00", kBridge, 1, 3, 5, false, kWater},
+    {u"bridge_big01", kBridge, 3, 1, 5, false, kWater},
     {u"lake00", kLake, 3, 3, 2, false, kWater},
     {u"tree00", kTree, 1, 1, 6, true, kBlock},
     {u"tree01", kTree, 1, 1, 6, true, kBlock},

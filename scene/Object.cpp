@@ -8,6 +8,7 @@
 #include "scene/BaseWidget.h"
 #include "scene/KindTable.h"
 #include "scene/Node.h"
+#include "scene/ParticleManager.h"
 #include "scene/SceneServices.h"
 
 cObject::cObject(cBaseWidget* owner) : scene(owner) {
@@ -25,6 +26,8 @@ void cObject::Tick() {
     animations.player.Step(kTickSeconds);
     if (occupant && occupant->GetTarget() != this)
         occupant = nullptr;
+    if (spellEffect && !SpellEffectAlive())
+        spellEffect = nullptr;
     if (spellTimer.Step(kTickSeconds) == 2) {
         StopSpellEffect();
     } else if (spellEffect) {
@@ -113,11 +116,20 @@ void cObject::Save(qor::cBitStream& stream) const {
 void cObject::AttachSpellEffect(cEmitter* emitter, qor::cVec2 offset) {
     spellEffect = emitter;
     spellOffset = offset;
+    spellGroup = g_particles && emitter ? g_particles->GroupOf(emitter) : -1;
+    spellSerial = spellGroup >= 0 ? g_particles->Group(spellGroup).clearSerial : 0;
     spellTimer.Restart(0.0f, 3.0f);
 }
 
+bool cObject::SpellEffectAlive() const {
+    // An effect of no known group (scene services of their own) is trusted.
+    if (!spellEffect || spellGroup < 0)
+        return spellEffect != nullptr;
+    return g_particles && g_particles->Group(spellGroup).clearSerial == spellSerial;
+}
+
 void cObject::StopSpellEffect() {
-    if (spellEffect)
+    if (SpellEffectAlive())
         Services().FinishEmitter(spellEffect);
     spellEffect = nullptr;
 }

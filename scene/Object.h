@@ -155,6 +155,9 @@ class cObject {
     // Lets the emitter follow the object at `offset` for the three seconds a
     // spell shows on it.
     void AttachSpellEffect(cEmitter* emitter, qor::cVec2 offset);
+    // The particle groups are emptied when the level is left: an effect made
+    // before that went with them and must not be touched.
+    bool SpellEffectAlive() const;
 
     cSceneServices& Services() const;
 
@@ -189,9 +192,11 @@ class cObject {
     // Whether the workers can reach the object from their house; the level
     // recounts it whenever the ways across the island change.
     uint8_t reachable = 1;
-    cEmitter* spellEffect = nullptr;  // not owned
+    cEmitter* spellEffect = nullptr;  // not owned; see SpellEffectAlive()
     qor::cRamp spellTimer;
     qor::cVec2 spellOffset;
+    int spellGroup = -1;       // the particle group that owns spellEffect
+    uint32_t spellSerial = 0;  // that group's clear count when it was made
 
   private:
     friend class cBaseWidget;

@@ -82,6 +82,16 @@ void cParticleManager::ClearGroup(int group) {
         m_groups[group]->Clear();
 }
 
+int cParticleManager::GroupOf(const cEmitter* emitter) const {
+    for (int g = 0; g < kParticleGroupCount; ++g) {
+        for (const auto& owned : Group(g).emitters) {
+            if (owned.get() == emitter)
+                return g;
+        }
+    }
+    return -1;
+}
+
 void cParticleManager::ClearAll() {
     for (auto& group : m_groups)
         group->Clear();

@@ -56,6 +56,9 @@ class cParticleManager {
     // A burst of `count` particles at the point (x, y); it ends by itself.
     void AddSparkle(int count, float spread, uint32_t color, vec2 point);
 
+    // The group that owns the emitter, or -1.
+    int GroupOf(const cEmitter* emitter) const;
+
     cParticleGroup& Group(int group) { return *m_groups[static_cast<size_t>(group)]; }
     const cParticleGroup& Group(int group) const { return *m_groups[static_cast<size_t>(group)]; }
 

@@ -190,6 +190,14 @@ void cFinishWF::RecordResult() {
         LogEntry(kLogWarning, u"cFinishWF", u"The level is not finished; no result is recorded");
         return;
     }
+    if (g_garden->IsDevelopmentLevel()) {
+        // A test level stands in no place on the map: a medal recorded for it
+        // would land on a level of the game the player never played.
+        LogEntry(kLogText, u"cFinishWF",
+                 u"A test level was won; the player's map and score are left as they were");
+        g_garden->SwitchScreen(u"menu", u"level");
+        return;
+    }
     SetScore(finalScore);
     const int level = g_garden->GetCurrentLevelIndex();
     bool closingStory = false;

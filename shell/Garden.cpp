@@ -21,6 +21,8 @@
 #include "gui/game/GameControlScriptFunctions.h"
 #include "level/LevelWidget.h"
 #include "shell/GardenLevelHost.h"
+#include "shell/HintWF.h"
+#include "shell/ReplayConsole.h"
 #include "shell/Settings.h"
 #include "world/AchieveWidget.h"
 #include "world/GameObjects.h"
@@ -134,6 +136,8 @@ const char16_t* cGarden::Init() {
     hooks.registerSplashAndLoadingFunctions = RegisterSplashAndLoadingScriptFunctions;
     hooks.registerGameControlFunctions = ::RegisterGameControlScriptFunctions;
     RegisterEngineScriptFunctions(hooks);
+    replays = std::make_unique<cReplayConsole>(*this);
+    cReplayConsole::Register(g_lua);
 
     soundVolume = GetNumberGlobal("soundVolume", kDefaultVolume);
     musicVolume = GetNumberGlobal("musicVolume", kDefaultVolume);
@@ -187,6 +191,7 @@ void cGarden::OnEndLoading() {
 
     cMiddle::OnEndLoading();
     CreateWindows();
+    JoinScreensToScenes();
 
     g_game->runWhileInactive = false;
     widescreenTexture = FindTexture(u"widescreen");
@@ -230,15 +235,24 @@ bool cGarden::FocusScreenWidget(cWidget* widget, const char16_t* name) {
     return true;
 }
 
-void cGarden::ShowScreenWindowIfBuilt(const std::u16string& name, int mode) {
+bool cGarden::ShowScreenWindowIfBuilt(const std::u16string& name, int mode) {
     // Without its scene a screen's window has nothing to stand on; an empty
     // window would leave the player with nothing to click, so none is shown.
     cGUI* gui = g_game ? g_game->gui() : nullptr;
     if (!gui || !gui->HasWnd(name))
-        return;
+        return false;
     cWindow* window = gui->GetWnd(name);
-    if (window && window->ControlCount() > 0)
-        ShowScreenWindow(name, mode);
+    return window && window->ControlCount() > 0 && ShowScreenWindow(name, mode);
+}
+
+void cGarden::JoinScreensToScenes() {
+    // The HUD's goal lines belong to the level, and the floating hint serves
+    // the level's objects and the map's points alike.
+    cGUI* gui = g_game ? g_game->gui() : nullptr;
+    if (cLevelWidget* level = GetLevelWidget(); level && gui && gui->HasWnd(u"level"))
+        level->panel.Bind(gui->GetWnd(u"level"));
+    if (mapWidget)
+        mapWidget->mapHintWindow = FindHintWindow(u"hint");
 }
 
 void cGarden::SwitchScreen(const std::u16string& to, const std::u16string& from) {
@@ -249,10 +263,11 @@ void cGarden::SwitchScreen(const std::u16string& to, const std::u16string& from)
         // development from the menu keeps its own index.
         SetCurrentLevel(from == u"map" && mapWidget ? mapWidget->GetCurrentLevel() : currentLevel);
         if (FocusScreenWidget(levelWidget, u"level")) {
-            // The level's screen window comes with its script; until then
-            // the scene stands alone.
+            // The level opens with its briefing, which gives way to the HUD.
+            // Without their scripts the scene stands alone.
             CloseAllWindows();
-            ShowScreenWindowIfBuilt(u"level", 2);
+            if (!ShowScreenWindowIfBuilt(u"start", 2))
+                ShowScreenWindowIfBuilt(u"level", 2);
         }
     } else if (to == u"menu") {
         // The main menu stands on the achievements room, even an empty one.

@@ -28,6 +28,7 @@ class cMapWidget;
 class cAchieveWidget;
 
 class cGardenLevelHost;
+class cReplayConsole;
 class cLevelWidget;
 
 class cGarden : public cMiddle {
@@ -72,6 +73,11 @@ class cGarden : public cMiddle {
     // path, or a name in "{StaticPath}/testlevel/"), Play starts that level.
     // False when the switch is not set or names nothing readable (logged).
     bool StartDevelopmentLevel();
+    // Whether the current level is the one the switch started: it is no level
+    // of the game, so its result must not touch the player's map or score.
+    bool IsDevelopmentLevel() const {
+        return developmentLevel >= 0 && currentLevel == developmentLevel;
+    }
     cLevelWidget* GetLevelWidget() const;
 
     // Score, resources and statistics of the current profile.
@@ -107,9 +113,12 @@ class cGarden : public cMiddle {
 
     // What the level reaches of the game.
     std::unique_ptr<cGardenLevelHost> levelHost;
+    // The console's record() and replay(name).
+    std::unique_ptr<cReplayConsole> replays;
 
     std::vector<std::vector<uint8_t>> levels;
     int currentLevel = 0;
+    int developmentLevel = -1;  // index of the level BRINDLEMOOR_LEVEL started
     qor::cTextureRef widescreenTexture;
     // The generator behind every gameplay choice; scene code reaches it as
     // g_gameRandom.
@@ -126,7 +135,10 @@ class cGarden : public cMiddle {
     void CreateWindows();
     // Focuses a screen's widget; false (logged) when the widget does not exist.
     bool FocusScreenWidget(qor::cWidget* widget, const char16_t* name);
-    void ShowScreenWindowIfBuilt(const std::u16string& name, int mode);
+    // Shows the window unless its script built nothing; false when not shown.
+    bool ShowScreenWindowIfBuilt(const std::u16string& name, int mode);
+    // The level and the map get the windows they work with.
+    void JoinScreensToScenes();
 };
 
 // Null while no game exists.

@@ -7,6 +7,7 @@
 #include "gui/GUI.h"
 #include "gui/Window.h"
 #include "shell/Garden.h"
+#include "shell/HintWF.h"
 
 namespace {
 
@@ -14,6 +15,10 @@ constexpr float kMusicFadeSeconds = 1.0f;
 
 qor::cGUI* Gui() {
     return qor::g_game ? qor::g_game->gui() : nullptr;
+}
+
+cHintGDWF* ObjectHint() {
+    return FindHintWindow(u"hint");
 }
 
 qor::cMusic* Track(const std::u16string& name) {
@@ -58,6 +63,11 @@ void cGardenLevelHost::ResetLevelStats() {
         player->ResetLevelStats();
 }
 
+void cGardenLevelHost::CountBuild() {
+    if (cPlayer* player = m_garden.GetCurrentPlayer())
+        ++player->builds;
+}
+
 bool cGardenLevelHost::HintsWanted() const {
     const cPlayer* player = m_garden.GetCurrentPlayer();
     return player && player->showHints;
@@ -69,6 +79,26 @@ void cGardenLevelHost::PlaySound(int number) {
 
 cRandom& cGardenLevelHost::Random() {
     return m_garden.random;
+}
+
+bool cGardenLevelHost::ShowHint(const std::u16string& text, const cObject* object, bool anchored) {
+    cHintGDWF* hint = ObjectHint();
+    if (!hint)
+        return false;
+    hint->ShowHint(text, object, anchored, {0.0f, 0.0f});
+    return true;
+}
+
+void cGardenLevelHost::HideHint() {
+    if (cHintGDWF* hint = ObjectHint()) {
+        hint->HideHint();
+        hint->ForgetObject(hint->object);
+    }
+}
+
+void cGardenLevelHost::RefreshHint() {
+    if (cHintGDWF* hint = ObjectHint())
+        hint->RefreshHint();
 }
 
 void cGardenLevelHost::ShowWindow(const std::u16string& name, int mode) {

@@ -1,7 +1,8 @@
 #pragma once
 // The level's window on the game: the current profile's resources and level
-// time, the sound table, the game's random generator, the windows, the
-// pointer and the music, all through the application object.
+// statistics, the sound table, the game's random generator, the windows (the
+// object hints among them), the pointer and the music, all through the
+// application object.
 #include "level/LevelHost.h"
 
 class cGarden;
@@ -18,10 +19,15 @@ class cGardenLevelHost : public cLevelHost {
     float GetLevelTime() const override;
     void AddLevelTime(float seconds) override;
     void ResetLevelStats() override;
+    void CountBuild() override;
     bool HintsWanted() const override;
     void PlaySound(int number) override;
     cRandom& Random() override;
 
+    bool ShowHint(const std::u16string& text, const cObject* object, bool anchored) override;
+    // Hidden for good: the object it showed may go with the level.
+    void HideHint() override;
+    void RefreshHint() override;
     void ShowWindow(const std::u16string& name, int mode) override;
     bool IsWindowShown(const std::u16string& name) const override;
     void CloseWindow(const std::u16string& name) override;

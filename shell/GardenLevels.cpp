@@ -55,6 +55,7 @@ bool cGarden::StartDevelopmentLevel() {
     LogEntry(kLogText, u"cGarden", u"BRINDLEMOOR_LEVEL: playing %s", path.full);
     levels.push_back(std::move(bytes));
     currentLevel = static_cast<int>(levels.size()) - 1;
+    developmentLevel = currentLevel;
     SwitchScreen(u"level", u"menu");
     return true;
 }
@@ -124,7 +125,7 @@ bool cGarden::Spend(const ResourceSet& cost) {
     cPlayer* player = GetCurrentPlayer();
     player->resources -= cost;
     if (cLevelWidget* level = GetLevelWidget())
-        level->UpdateTasks(kGoalsResources);
+        level->UpdateTasks(kTaskResource);
     return true;
 }
 
@@ -140,7 +141,7 @@ void cGarden::Earn(const ResourceSet& amounts) {
     player->earned = static_cast<int32_t>(std::clamp<int64_t>(
         earned, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
     if (cLevelWidget* level = GetLevelWidget())
-        level->UpdateTasks(kGoalsResources);
+        level->UpdateTasks(kTaskResource);
 }
 
 ResourceSet cGarden::GetResources() const {

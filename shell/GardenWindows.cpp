@@ -50,13 +50,13 @@ void cGarden::CreateWindows() {
         {u"profile_add", u"profile_add.lua", Make<cProfileAddWF>()},
         {u"profile_new", u"profile_new.lua", Make<cProfileAddWF>()},
         {u"profile_select", u"profile_select.lua", Make<cProfileSelectWF>()},
-        {u"hint", u"hint.lua", Make<cHintGDWF>()},  // TODO(merge): also for the level and map
+        {u"hint", u"hint.lua", Make<cHintGDWF>()},  // the level's and the map's hints
         {u"freeze", u"freeze.lua", nullptr},
         {u"level_name", u"level_name.lua", nullptr},
         {u"object_name", u"level_name.lua", nullptr},
         {u"start", u"start.lua", Make<cStartWF>()},
         {u"finish", u"finish.lua", Make<cFinishWF>()},
-        {u"hint_task", u"hint_task.lua", Make<cHintTaskGDWF>()},  // TODO(merge): also for the level
+        {u"hint_task", u"hint_task.lua", Make<cHintTaskGDWF>()},  // the HUD's goal lines
         {u"talk", u"talk.lua", nullptr},                          // TODO(merge): cTalkWF
         {u"deal", u"deal.lua", nullptr},                          // TODO(merge): cDealWF
         {u"map", u"map.lua", Make<cMapWF>()},                     // the world map's panel

@@ -43,7 +43,7 @@ cHintGDWF* FindHintWindow(const std::u16string& windowName) {
     return found ? dynamic_cast<cHintGDWF*>(found->function.get()) : nullptr;
 }
 
-void cHintGDWF::ShowHint(const std::u16string& newText, cObject* newObject, bool isAnchored,
+void cHintGDWF::ShowHint(const std::u16string& newText, const cObject* newObject, bool isAnchored,
                          cVec2 offset) {
     if (broken || newText.empty() || TalkRunning())
         return;
@@ -66,7 +66,7 @@ void cHintGDWF::ShowHint(const std::u16string& newText, cObject* newObject, bool
         gui->ShowWnd(window->name);
 }
 
-void cHintGDWF::ShowHintKey(const std::u16string& key, cObject* newObject, bool isAnchored,
+void cHintGDWF::ShowHintKey(const std::u16string& key, const cObject* newObject, bool isAnchored,
                             cVec2 offset) {
     ShowHint(GetLocalizedText(key), newObject, isAnchored, offset);
 }

@@ -7,6 +7,7 @@
 
 #include "engine/SpriteBatch.h"
 #include "gui/WindowFunction.h"
+#include "world/MapHintWindow.h"
 
 class cObject;
 namespace qor {
@@ -14,22 +15,23 @@ class cFrameCtrl;
 class cLabelCtrl;
 }  // namespace qor
 
-class cHintGDWF : public qor::cWindowFunction {
+class cHintGDWF : public qor::cWindowFunction, public cMapHintWindow {
   public:
     int OnEvent(qor::cWindow* window, int kind, int param1, int param2) override;
     // Shows `text` beside `object` (which may be null), at its hint point
     // moved by `offset`. Nothing while a talk runs or for an empty text.
-    virtual void ShowHint(const std::u16string& text, cObject* object, bool anchored,
-                          qor::cVec2 offset);
-    virtual void ShowHintKey(const std::u16string& key, cObject* object, bool anchored,
+    void ShowHint(const std::u16string& text, const cObject* object, bool anchored,
+                  qor::cVec2 offset) override;
+    virtual void ShowHintKey(const std::u16string& key, const cObject* object, bool anchored,
                              qor::cVec2 offset);
     // Reads the object's hint again after it changed.
     virtual void RefreshHint();
-    virtual void HideHint();
+    void HideHint() override;
     virtual void LayoutHint();
 
-    // The level calls this before an object goes for good, so the hint never
-    // reads an object that no longer exists.
+    // The level's hint lets go of its object when it hides, as the object
+    // may go with the level, so the hint never reads one that no longer
+    // exists.
     void ForgetObject(const cObject* gone);
 
     bool broken = true;  // until the window's "frame" and "text" are found
@@ -41,7 +43,7 @@ class cHintGDWF : public qor::cWindowFunction {
     float fade = 1.0f;     // +1 fading in, -1 fading out
     bool showing = false;  // a hint is wanted
     std::u16string hintText;
-    cObject* object = nullptr;
+    const cObject* object = nullptr;
     bool anchored = false;
     float offsetX = 0.0f;
     float offsetY = 0.0f;

@@ -60,12 +60,18 @@ TEST_F(CtrlGameTest, AnAnimationWalksItsSheetLeftToRightTopRowFirst) {
     EXPECT_EQ(anim->rows, kMaxTilesetSide);
 }
 
-TEST_F(CtrlGameTest, ATextAreaBreaksOnlyAtLineFeedsAndStacksLinesUpwards) {
-    MakeTestFont(u"spaced", 2.0f);  // "ab" measures 22, "abcd" 46
-    cWindow* w = MakeWindow(u"w");
-    auto* area = new cTextAreaCtrl(u"story", w);
+// A text area of 50 × 20 at (100, 200) in a font where "ab" measures 22 and
+// "abcd" 46.
+cTextAreaCtrl* SpacedTextArea(cWindow* w) {
+    MakeTestFont(u"spaced", 2.0f);
+    auto* area = new cTextAreaCtrl(u"text", w);
     area->SetFont(u"spaced");
     area->SetRect(100, 200, 50, 20, 0);
+    return area;
+}
+
+TEST_F(CtrlGameTest, ATextAreaBreaksOnlyAtLineFeedsAndStacksLinesUpwards) {
+    auto* area = SpacedTextArea(MakeWindow(u"w"));
     area->SetText(u"abcd abcd abcd");  // wider than the rectangle: not wrapped
     EXPECT_EQ(area->GetCaption(), u"abcd abcd abcd\n");
     ASSERT_EQ(area->lines.size(), 1u);
@@ -106,6 +112,25 @@ TEST_F(CtrlGameTest, AnEmptiedTextAreaDrawsNothing) {
     batch->Clear();
     area->Draw();
     EXPECT_EQ(batch->VertexEnd(), 0);
+}
+
+// The hints' texts colour a price the player cannot pay and keep the goods'
+// icons white: the codes colour the lines and take no room in them.
+TEST_F(CtrlGameTest, ATextAreaDrawsColourCodesAsColoursThatTakeNoRoom) {
+    auto* area = SpacedTextArea(MakeWindow(u"w"));
+    area->SetAlign(kAlignCenter, 0);
+    area->SetColor(0.0f, 0.0f, 1.0f, 0);
+    area->SetText(u"^FF0000FFab^^cd\nab");
+    ExpectRect(area->GetTextRect(), 100, 200, 46, 40, "as without the codes");
+    EXPECT_FLOAT_EQ(area->linePositions[1].x, 113);
+
+    cSpriteBatch* batch = GuiBatch();
+    batch->Clear();
+    area->Draw();
+    auto colourOf = [&](int character) { return batch->vertices[character * 6].color; };
+    EXPECT_EQ(colourOf(9), 0xFFFF0000u) << "a, in red";
+    EXPECT_EQ(colourOf(13), 0xFF0000FFu) << "c, in the area's own colour";
+    EXPECT_EQ(colourOf(0), 0u) << "the code itself draws nothing";
 }
 
 TEST_F(CtrlGameTest, AnUpwardBarShowsTheLowestPartOfItsImage) {

@@ -15,7 +15,7 @@ class cGame;
 namespace qor::test {
 
 class cEngineHarness {
-public:
+  public:
     cEngineHarness();
     ~cEngineHarness();
 
@@ -26,18 +26,19 @@ public:
     cGame* game() const { return m_game.get(); }
 
     // Frames of a fixed length; returns false once a quit request arrived.
-    bool Step(int frames = 1, float seconds = 1.0f / 30.0f);
+    // Undrawn frames run everything but the drawing.
+    bool Step(int frames = 1, float seconds = 1.0f / 30.0f, bool draw = true);
     void Inject(const SDL_Event& event);
 
     struct cFrame {
         int width = 0;
         int height = 0;
-        std::vector<uint8_t> rgba;  // top row first
+        std::vector<uint8_t> rgba;           // top row first
         uint32_t Pixel(int x, int y) const;  // 0xRRGGBBAA
     };
     cFrame Capture();
 
-private:
+  private:
     std::unique_ptr<cGame> m_game;
     bool m_sdl = false;
     bool m_window = false;

@@ -281,6 +281,23 @@ TEST_F(FontTest, DrawColoredTextSwitchesColoursAndZeroesTheCodes) {
     EXPECT_EQ(QuadAt(white, 0).color, kTextWhite);
 }
 
+// The four resource icons are pictures: a dark text leaves their colours
+// alone and only its fading reaches them; letters take the text's colour.
+TEST_F(FontTest, ResourceIconsKeepTheirColoursAndFadeWithTheText) {
+    cFontRef font = MakeTestFont(u"i");
+    const std::u16string text = u"A\u00BD\u00BC\u00BE\u2030";
+    cSpriteBatch plain;
+    DrawText(&plain, text, 0, 0, font.get(), 0x80301008u);
+    cSpriteBatch coded;
+    DrawColoredText(&coded, text, 0, 0, font.get(), 0xFF301008u);
+    EXPECT_EQ(QuadAt(plain, 0).color, 0x80301008u);
+    EXPECT_EQ(QuadAt(coded, 0).color, 0xFF301008u);
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_EQ(QuadAt(plain, i).color, 0x80FFFFFFu) << i;
+        EXPECT_EQ(QuadAt(coded, i).color, 0xFFFFFFFFu) << i;
+    }
+}
+
 TEST_F(FontTest, TextThatDoesNotFitTheBatchIsDropped) {
     cFontRef font = MakeTestFont(u"big");
     cSpriteBatch batch;

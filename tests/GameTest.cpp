@@ -88,6 +88,23 @@ TEST_F(GameTest, WidgetsAreDestroyedWithTheGameInCreationOrder) {
     EXPECT_EQ(calls, (std::vector<std::string>{"destroyed a", "destroyed b"}));
 }
 
+// A scene a tool builds on the stack while a game exists (the scene compiler
+// does) is the game's for its lifetime only: it leaves the list and the focus
+// as it goes, and the game never destroys it a second time.
+TEST_F(GameTest, AWidgetDestroyedByItsOwnOwnerLeavesTheGameUnharmed) {
+    new cProbeWidget(u"a", &calls);
+    {
+        cProbeWidget local(u"local", &calls);
+        game->FocusWidget(u"local");
+        EXPECT_EQ(game->widgets().size(), 2u);
+    }
+    EXPECT_EQ(game->widgets().size(), 1u);
+    EXPECT_EQ(game->focusedWidget(), nullptr);
+    EXPECT_EQ(game->OnKeyDown(65), 0);  // nothing focused hears it
+    game.reset();
+    EXPECT_EQ(calls, (std::vector<std::string>{"focus local", "destroyed local", "destroyed a"}));
+}
+
 TEST_F(GameTest, AtMostOneFixedTickPerFrameAndExcessTimeIsDropped) {
     new cProbeWidget(u"level", &calls);
     game->FocusWidget(u"level");

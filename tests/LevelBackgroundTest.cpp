@@ -43,8 +43,8 @@ std::string Source(const std::string& back, char (*ground)(int i, int j)) {
 }
 
 // A small island (columns 10 to 21, rows 7 to 16) with a road along row 9, a
-// patch of rough ground, a pond of four cells, a lone rock, and a bay cut in
-// from the sea.
+// patch of rough ground, a pond of four cells, a lone rock, a bay cut in
+// from the sea, and a brook one cell wide running in from the north coast.
 char SmallIsland(int i, int j) {
     if (i < 10 || i > 21 || j < 7 || j > 16)
         return '~';
@@ -54,6 +54,8 @@ char SmallIsland(int i, int j) {
         return '~';  // the rock
     if (i == 21 && j == 11)
         return '~';  // the bay
+    if (i == 20 && j >= 12)
+        return '~';  // the brook
     if (j == 9)
         return '=';
     if ((i == 11 || i == 12) && (j == 13 || j == 14))
@@ -146,6 +148,8 @@ TEST_F(LevelBackground, EachCellShowsItsGroundWhereItLies) {
     const cRgb bay = AtCell({21, 11});
     EXPECT_FALSE(Grass(bay)) << "the coast bends round the bay: a sandy cove";
     EXPECT_GT(bay.r, 200) << "sand, not grass or a pond's shade";
+    for (int j : {13, 15})
+        EXPECT_TRUE(Water(AtCell({20, j}))) << "the brook is water, not a sandy path, at row " << j;
     EXPECT_TRUE(Water(AtCell({4, 12}))) << "the sea round the island";
     EXPECT_TRUE(Water(AtCell({16, 20})));
 }

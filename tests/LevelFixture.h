@@ -1,8 +1,8 @@
 #pragma once
 // A stand-in for the running level and the world map, for the level screens'
-// tests: the level's clock, goals and task panel as the level controller will
-// hold them, answered from plain fields, and a map that keeps medals in a
-// table. Both register themselves while they exist.
+// tests without a scene: the level's clock, goals and task panel as the level
+// controller holds them, answered from plain fields, and a map that keeps
+// medals in a table. Both register themselves while they exist.
 #include <map>
 #include <string>
 #include <vector>

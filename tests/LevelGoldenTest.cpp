@@ -4,66 +4,20 @@
 // pictures.
 #include <gtest/gtest.h>
 
-#include "app/Game.h"
-#include "engine/Atlas.h"
-#include "engine/Font.h"
-#include "engine/Render.h"
-#include "engine/ScriptFunctions.h"
 #include "engine/Strings.h"
-#include "engine/TextureCache.h"
-#include "level/Worker.h"
-#include "scene/SceneDraw.h"
-#include "tests/GLTestContext.h"
+#include "tests/DrawnLevel.h"
 #include "tests/GoldenImage.h"
-#include "tests/LeakCheck.h"
-#include "tests/LevelHarness.h"
-#include "tests/TestUtil.h"
 
 namespace qor::test {
 namespace {
 
-using level_test::cLevelHarness;
-
-// The level with the game's own sprite look-ups and drawing.
-class cDrawnLevel : public cLevelHarness {
-  public:
-    cDrawnLevel() : cLevelHarness(&DefaultSceneServices()) {}
-};
-
-class LevelGolden : public GLTest {
+class LevelGolden : public DrawnLevelTest {
   protected:
-    LevelGolden() : GLTest(1024, 768) {}
     void SetUp() override {
-        GLTest::SetUp();
-        if (IsSkipped())
-            return;
-        MarkGLUsed();
-        UseTestSystemPaths();
-        ASSERT_TRUE(RegisterEngineScriptFunctions());
-        for (const char16_t* file :
-             {u"texture/level/figures_worker.png", u"texture/level/sources.png",
-              u"texture/effects/shadow.png", u"texture/effects/highlight.png",
-              u"texture/gui/gui00.png", u"font/en/TimesNewRomanItalic22.png"}) {
-            ASSERT_EQ(LoadTexture(cPath(std::u16string(u"{StaticPath}/") + file)), 0)
-                << ToUtf8(file);
-        }
-        m_draw = std::make_unique<cSceneDraw>(g_game->batch());
-        m_draw->LoadSprites();
-        g_sceneDraw = m_draw.get();
+        SetUpWith({u"texture/level/figures_worker.png", u"texture/level/sources.png",
+                   u"texture/effects/shadow.png", u"texture/effects/highlight.png",
+                   u"texture/gui/gui00.png", u"font/en/TimesNewRomanItalic22.png"});
     }
-    void TearDown() override {
-        m_draw.reset();
-        ClearAtlasCaches();
-        ClearFontCache();
-        ClearTextureCache();
-        GLTest::TearDown();
-    }
-    static void DrawFrame(cDrawnLevel& level) {
-        ASSERT_TRUE(g_render->Begin());
-        level.level->Draw();
-        g_render->End();
-    }
-    std::unique_ptr<cSceneDraw> m_draw;
 };
 
 TEST_F(LevelGolden, TheTestLevelAtStartAndAtWork) {

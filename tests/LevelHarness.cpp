@@ -11,6 +11,7 @@
 #include "app/Widget.h"
 #include "engine/BitStream.h"
 #include "engine/Strings.h"
+#include "level/ReplayPlayer.h"
 #include "level/Worker.h"
 #include "tests/AtlasSprites.h"
 #include "tests/SceneTestKit.h"
@@ -25,10 +26,12 @@ namespace fs = std::filesystem;
 const std::map<std::u16string, qor::cSpriteInfo>& Sprites() {
     static const std::map<std::u16string, qor::cSpriteInfo> sprites = [] {
         std::map<std::u16string, qor::cSpriteInfo> out;
-        std::string error;
-        for (const auto& [name, sprite] : qor::test::ReadAtlasSprites("data/texture/level", &error))
-            out[qor::FromUtf8(name)] = qor::test::ToSpriteInfo(sprite);
-        EXPECT_TRUE(error.empty()) << error;
+        for (const char* folder : {"data/texture/level", "data/texture/structures"}) {
+            std::string error;
+            for (const auto& [name, sprite] : qor::test::ReadAtlasSprites(folder, &error))
+                out[qor::FromUtf8(name)] = qor::test::ToSpriteInfo(sprite);
+            EXPECT_TRUE(error.empty()) << error;
+        }
         return out;
     }();
     return sprites;
@@ -56,9 +59,12 @@ qor::cSpriteInfo cLevelTestServices::FindSprite(const std::u16string& area) {
 
 cLevelHarness::cLevelHarness() : cLevelHarness(nullptr) {}
 
-cLevelHarness::cLevelHarness(cSceneServices* drawingServices) {
+cLevelHarness::cLevelHarness(const cMakeLevel& make) : cLevelHarness(nullptr, make) {}
+
+cLevelHarness::cLevelHarness(cSceneServices* drawingServices, const cMakeLevel& make) {
     RegisterGameObjects(factory);
-    level = new cLevelWidget(&factory, drawingServices ? drawingServices : &services, &host);
+    cSceneServices* used = drawingServices ? drawingServices : &services;
+    level = make ? make(&factory, used, &host) : new cLevelWidget(&factory, used, &host);
     if (!qor::g_game)
         m_owned.reset(level);
 }
@@ -114,20 +120,11 @@ void cLevelHarness::Click(qor::cVec2 at, int button) {
 }
 
 bool cLevelHarness::PickPoint(const cObject* object, qor::cVec2* point) const {
-    const qor::cRectF b = object->GetBounds();
-    // The middle first, then a grid over the whole picture.
-    std::vector<qor::cVec2> tries{{b.x + b.w * 0.5f, b.y + b.h * 0.5f}};
-    for (int gy = 1; gy < 8; ++gy) {
-        for (int gx = 1; gx < 8; ++gx)
-            tries.push_back({b.x + b.w * gx / 8.0f, b.y + b.h * gy / 8.0f});
-    }
-    for (qor::cVec2 p : tries) {
-        if (level->PickObject(p) == object) {
-            *point = p;
-            return true;
-        }
-    }
-    return false;
+    return FindPickPoint(*level, object, point);
+}
+
+bool PickPoint(const cLevelWidget& level, const cObject* object, qor::cVec2* point) {
+    return FindPickPoint(level, object, point);
 }
 
 bool cLevelHarness::ClickOn(const cObject* object) {
@@ -153,6 +150,20 @@ std::vector<cObject*> cLevelHarness::OfType(uint32_t type) const {
     std::vector<cObject*> out;
     level->CollectObjects(out, type, -1);
     return out;
+}
+
+std::vector<uint8_t> TestLevelNamed(const std::string& file, const std::string& levelName) {
+    std::ifstream in(std::string(QOR_SOURCE_DIR) + "/data-src/testlevel/" + file + ".lvl.scene");
+    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::string statement = "\nlevel \"" + file + "\"\n";
+    const size_t at = text.find(statement);
+    EXPECT_NE(at, std::string::npos) << file << " names another level";
+    if (at != std::string::npos)
+        text.replace(at, statement.size(), "\nlevel \"" + levelName + "\"\n");
+    std::vector<std::string> messages;
+    std::vector<uint8_t> bytes = scene_test::Compile(text, &messages);
+    EXPECT_FALSE(bytes.empty()) << (messages.empty() ? "no bytes" : messages[0]);
+    return bytes;
 }
 
 std::string IslandScene(const std::string& name, const std::string& body) {

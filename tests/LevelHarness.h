@@ -6,6 +6,7 @@
 // hints shown. Clicks go in through the widget's own input, with the pointer
 // where a player would put it; every step is one fixed 1/30 s tick.
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <ostream>
@@ -44,6 +45,7 @@ class cTestHost : public cLevelHost {
     void StartTalk(const std::u16string& name) override { talks.push_back(name); }
     std::u16string RunningTalk() const override { return talk; }
     void ShowWindow(const std::u16string& name, int) override { windows.push_back(name); }
+    bool IsWindowShown(const std::u16string& name) const override { return name == shownWindow; }
     // How often a sound was played.
     int Played(int number) const;
 
@@ -52,6 +54,7 @@ class cTestHost : public cLevelHost {
     std::vector<std::u16string> talks;    // every talk started
     std::u16string talk;                  // the one running now
     std::vector<std::u16string> windows;  // every window shown
+    std::u16string shownWindow;           // the one window that counts as open
 };
 
 // Sprites by name from the generated data; texts as "<key>".
@@ -66,7 +69,12 @@ class cLevelTestServices : public cSceneServices {
 
 class cLevelHarness {
   public:
+    // Makes the level widget; a test may give a widget of its own class.
+    using cMakeLevel =
+        std::function<cLevelWidget*(const cObjectFactory*, cSceneServices*, cLevelHost*)>;
+
     cLevelHarness();
+    explicit cLevelHarness(const cMakeLevel& make);
     ~cLevelHarness();
 
     // A compiled level by file name in data/testlevel/ (without ".lvl"), or
@@ -115,14 +123,22 @@ class cLevelHarness {
   protected:
     // For harnesses that draw: the game's own services (sprites from the
     // loaded atlases, the engine's batch) instead of the headless ones.
-    explicit cLevelHarness(cSceneServices* drawingServices);
+    explicit cLevelHarness(cSceneServices* drawingServices, const cMakeLevel& make = nullptr);
 
   private:
     std::unique_ptr<cLevelWidget> m_owned;
 };
 
+// A point of the screen where a click on the level picks the object; false
+// when no point of it can be clicked.
+bool PickPoint(const cLevelWidget& level, const cObject* object, qor::cVec2* point);
+
 // A level named `name` on the open island (grass inside the rim) with the
 // statements of `body`: objects, "terrain I J KIND" lines and the like.
 std::string IslandScene(const std::string& name, const std::string& body);
+
+// A test level of data-src/testlevel/ ("sources") compiled under another
+// level name, so that it plays by that level's row of the level table.
+std::vector<uint8_t> TestLevelNamed(const std::string& file, const std::string& levelName);
 
 }  // namespace level_test

@@ -8,10 +8,12 @@
 #include "app/Game.h"
 #include "engine/Console.h"
 #include "engine/Log.h"
+#include "level/LevelWidget.h"
 #include "scene/Emitter.h"
 #include "scene/ParticleManager.h"
-#include "shell/LevelFeedback.h"
+#include "shell/GardenLevelHost.h"
 #include "tests/LevelScreenKit.h"
+#include "world/GameObjects.h"
 
 namespace qor::test {
 namespace {
@@ -142,24 +144,76 @@ TEST_F(LevelScreens, TheMenuButtonOpensThePauseMenuOverTheHud) {
     EXPECT_EQ(garden->GetScreenMode(), 2);
 }
 
+// The level itself, on the game's own level host, with the HUD of the fixture:
+// the alarm at the gold limit bursts green on the time bar, and a goal just
+// reached bursts white on the picture of its line.
 TEST_F(LevelScreens, TheGoldAlarmAndAReachedGoalSparkleWhereThePlayerLooks) {
+    cWindow* hud = Hud();
+    garden->ShowScreenWindow(u"level", 2);
+    // The engine core keeps the widget; the garden's host outlives its objects.
+    auto* playing = new cLevelWidget(&GameObjectFactory(), nullptr, garden->levelHost.get());
+    const struct cLetGo {
+        cLevelWidget* level;
+        ~cLetGo() { level->Clear(); }
+    } letGo{playing};
+    playing->panel.Bind(hud);
+    playing->NewLevel();
+    playing->silverTime = playing->timeLeft = 30.0f;
+    AddTask(playing->tasks, u"", u"food", 10, kTaskResource);
+    AddTask(playing->tasks, u"", u"wood", 10, kTaskResource);
+    playing->SetState(kLevelPlay);
     const int before = Sparkles();
-    SoundGoldAlarm();  // no HUD yet: the middle of the screen
-    Hud();
-    SoundGoldAlarm();
-    cTaskCelebration reached;
-    reached.sparkle = true;
-    reached.point = {810, 465};
-    CelebrateTaskLine(reached);
-    CelebrateTaskLine({});  // nothing reached, nothing shown
+
+    for (int frame = 0; frame < 30 * 21; ++frame)
+        playing->Update(1.0f / 30.0f);  // past the gold limit of 20 s
+    player->resources.food = 10;
+    playing->UpdateTasks(kTaskResource);
+    playing->UpdateTasks(kTaskResource);  // nothing new reached: nothing shown
+
     const auto& bursts = g_particles->Group(kGroupSparkle).emitters;
-    ASSERT_EQ(static_cast<int>(bursts.size()) - before, 3);
-    EXPECT_EQ(bursts[before]->position.x, 512.0f);
-    EXPECT_FLOAT_EQ(bursts[before + 1]->position.x, 600.0f + 200.0f / 3.0f);
-    EXPECT_FLOAT_EQ(bursts[before + 1]->position.y, 710.0f);
-    EXPECT_EQ(bursts[before + 1]->colorBirth, 0xFF008000u);
-    EXPECT_EQ(bursts[before + 2]->position.x, 810.0f);
-    EXPECT_EQ(bursts[before + 2]->colorBirth, 0xFFFFFFFFu);
+    ASSERT_EQ(static_cast<int>(bursts.size()) - before, 2);
+    EXPECT_FLOAT_EQ(bursts[before]->position.x, 600.0f + 200.0f / 3.0f);
+    EXPECT_FLOAT_EQ(bursts[before]->position.y, 710.0f);
+    EXPECT_EQ(bursts[before]->colorBirth, 0xFF008000u);
+    EXPECT_EQ(bursts[before + 1]->position.x, 810.0f);
+    EXPECT_EQ(bursts[before + 1]->position.y, 525.0f) << "the first line's picture";
+    EXPECT_EQ(bursts[before + 1]->colorBirth, 0xFFFFFFFFu);
+    EXPECT_EQ(Text(u"level", u"label_task01"), u"^00FF00FFDone^^");
+}
+
+// What the game's level host keeps for the level: the time, the buildings
+// raised and the goods earned go into the current profile, the floating hint
+// shows the level's objects, and the next level starts the counts afresh and
+// leaves the hint nothing of the old level's objects.
+TEST_F(LevelScreens, TheGamesLevelHostKeepsTheCountsInTheProfileUntilTheNextLevel) {
+    Hint<cHintGDWF>(u"hint");
+    auto* playing = new cLevelWidget(&GameObjectFactory(), nullptr, garden->levelHost.get());
+    const struct cLetGo {
+        cLevelWidget* level;
+        ~cLetGo() { level->Clear(); }
+    } letGo{playing};
+    playing->NewLevel();
+    cLevelHost& host = playing->Host();
+    host.AddLevelTime(12.5f);
+    host.CountBuild();
+    host.Earn({5, 0, 7, 0});
+    EXPECT_EQ(player->levelTime, 12.5f);
+    EXPECT_EQ(player->builds, 1);
+    EXPECT_EQ(player->earned, 12);
+    EXPECT_EQ(player->resources, (ResourceSet{5, 0, 7, 0}));
+
+    ASSERT_TRUE(host.ShowHint(u"The house", playing->base, false));
+    Settle();
+    EXPECT_TRUE(gui->IsWndShown(u"hint"));
+    EXPECT_EQ(HintFunction(u"hint")->object, playing->base);
+
+    playing->NewLevel();
+    EXPECT_EQ(player->levelTime, 0.0f);
+    EXPECT_EQ(player->builds, 0);
+    EXPECT_EQ(player->earned, 0);
+    EXPECT_EQ(HintFunction(u"hint")->object, nullptr) << "the old level's objects are gone";
+    Settle();
+    EXPECT_FALSE(gui->IsWndShown(u"hint"));
 }
 
 class Results : public LevelScreens {

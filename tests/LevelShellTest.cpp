@@ -1,7 +1,7 @@
 // The level inside the real game: with the development switch set, Play in
-// the main menu opens the test level; a click through the platform's own
-// input sends a worker, pays from the player's profile and brings the wood
-// home into it; Escape pauses.
+// the main menu opens the test level with its briefing; a click through the
+// platform's own input sends a worker, pays from the player's profile and
+// brings the wood home into it; Escape pauses.
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 
@@ -17,6 +17,8 @@
 #include "tests/LeakCheck.h"
 #include "tests/LevelHarness.h"
 #include "tests/ShellDriver.h"
+#include "world/MapWidget.h"
+#include "world/Point.h"
 
 namespace qor::test {
 namespace {
@@ -33,22 +35,20 @@ TEST(LevelShell, PlayOpensTheChosenLevelAndClicksSendWorkers) {
     cShellDriver game;
     if (!game.Start())
         GTEST_SKIP() << "no display here";
-    std::filesystem::remove_all(ToUtf8(GetSystemPaths().appPath) + "/profile");
-    ASSERT_TRUE(game.ReachMenus());
-    game.FollowInjectedPointer();
-    ASSERT_TRUE(game.WaitShown(u"profile_new"));
-    game.Type("Ada");
-    game.Key(SDLK_RETURN);
-    ASSERT_TRUE(game.WaitShown(u"main"));
-
     cGarden* garden = game.garden();
     garden->random.seed = 11;
-    ASSERT_TRUE(game.Click(u"main", u"btStart"));
+    ASSERT_TRUE(game.PlayWithNewProfile("Ada"));
+
     ASSERT_EQ(g_game->GetFocusedWidgetName(), u"level");
     cLevelWidget* level = garden->GetLevelWidget();
     ASSERT_NE(level, nullptr);
     EXPECT_EQ(level->levelName, u"sources");
-    game.Step(40);  // the intro, while the menu fades away
+    ASSERT_TRUE(game.WaitShown(u"start"));
+    game.Step(40);
+    EXPECT_EQ(level->state, kLevelIntro) << "the level waits while the briefing is read";
+    ASSERT_TRUE(game.Click(u"start", u"close"));
+    ASSERT_TRUE(game.WaitShown(u"level"));
+    game.Step(40);  // the intro
     ASSERT_EQ(level->state, kLevelPlay);
     EXPECT_FALSE(game.IsShown(u"main"));
 
@@ -83,6 +83,36 @@ TEST(LevelShell, PlayOpensTheChosenLevelAndClicksSendWorkers) {
 
     game.Key(SDLK_ESCAPE);
     EXPECT_TRUE(game.WaitShown(u"escape"));
+}
+
+// A level the switch starts is no level of the game: won, it leaves the
+// player's map and score as they were (its medal would otherwise land on a
+// level after the shipped ones) and the game returns to the menu.
+TEST(LevelShell, WinningALevelTheSwitchStartedLeavesTheMapAndScoreAlone) {
+    MarkGLUsed();
+    const cLevelSwitch chosen("data/level/level000.lvl");
+    cShellDriver game;
+    if (!game.Start())
+        GTEST_SKIP() << "no display here";
+    ASSERT_TRUE(game.PlayWithNewProfile("Dev"));
+    ASSERT_TRUE(game.WaitShown(u"start"));
+    ASSERT_TRUE(game.Click(u"start", u"close"));
+    cGarden* garden = game.garden();
+    ASSERT_TRUE(garden->IsDevelopmentLevel());
+    cLevelWidget* level = garden->GetLevelWidget();
+    EXPECT_EQ(level->levelName, u"001");
+    game.Step(30);
+    level->SetState(kLevelFinished);
+    ASSERT_TRUE(game.WaitShown(u"finish", 400));
+    game.Step(300);
+    ASSERT_TRUE(game.Click(u"finish", u"close"));
+    ASSERT_TRUE(game.WaitShown(u"main"));
+    const cMapWidget* map = garden->mapWidget;
+    ASSERT_NE(map, nullptr);
+    EXPECT_EQ(map->GetMedal(0), kMedalOpen);
+    for (int n = 1; n < 8; ++n)
+        EXPECT_EQ(map->GetMedal(n), kMedalLocked) << n;
+    EXPECT_EQ(garden->GetScore(), 0);
 }
 
 }  // namespace

@@ -97,6 +97,39 @@ TEST_F(LevelSources, AWellGivesTwentyManaForEveryJobAndStays) {
     EXPECT_EQ(h.Find(u"well")->state, kStateReady);
 }
 
+// Pointing at a source tells the player what it is, what a job costs and
+// gives, and how far it is along.
+TEST_F(LevelSources, EachSourceSaysWhatItIsWhatItCostsAndWhatItGives) {
+    const auto has = [](const std::u16string& hint, const char16_t* part) {
+        return hint.find(part) != std::u16string::npos;
+    };
+    cObject* field = h.Find(u"west_field");
+    cObject* nugget = h.Find(u"nugget");
+    cObject* well = h.Find(u"well");
+    const std::u16string growing = field->GetHintText();
+    EXPECT_TRUE(growing.starts_with(u"<" + field->kind + u">\n")) << qor::ToUtf8(growing);
+    EXPECT_TRUE(has(growing, u"<FieldGrowing>"));
+    EXPECT_FALSE(has(growing, u"<Profit>"));
+    ASSERT_TRUE(h.StepUntil([&] { return field->state == kFieldRipe; }, 10.0f));
+    EXPECT_TRUE(has(field->GetHintText(), u"<Profit>: "));
+    EXPECT_FALSE(has(field->GetHintText(), u"<Price>")) << "a field is free";
+
+    const std::u16string untouched = nugget->GetHintText();
+    EXPECT_TRUE(untouched.starts_with(u"<nugget00>\n")) << qor::ToUtf8(untouched);
+    EXPECT_TRUE(has(untouched, u"<Price>: "));
+    EXPECT_TRUE(has(untouched, u"<Profit>: "));
+    EXPECT_TRUE(untouched.ends_with(u"<LoadsLeft>: 5\n"));
+    ASSERT_TRUE(h.ClickOn(nugget));
+    ASSERT_TRUE(h.StepUntil([&] { return static_cast<cNugget*>(nugget)->work.HasMoved(); },
+                            kWorkLimit));
+    const std::u16string digging = nugget->GetHintText();
+    EXPECT_TRUE(has(digging, u"<FinishWork>"));
+    EXPECT_FALSE(has(digging, u"<Price>")) << "paid already";
+
+    EXPECT_TRUE(has(well->GetHintText(), u"<Profit>: "));
+    EXPECT_FALSE(has(well->GetHintText(), u"<Price>"));
+}
+
 TEST_F(LevelSources, EachGoodLyingAboutIsPickedUpAndCarriedHome) {
     const struct {
         const char16_t* name;

@@ -60,7 +60,7 @@ TEST_F(LevelStates, WithoutGoalsALevelNeverEndsAndWithThemReachedItIsWon) {
     h.StepSeconds(2);
     EXPECT_FALSE(h.level->AreTasksDone());
     EXPECT_EQ(h.level->state, kLevelPlay);
-    h.level->tasks.push_back({u"food", kGoalsResources, 150, 150, u"", 0});
+    h.level->tasks.push_back({u"food", kTaskResource, 150, 150, u"", 0});
     h.Step();
     EXPECT_EQ(h.level->state, kLevelFinished);
     EXPECT_EQ(h.host.Played(kSoundLevelSuccess), 1);

@@ -173,7 +173,7 @@ tree01 cell 22 8 name tree
 )")));
         h.Begin();
         if (spell)
-            h.level->spells.push_back({2, 30.0f});
+            h.level->spells.push_back({2, 0.0f});  // cast a moment ago
         h.host.resources = {0, 10, 0, 0};
         h.ClickOn(h.Find(u"tree"));
         cWorker* w = h.Workers().front();

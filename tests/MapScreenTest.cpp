@@ -1,9 +1,9 @@
 // The world map in the real game, driven as a player would: the main menu's
 // start leads to the map with the first level open and chosen, the panel
 // returns to the menu, a level the game has no file for is refused, a level
-// that exists asks for the level screen (which stays away until it is
-// built), the finish screen's medal survives a restart, and a game without
-// its map file runs on an empty map without touching a player's progress.
+// that exists opens with its briefing, the finish screen's medal survives a
+// restart, and a game without its map file runs on an empty map without
+// touching a player's progress.
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 
@@ -15,6 +15,7 @@
 #include "engine/Path.h"
 #include "engine/Strings.h"
 #include "shell/Garden.h"
+#include "tests/GameDataFolder.h"
 #include "tests/LeakCheck.h"
 #include "tests/MapTestKit.h"
 #include "tests/SceneTestKit.h"
@@ -35,47 +36,9 @@ fs::path ProfileFolder() {
     return fs::path(ToUtf8(GetSystemPaths().appPath)) / "profile";
 }
 
-// Waits out the loading and names the first player when the game asks for one.
-bool ReachMainMenu(cShellDriver& game) {
-    if (!game.ReachMenus())
-        return false;
-    if (game.IsShown(u"profile_new") || game.WaitShown(u"profile_new", 30)) {
-        for (int i = 0; i < 8; ++i)
-            game.Key(SDLK_BACKSPACE);
-        game.Type("Anna");
-        game.Key(SDLK_RETURN);
-    }
-    return game.WaitShown(u"main");
-}
-
 bool MapIsFocused() {
     return g_game && g_game->GetFocusedWidgetName() == kMapWidgetName;
 }
-
-// A data folder of the game's own data with a level folder of the test's:
-// the map file when `withMap`, and one level file when `withLevel`.
-class cDataFolder {
-  public:
-    cDataFolder(bool withMap, bool withLevel) {
-        const fs::path data = fs::absolute("data");
-        for (const auto& entry : fs::directory_iterator(data)) {
-            if (entry.path().filename() != "level")
-                fs::create_directory_symlink(entry.path(),
-                                             m_folder.path() / entry.path().filename());
-        }
-        fs::create_directories(m_folder.path() / "level");
-        if (withMap)
-            fs::copy_file(data / "level/map.lvx", m_folder.path() / "level/map.lvx");
-        if (withLevel) {
-            WriteBytes(m_folder.path() / "level/level000.lvl",
-                       scene_test::CompileExample("meadow.lvl.scene"));
-        }
-    }
-    std::u16string u16() const { return m_folder.u16(); }
-
-  private:
-    cTempFolder m_folder;
-};
 
 TEST(MapScreen, TheStartLeadsToTheMapAndTheFinishedLevelStaysFinished) {
     MarkGLUsed();
@@ -84,7 +47,7 @@ TEST(MapScreen, TheStartLeadsToTheMapAndTheFinishedLevelStaysFinished) {
         cShellDriver game;
         if (!game.Start())
             GTEST_SKIP() << "no display here";
-        ASSERT_TRUE(ReachMainMenu(game));
+        ASSERT_TRUE(game.ReachMainMenu());
         cMapWidget* map = game.garden()->mapWidget;
         ASSERT_NE(map, nullptr);
         EXPECT_EQ(map->Points().size(), 40u);
@@ -97,16 +60,6 @@ TEST(MapScreen, TheStartLeadsToTheMapAndTheFinishedLevelStaysFinished) {
         EXPECT_EQ(map->GetCurrentLevel(), 0);
         EXPECT_EQ(map->GetCurrentPoint(), map->Points().front());
         EXPECT_FLOAT_EQ(map->scrollX, 0.0f) << "the first level lies in the first screen";
-
-        // The game has no level files yet: play is refused, the map stays.
-        ASSERT_TRUE(game.Click(u"map", u"play"));
-        ASSERT_TRUE(game.WaitShown(u"messagebox"));
-        EXPECT_TRUE(MapIsFocused());
-        EXPECT_TRUE(game.IsShown(u"map"));
-        ASSERT_TRUE(game.Click(u"messagebox", u"ok"));
-        game.Step(30);
-        EXPECT_TRUE(game.IsShown(u"map"));
-        EXPECT_NE(ReadLog().find(u"Level 1 has no level file yet"), std::u16string::npos);
 
         // Back to the menu by the panel, and by Escape after a second visit.
         ASSERT_TRUE(game.Click(u"map", u"back"));
@@ -129,7 +82,7 @@ TEST(MapScreen, TheStartLeadsToTheMapAndTheFinishedLevelStaysFinished) {
     // The next start shows the map as it was left.
     cShellDriver game;
     ASSERT_TRUE(game.Start());
-    ASSERT_TRUE(ReachMainMenu(game));
+    ASSERT_TRUE(game.ReachMainMenu());
     cMapWidget* map = game.garden()->mapWidget;
     EXPECT_EQ(map->GetMedal(0), kMedalGold);
     EXPECT_EQ(map->GetCurrentLevel(), 1);
@@ -139,14 +92,41 @@ TEST(MapScreen, TheStartLeadsToTheMapAndTheFinishedLevelStaysFinished) {
     EXPECT_EQ(map->path.size(), 5u) << "the trail joins the two opened levels";
 }
 
+TEST(MapScreen, PlayingAPointWithoutALevelFileIsRefusedAndTheMapStays) {
+    MarkGLUsed();
+    fs::remove_all(ProfileFolder());
+    cShellDriver game;
+    if (!game.Start())
+        GTEST_SKIP() << "no display here";
+    ASSERT_TRUE(game.ReachMainMenu());
+    cMapWidget* map = game.garden()->mapWidget;
+    ASSERT_NE(map, nullptr);
+    const int missing = static_cast<int>(game.garden()->levels.size());
+    ASSERT_LT(missing, static_cast<int>(map->Points().size()));
+    ASSERT_TRUE(game.Click(u"main", u"btStart"));
+    ASSERT_TRUE(game.WaitShown(u"map"));
+    map->OpenLevel(missing);
+    ASSERT_EQ(map->GetCurrentLevel(), missing);
+    ASSERT_TRUE(game.Click(u"map", u"play"));
+    ASSERT_TRUE(game.WaitShown(u"messagebox"));
+    EXPECT_TRUE(MapIsFocused());
+    EXPECT_TRUE(game.IsShown(u"map"));
+    ASSERT_TRUE(game.Click(u"messagebox", u"ok"));
+    game.Step(30);
+    EXPECT_TRUE(game.IsShown(u"map"));
+    EXPECT_NE(
+        ReadLog().find(FromUtf8("Level " + std::to_string(missing + 1) + " has no level file yet")),
+        std::u16string::npos);
+}
+
 TEST(MapScreen, PlayingALevelThatExistsOpensItsLevelScreen) {
     MarkGLUsed();
     fs::remove_all(ProfileFolder());
-    cDataFolder data(true, true);
+    const cGameDataFolder data(true, {scene_test::CompileExample("meadow.lvl.scene")});
     cShellDriver game;
     if (!game.Start(data.u16()))
         GTEST_SKIP() << "no display here";
-    ASSERT_TRUE(ReachMainMenu(game));
+    ASSERT_TRUE(game.ReachMainMenu());
     ASSERT_EQ(game.garden()->levels.size(), 1u);
     ASSERT_TRUE(game.Click(u"main", u"btStart"));
     ASSERT_TRUE(game.WaitShown(u"map"));
@@ -156,13 +136,14 @@ TEST(MapScreen, PlayingALevelThatExistsOpensItsLevelScreen) {
     EXPECT_FALSE(game.IsShown(u"map"));
     ASSERT_NE(game.garden()->GetLevelWidget(), nullptr);
     EXPECT_EQ(g_game->focusedWidget(), game.garden()->levelWidget);
+    EXPECT_TRUE(game.IsShown(u"start"));
     EXPECT_EQ(game.garden()->currentLevel, game.garden()->mapWidget->GetCurrentLevel());
 }
 
 TEST(MapScreen, WithoutTheMapFileTheGameRunsOnAnEmptyMapAndKeepsProgress) {
     MarkGLUsed();
     fs::remove_all(ProfileFolder());
-    cDataFolder data(false, false);
+    const cGameDataFolder data(false, {});
     // Anna, who earned medals on the full map.
     const std::vector<uint8_t> progress = Progress(2, {Record(1, 4, 0), Record(2, 1, 1)});
     WriteBytes(ProfileFolder() / "plr000/map.dat", progress);
@@ -173,7 +154,7 @@ TEST(MapScreen, WithoutTheMapFileTheGameRunsOnAnEmptyMapAndKeepsProgress) {
         cShellDriver game;
         if (!game.Start(data.u16()))
             GTEST_SKIP() << "no display here";
-        ASSERT_TRUE(ReachMainMenu(game));
+        ASSERT_TRUE(game.ReachMainMenu());
         EXPECT_NE(ReadLog().find(u"Map not found. New widget created."), std::u16string::npos);
         EXPECT_EQ(game.garden()->mapWidget->ObjectCount(), 0u);
         ASSERT_TRUE(game.Click(u"main", u"btStart"));

@@ -25,11 +25,11 @@ class cHintSpy : public cMapHintWindow {
   public:
     struct cShown {
         std::u16string text;
-        cObject* object;
+        const cObject* object;
         bool anchored;
         qor::cVec2 offset;
     };
-    void ShowHint(const std::u16string& text, cObject* object, bool anchored,
+    void ShowHint(const std::u16string& text, const cObject* object, bool anchored,
                   qor::cVec2 offset) override {
         shown.push_back({text, object, anchored, offset});
     }

@@ -4,7 +4,7 @@
 
 #include "level/Altar.h"
 #include "level/Bell.h"
-#include "level/Enemy.h"
+#include "level/EnemyBandit.h"
 #include "level/Plant.h"
 #include "level/Tower.h"
 #include "level/TunnelBuild.h"
@@ -223,18 +223,20 @@ TEST_F(SceneObject, DrawsItsFrameThenOneMarkerPerQueuedJob) {
 }
 
 TEST_F(SceneObject, HintAsksForAWorkerWhileSomeButNotAllPlacesAreTaken) {
-    cObject* house = Make(scene_type::kBuild);
-    house->SetKind(u"house00");
+    // The base form of the hint, as objects without a text of their own show
+    // it (a well adds its own lines to it).
+    cObject* well = Make(scene_type::kWell);
+    well->SetKind(u"well00");
     auto* a = Make<cNode>(cNode::kType);
     auto* b = Make<cNode>(cNode::kType);
-    house->AddWorkPlace(a);
-    house->AddWorkPlace(b);
-    EXPECT_EQ(house->GetHintText(), u"");
+    well->AddWorkPlace(a);
+    well->AddWorkPlace(b);
+    EXPECT_EQ(well->cObject::GetHintText(), u"");
     cTestMan man(nullptr);
-    house->AssignMan(&man);
-    EXPECT_EQ(house->GetHintText(), u"<house00>\n<AddWorker>");
-    house->AssignMan(&man);
-    EXPECT_EQ(house->GetHintText(), u"");
+    well->AssignMan(&man);
+    EXPECT_EQ(well->cObject::GetHintText(), u"<well00>\n<AddWorker>");
+    well->AssignMan(&man);
+    EXPECT_EQ(well->cObject::GetHintText(), u"");
 }
 
 }  // namespace

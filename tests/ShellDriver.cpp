@@ -3,10 +3,12 @@
 #include <SDL2/SDL.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "app/Game.h"
 #include "engine/LoadingWidget.h"
 #include "engine/Path.h"
+#include "engine/Strings.h"
 #include "gui/BaseWF.h"
 #include "gui/ButtonCtrl.h"
 #include "gui/GUI.h"
@@ -40,6 +42,18 @@ bool cShellDriver::Start(const std::u16string& staticFolder) {
     return true;
 }
 
+bool cShellDriver::PlayWithNewProfile(const std::string& name) {
+    std::filesystem::remove_all(ToUtf8(GetSystemPaths().appPath) + "/profile");
+    if (!ReachMenus())
+        return false;
+    FollowInjectedPointer();
+    if (!WaitShown(u"profile_new"))
+        return false;
+    Type(name);
+    Key(SDLK_RETURN);
+    return WaitShown(u"main") && Click(u"main", u"btStart");
+}
+
 bool cShellDriver::ReachMenus(int frameLimit) {
     for (int i = 0; i < frameLimit; ++i) {
         if (g_loadingWidget && !g_loadingWidget->notify)
@@ -52,6 +66,18 @@ bool cShellDriver::ReachMenus(int frameLimit) {
     return false;
 }
 
+bool cShellDriver::ReachMainMenu(const std::string& playerName) {
+    if (!ReachMenus())
+        return false;
+    if (IsShown(u"profile_new") || WaitShown(u"profile_new", 30)) {
+        for (int i = 0; i < 8; ++i)
+            Key(SDLK_BACKSPACE);
+        Type(playerName);
+        Key(SDLK_RETURN);
+    }
+    return WaitShown(u"main");
+}
+
 void cShellDriver::Stop() {
     m_garden.reset();
     m_harness.reset();
@@ -59,6 +85,18 @@ void cShellDriver::Stop() {
 
 bool cShellDriver::Step(int frames) {
     if (!m_quit && !m_harness->Step(frames))
+        m_quit = true;
+    return !m_quit;
+}
+
+bool cShellDriver::StepUnseen(int frames) {
+    if (!m_quit && !m_harness->Step(frames, 1.0f / 30.0f, false))
+        m_quit = true;
+    return !m_quit;
+}
+
+bool cShellDriver::Idle(int seconds) {
+    if (!m_quit && !m_harness->Step(seconds, 1.0f, false))
         m_quit = true;
     return !m_quit;
 }

@@ -30,14 +30,26 @@ class cShellDriver {
     bool Start(const std::u16string& staticFolder = u"");
     // Splash skipped by keys, loading waited out, until the end of loading.
     bool ReachMenus(int frameLimit = 3000);
+    // Up to the main menu, naming the first player when the game asks for one.
+    bool ReachMainMenu(const std::string& playerName = "Anna");
     // The game object goes (it saves), then the window and the engine.
     void Stop();
+    // From a start without profiles: through the menus with a new profile of
+    // that name, then Play. False when a screen on the way did not come.
+    bool PlayWithNewProfile(const std::string& name);
 
     cGarden* garden() const { return m_garden.get(); }
     cEngineHarness& harness() { return *m_harness; }
 
     // Frames of 1/30 s; false once the game asked to quit.
     bool Step(int frames = 1);
+    // Frames of 1/30 s that nobody looks at: the game runs them in full but
+    // draws none, so long stretches of play cost only their logic.
+    bool StepUnseen(int frames);
+    // Lets `seconds` go by in undrawn frames of a whole second: the clocks run
+    // on in full while the logic takes one step per frame. A player who waits
+    // does not need more.
+    bool Idle(int seconds);
     // Steps until the window is shown and its fade has settled.
     bool WaitShown(const std::u16string& window, int frameLimit = 120);
     bool IsShown(const std::u16string& window) const;

@@ -9,6 +9,7 @@
 #include "engine/Log.h"
 #include "engine/Texture.h"
 #include "engine/TextureCache.h"
+#include "level/LevelResult.h"
 #include "scene/LvxFile.h"
 #include "scene/MapTrail.h"
 #include "scene/SceneDraw.h"
@@ -37,9 +38,12 @@ cMapWidget::cMapWidget(cSceneServices* services)
         if (qor::cTextureRef texture = qor::FindTexture(half))
             qor::SetTextureClamped(texture.get());
     }
+    g_mapMedals = this;
 }
 
 cMapWidget::~cMapWidget() {
+    if (g_mapMedals == this)
+        g_mapMedals = nullptr;
     // The objects point back at the services this widget may own.
     cBaseWidget::Clear();
 }
@@ -96,7 +100,11 @@ void cMapWidget::OpenLevel(int n) {
     }
 }
 
-void cMapWidget::SetMedal(int n, int medal) {
+// The results hand a level's medal to the map as it is: both count alike.
+static_assert(kLevelBronze == kMedalBronze && kLevelSilver == kMedalSilver &&
+              kLevelGold == kMedalGold);
+
+void cMapWidget::SetMedal(int n, int32_t medal) {
     // Nothing better than gold exists to show.
     medal = std::min(medal, kMedalGold);
     for (cPoint* point : Points()) {
@@ -105,7 +113,7 @@ void cMapWidget::SetMedal(int n, int medal) {
     }
 }
 
-int cMapWidget::GetMedal(int n) const {
+int32_t cMapWidget::GetMedal(int n) const {
     for (const cPoint* point : Points()) {
         if (point->level == n)
             return point->medal;

@@ -17,26 +17,20 @@
 #include "engine/Path.h"
 #include "scene/BaseWidget.h"
 #include "scene/Vec.h"
+#include "shell/MapMedals.h"
+#include "world/MapHintWindow.h"
 
 class cMapServices;
 class cPoint;
-
-// The floating hint beside the hovered level point: the game's "hint" window
-// answers it once it exists.
-class cMapHintWindow {
-  public:
-    virtual ~cMapHintWindow() = default;
-    virtual void ShowHint(const std::u16string& text, cObject* object, bool anchored,
-                          qor::cVec2 offset) = 0;
-    virtual void HideHint() = 0;
-};
 
 inline constexpr char16_t kMapWidgetName[] = u"map";
 inline constexpr char16_t kMapFilePath[] = u"{StaticPath}/level/map.lvx";
 inline constexpr float kMapWidth = 2048.0f;
 inline constexpr float kMapHeight = 768.0f;
 
-class cMapWidget : public cBaseWidget {
+// The results screen records medals and opens levels through it as its
+// cMapMedals (g_mapMedals while it exists).
+class cMapWidget : public cBaseWidget, public cMapMedals {
   public:
     // Without services the map uses its own, which log a missing sprite once.
     // Registers with the engine core when one exists.
@@ -80,11 +74,11 @@ class cMapWidget : public cBaseWidget {
     cPoint* GetCurrentPoint() const;
     // Every level before n at least open, level n open and chosen, no other
     // chosen. With no point for n (after the last level) none is chosen.
-    void OpenLevel(int n);
+    void OpenLevel(int n) override;
     // Level n keeps the better of its medal and this one.
-    void SetMedal(int n, int medal);
+    void SetMedal(int n, int32_t medal) override;
     // The medal state of level n, 0 when the map has no such point.
-    int GetMedal(int n) const;
+    int32_t GetMedal(int n) const override;
     // The first level is always open: chosen when it was locked.
     void OnMapLoaded();
 

@@ -18,7 +18,8 @@ void cTextAreaCtrl::Refresh() {
     for (size_t end = caption.find(u'\n'); end != std::u16string::npos;
          start = end + 1, end = caption.find(u'\n', start)) {
         lines.push_back(caption.substr(start, end - start));
-        widths.push_back(MeasureText(lines.back(), font.get()).x);
+        // Hints colour their prices and goods: the codes take no room.
+        widths.push_back(MeasureColoredText(lines.back(), font.get()).x);
         widest = std::max(widest, widths.back());
     }
     const float cell = font ? font->cellHeight : 0.0f;
@@ -46,7 +47,7 @@ void cTextAreaCtrl::Draw() {
     if (!batch)
         return;
     for (size_t k = 0; k < lines.size() && k < linePositions.size(); ++k) {
-        DrawText(batch, lines[k], linePositions[k].x, linePositions[k].y, font.get(), color);
+        DrawColoredText(batch, lines[k], linePositions[k].x, linePositions[k].y, font.get(), color);
     }
 }
 

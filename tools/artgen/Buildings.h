@@ -28,7 +28,6 @@ std::vector<SpriteDef> GoldMillSprites();
 std::vector<SpriteDef> TowerSprites();
 // The bell's frame and the swinging bell.
 std::vector<SpriteDef> BellSprites();
-SpriteDef PrisonSprite();
 SpriteDef AltarSprite();
 // The monuments paid bit by bit.
 SpriteDef LighthouseSprite();

@@ -19,7 +19,7 @@ void Append(std::vector<SpriteDef>& to, std::vector<SpriteDef> more) {
 void AddStructureTextures(std::vector<TextureDef>& book) {
     // the camp, the houses, what the player builds first, and the spells
     book.push_back(SpriteSheetTexture("structures0", 1024, 1024, [] {
-        std::vector<SpriteDef> sprites{HouseSprite(), PrisonSprite()};
+        std::vector<SpriteDef> sprites{HouseSprite()};
         Append(sprites, CampSprites());
         Append(sprites, SiteSprites());
         Append(sprites, TowerSprites());

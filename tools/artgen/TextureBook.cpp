@@ -22,6 +22,7 @@ const std::vector<TextureDef>& TextureBook() {
         AddFigureTextures(all);
         AddSourceTextures(all);
         AddStructureTextures(all);
+        AddPrisonTextures(all);
         return all;
     }();
     return book;

@@ -68,6 +68,7 @@ void AddRoomTextures(std::vector<TextureDef>& book);
 void AddFigureTextures(std::vector<TextureDef>& book);
 void AddSourceTextures(std::vector<TextureDef>& book);
 void AddStructureTextures(std::vector<TextureDef>& book);
+void AddPrisonTextures(std::vector<TextureDef>& book);
 
 const std::vector<TextureDef>& TextureBook();
 

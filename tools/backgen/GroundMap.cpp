@@ -63,6 +63,27 @@ cGroundMap ReadGround(const std::array<int32_t, kGridCells>& terrain,
         for (cCell c : patch)
             map.cells[Index(c)] = ground;
     }
+    // A channel of the sea one cell wide that runs on between land on either
+    // side (a brook, a ford) is drawn as water too: the coast's beach would
+    // fill it and make it look like a path the workers cannot take. A bay
+    // (land on three sides) stays a sandy cove.
+    std::vector<cCell> channel;
+    for (int i = 0; i < kGridColumns; ++i) {
+        for (int j = 0; j < kGridRows; ++j) {
+            const cCell c{i, j};
+            if (map.At(c) != eGround::kSea || !IsIslandCell(c))
+                continue;
+            const auto land = [&](cCell n) { return cGroundMap::IsLand(map.At(n)); };
+            const bool across = land({i - 1, j}) && land({i + 1, j});
+            const bool along = land({i, j - 1}) && land({i, j + 1});
+            const bool runsAcross = !land({i - 1, j}) && !land({i + 1, j});
+            const bool runsAlong = !land({i, j - 1}) && !land({i, j + 1});
+            if ((across && runsAlong) || (along && runsAcross))
+                channel.push_back(c);
+        }
+    }
+    for (cCell c : channel)
+        map.cells[Index(c)] = eGround::kPond;
     return map;
 }
 

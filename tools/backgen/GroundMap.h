@@ -4,7 +4,8 @@
 // water (a lake's or bridge's footprint, or a cell that floods while the
 // water is not frozen) is a pond; and blocked cells are read by their shape: a
 // blocked patch joined to the sea round the island is sea, a lone blocked
-// cell on the island is a rock, and a larger blocked patch inside is a pond.
+// cell on the island is a rock, and a larger blocked patch inside is a pond;
+// a one-cell channel of the sea between land on both sides is a pond too.
 #include <array>
 #include <cstdint>
 #include <vector>

@@ -1,0 +1,124 @@
+// The whole way a new player takes through the first level, in the real game
+// with the shipped data: main menu → world map → briefing of level 001 → the
+// level, won for gold by its solution played through the level's own input →
+// the results → the map, with the gold on 001 and 002 open and chosen; then
+// quit, start again, and find the map just so.
+#include <SDL2/SDL.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/Game.h"
+#include "engine/Path.h"
+#include "engine/Script.h"
+#include "engine/Strings.h"
+#include "gui/GUI.h"
+#include "gui/Window.h"
+#include "level/LevelResult.h"
+#include "level/LevelWidget.h"
+#include "shell/FinishWF.h"
+#include "shell/Garden.h"
+#include "shell/ReplayConsole.h"
+#include "tests/LeakCheck.h"
+#include "tests/MapTestKit.h"
+#include "tests/ShellDriver.h"
+#include "tests/TestUtil.h"
+#include "world/MapWidget.h"
+
+namespace qor::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path ProfileFolder() {
+    UseTestSystemPaths();
+    return fs::path(ToUtf8(GetSystemPaths().appPath)) / "profile";
+}
+
+// The map as the journey must leave it: gold on the first level, the second
+// open and chosen, the trail between them.
+void ExpectFirstLevelWon(const cMapWidget& map) {
+    EXPECT_EQ(map.GetMedal(0), kMedalGold);
+    EXPECT_EQ(map.GetMedal(1), kMedalOpen);
+    EXPECT_EQ(map.GetMedal(2), kMedalLocked);
+    EXPECT_EQ(map.GetCurrentLevel(), 1);
+    EXPECT_FALSE(map.path.empty()) << "the trail joins the two opened levels";
+}
+
+TEST(FirstLevelJourney, FromTheMenuThroughTheMapToGoldAndTheMapKeepsItAfterARestart) {
+    MarkGLUsed();
+    fs::remove_all(ProfileFolder());
+    {
+        cShellDriver game;
+        if (!game.Start())
+            GTEST_SKIP() << "no display here";
+        ASSERT_TRUE(game.ReachMainMenu("Journey"));
+        cGarden* garden = game.garden();
+        cMapWidget* map = garden->mapWidget;
+        ASSERT_NE(map, nullptr);
+
+        ASSERT_TRUE(game.Click(u"main", u"btStart"));
+        ASSERT_TRUE(game.WaitShown(u"map"));
+        ASSERT_EQ(map->GetCurrentLevel(), 0);
+        ASSERT_TRUE(game.Click(u"map", u"play"));
+        ASSERT_TRUE(game.WaitShown(u"start"));
+        cLevelWidget* level = garden->GetLevelWidget();
+        ASSERT_NE(level, nullptr);
+        EXPECT_EQ(level->levelName, u"001");
+        ASSERT_TRUE(game.Click(u"start", u"close"));
+        ASSERT_TRUE(game.WaitShown(u"level"));
+
+        // The level's solution, from the player's folder, played from the
+        // console: the level starts again with the solution's seed and takes
+        // its clicks at their steps.
+        const fs::path solution =
+            fs::path(QOR_SOURCE_DIR) / "data-src/level/solutions/level000.replay";
+        fs::copy_file(solution,
+                      ToUtf8(garden->GetCurrentPlayer()->FilePath(u"solution.replay").full),
+                      fs::copy_options::overwrite_existing);
+        RunBuffer(u"replay('solution')");
+        ASSERT_TRUE(garden->replays->IsPlaying());
+        ASSERT_TRUE(game.WaitShown(u"start"));
+        ASSERT_TRUE(game.Click(u"start", u"close"));
+        for (int frame = 0; frame < 30 * 200 && level->state != kLevelFinished; ++frame)
+            game.StepUnseen(1);
+        ASSERT_EQ(level->state, kLevelFinished) << "the solution wins level 001";
+        EXPECT_EQ(LevelMedal(level->silverTime, level->timeLeft), kLevelGold)
+            << level->timeLeft << " s left of " << level->silverTime;
+
+        ASSERT_TRUE(game.WaitShown(u"finish", 400));
+        auto* results = dynamic_cast<cFinishWF*>(g_game->gui()->GetWnd(u"finish")->function.get());
+        ASSERT_NE(results, nullptr);
+        for (int i = 0; i < 400 && results->stage != cFinishWF::kStageDone; ++i)
+            game.Step();
+        EXPECT_EQ(results->stage, cFinishWF::kStageDone);
+        ASSERT_TRUE(game.Click(u"finish", u"close"));
+        ASSERT_TRUE(game.WaitShown(u"map"));
+        EXPECT_EQ(g_game->GetFocusedWidgetName(), kMapWidgetName);
+        ExpectFirstLevelWon(*map);
+
+        // Quit the way a player does: back to the menu, Escape, yes.
+        ASSERT_TRUE(game.Click(u"map", u"back"));
+        ASSERT_TRUE(game.WaitShown(u"main"));
+        game.Key(SDLK_ESCAPE);
+        ASSERT_TRUE(game.WaitShown(u"messagebox"));
+        game.Key(SDLK_RETURN);
+        bool running = true;
+        for (int i = 0; i < 60 && running; ++i)
+            running = game.Step();
+        EXPECT_FALSE(running) << "confirming the exit question must quit";
+    }
+    cShellDriver game;
+    ASSERT_TRUE(game.Start());
+    ASSERT_TRUE(game.ReachMainMenu());
+    cMapWidget* map = game.garden()->mapWidget;
+    ASSERT_NE(map, nullptr);
+    ASSERT_TRUE(game.Click(u"main", u"btStart"));
+    ASSERT_TRUE(game.WaitShown(u"map"));
+    ExpectFirstLevelWon(*map);
+    EXPECT_EQ(game.garden()->GetCurrentPlayerName(), u"Journey");
+}
+
+}  // namespace
+}  // namespace qor::test
