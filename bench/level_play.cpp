@@ -288,8 +288,7 @@ void MeasureFrames(cBusyLevel& busy) {
                 glGetString(GL_RENDERER));
     std::printf("  wall clock:     median %.2f ms   p99 %.2f ms   worst %.2f ms\n", f.median, f.p99,
                 f.worst);
-    std::printf("  processor time: median %.2f ms   p99 %.2f ms   worst %.2f ms   draw calls %.0f "
-                "(median)\n",
+    std::printf("  processor time: median %.2f ms   p99 %.2f ms   worst %.2f ms   draw calls %.0f\n",
                 p.median, p.p99, p.worst, Summarise(calls).median);
 }
 
