@@ -130,7 +130,7 @@ bool cRender::BuildProgram() {
         std::string error;
         cProgram& p = m_programs[i];
         p = {};
-        p.name = BuildSpriteProgram(i / 2, i % 2 != 0, &error);
+        p.name = BuildSpriteProgram(i / 4, (i / 2) % 2 != 0, i % 2 != 0, &error);
         if (!p.name) {
             LogEntry(kLogError, kSender, u"Can't build the sprite shader: %s", FromUtf8(error));
             DeletePrograms();

@@ -58,6 +58,10 @@ enum eDrawHint : int {
     kDrawOpaque = 1,
     // Every vertex is opaque white: texture × vertex colour is the texture.
     kDrawPlainTexture = 2,
+    // Every texel the triangles sample is opaque white (no texture, or one of
+    // a single colour already multiplied into the vertices): the texture is
+    // not read, which a software rasteriser pays for on every pixel.
+    kDrawWhiteTexels = 4,
 };
 
 // Window pixels of a virtual point under the current projection and viewport:
@@ -173,8 +177,8 @@ class cRender {
     uint32_t tint() const { return m_tint; }
 
   private:
-    // One program per colour mode, with and without the alpha test, and the
-    // uniform values it holds now.
+    // One program per colour mode, with and without the alpha test, reading
+    // the texture or not, and the uniform values it holds now.
     struct cProgram {
         unsigned name = 0;
         int uProjection = -1;
@@ -184,8 +188,9 @@ class cRender {
         uint32_t tintSerial = 0;
         int alphaRef = -1;
     };
-    // Colour modes 0-3 and the plain texture, each without and with the alpha test.
-    static constexpr int kProgramCount = 10;
+    // Colour modes 0-3 and the plain texture, each without and with the alpha
+    // test, each reading the texture or taking its texels as white.
+    static constexpr int kProgramCount = 20;
 
     bool BuildProgram();
     void DeletePrograms();

@@ -68,7 +68,7 @@ void cRender::ApplyDrawState(int hints) {
     int mode = m_colorMode < 0 ? kColorTexVertex : m_colorMode;
     if (mode == kColorTexVertex && (hints & kDrawPlainTexture))
         mode = kColorPlainTexture;
-    const int index = mode * 2 + (alphaTest ? 1 : 0);
+    const int index = (mode * 2 + (alphaTest ? 1 : 0)) * 2 + ((hints & kDrawWhiteTexels) ? 1 : 0);
     cProgram& p = m_programs[index];
     if (index != m_glProgram) {
         glUseProgram(p.name);

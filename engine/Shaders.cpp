@@ -26,6 +26,9 @@ void main() {
 // (uFactor): 0 texture × vertex; 1 texture × tint; 2 colour texture × vertex,
 // alpha texture × tint; 3 colour texture × tint, alpha texture × vertex; 4 the
 // texture alone.
+// With WHITE_TEXELS the texture is not read: every texel the draw would
+// sample is opaque white, and reading it costs a software rasteriser more than
+// the rest of the fragment.
 // With ALPHA_TEST a fragment survives only when its alpha in 0..255 is greater
 // than uAlphaRef, as a fixed-function "greater" test on bytes would decide.
 constexpr const char* kFragmentSource = R"(
@@ -36,7 +39,11 @@ uniform vec4 uFactor;
 uniform float uAlphaRef;
 out vec4 fragColor;
 void main() {
+#if WHITE_TEXELS
+    vec4 t = vec4(1.0);
+#else
     vec4 t = texture(uTexture, vTexCoord);
+#endif
 #if COLOR_MODE == 1
     vec4 c = t * uFactor;
 #elif COLOR_MODE == 2
@@ -73,7 +80,7 @@ unsigned Compile(GLenum kind, const std::string& source, std::string* error) {
 
 }  // namespace
 
-unsigned BuildSpriteProgram(int colorMode, bool alphaTest, std::string* error) {
+unsigned BuildSpriteProgram(int colorMode, bool alphaTest, bool whiteTexels, std::string* error) {
     std::string ignored;
     if (!error)
         error = &ignored;
@@ -82,7 +89,8 @@ unsigned BuildSpriteProgram(int colorMode, bool alphaTest, std::string* error) {
         return 0;
     const std::string fragment = "#version 330 core\n#define COLOR_MODE " +
                                  std::to_string(colorMode) + "\n#define ALPHA_TEST " +
-                                 (alphaTest ? "1" : "0") + "\n" + kFragmentSource;
+                                 (alphaTest ? "1" : "0") + "\n#define WHITE_TEXELS " +
+                                 (whiteTexels ? "1" : "0") + "\n" + kFragmentSource;
     const GLuint fs = Compile(GL_FRAGMENT_SHADER, fragment, error);
     if (!fs) {
         glDeleteShader(vs);

@@ -18,8 +18,9 @@ inline constexpr unsigned kAttribTexCoord = 2;
 inline constexpr int kColorPlainTexture = 4;
 
 // Compiles and links the program for one colour mode (eColorMode or
-// kColorPlainTexture) with or without the alpha test in the current context;
-// 0 with the reason in `error` when the driver refuses it.
-unsigned BuildSpriteProgram(int colorMode, bool alphaTest, std::string* error);
+// kColorPlainTexture) with or without the alpha test, reading the texture or
+// taking every texel as opaque white, in the current context; 0 with the
+// reason in `error` when the driver refuses it.
+unsigned BuildSpriteProgram(int colorMode, bool alphaTest, bool whiteTexels, std::string* error);
 
 }  // namespace qor

@@ -1,7 +1,8 @@
 // Flushing the sprite batch: each run is drawn in order with its texture, its
 // big quads trimmed to what of their texture can show (engine/SpriteTrim.h),
-// and cut into draws where that lets the renderer do less work for the same
-// pixels.
+// runs that would only read white or one colour from their texture drawn
+// without reading it, and cut into draws where that lets the renderer do less
+// work for the same pixels.
 #include <algorithm>
 #include <cmath>
 
@@ -132,18 +133,58 @@ cRunTraits TraitsOf(const cTexture* texture, const cVertex* v, int first, int en
     return traits;
 }
 
-// A run as it is drawn: its texture and vertices [first, end).
+// A run as it is drawn: its texture and vertices [first, end), and whether
+// every texel it samples is opaque white.
 struct cDrawnRun {
     const cTexture* texture = nullptr;
     int first = 0;
     int end = 0;
+    bool whiteTexels = false;
 };
+
+// Whether each triangle of the run has one colour at its three corners. Only
+// such colours come out of the rasteriser the same whether it multiplies them
+// by a white texel or not: a colour that varies over a triangle is rounded a
+// little differently in the two.
+bool FlatTriangles(const cVertex* vertices, int first, int end) {
+    for (int i = first; i < end; i += 3) {
+        if (vertices[i].color != vertices[i + 1].color ||
+            vertices[i].color != vertices[i + 2].color)
+            return false;
+    }
+    return true;
+}
+
+// A run of white vertices over a texture of one colour is written at the free
+// end of the array with that colour in its vertices, so that it can be drawn
+// without reading the texture: the same pixels, since texture × white is the
+// texel. False where the run's vertices are coloured or there is no room.
+bool ColourIntoVertices(cDrawnRun* run, cVertex* vertices, int* free) {
+    if (!run->texture->uniform || !run->texture->uniformColor)
+        return false;
+    const int count = run->end - run->first;
+    if (count > cSpriteBatch::kMaxVertices - *free)
+        return false;
+    const cVertex* in = vertices + run->first;
+    if (!std::all_of(in, in + count, [](const cVertex& v) { return v.color == 0xFFFFFFFFu; }))
+        return false;
+    cVertex* out = vertices + *free;
+    for (int i = 0; i < count; ++i) {
+        out[i] = in[i];
+        out[i].color = *run->texture->uniformColor;
+    }
+    run->first = *free;
+    run->end = *free + count;
+    *free += count;
+    return true;
+}
 
 // Draws a run in order, cut where large opaque stretches begin and end.
 void DrawRun(const cDrawnRun& run, const cVertex* vertices) {
     const cRunTraits traits = TraitsOf(run.texture, vertices, run.first, run.end);
     g_render->BindTexture(run.texture, traits.nearestIsExact);
-    const int hints = traits.plain ? kDrawPlainTexture : 0;
+    const int hints =
+        (traits.plain ? kDrawPlainTexture : 0) | (run.whiteTexels ? kDrawWhiteTexels : 0);
     const cOpacityTest test(run.texture);
     if (!g_render->OpaqueDrawsPayOff() || test.Never()) {
         g_render->DrawTriangles(run.first, run.end - run.first, hints);
@@ -200,6 +241,8 @@ void FlushBatch(cSpriteBatch* batch) {
     settings.mapped = g_render->PixelMapping(&settings.mapping);
     settings.windowHeight = g_render->windowViewport().h;
     int free = batch->VertexEnd();
+    const bool texelTimesVertex =
+        g_render->colorMode() < 0 || g_render->colorMode() == kColorTexVertex;
     for (int i = 0; i < batch->runCount; ++i) {
         const cBatchRun& run = batch->runs[i];
         if (run.count == 0) {
@@ -222,6 +265,11 @@ void FlushBatch(cSpriteBatch* batch) {
                 d.end = free + written;
                 free += written;
             }
+        }
+        // Only texture × vertex colour can take the texel into the vertices.
+        if (texelTimesVertex) {
+            d.whiteTexels = d.texture ? ColourIntoVertices(&d, batch->vertices.data(), &free)
+                                      : FlatTriangles(batch->vertices.data(), d.first, d.end);
         }
         if (d.end > d.first)
             drawn.push_back(d);

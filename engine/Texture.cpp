@@ -116,6 +116,27 @@ bool IsUniform(const cImage& image) {
     return true;
 }
 
+// The colour (ARGB) a texture samples from a pixel of the image, for the
+// formats stored a byte a channel.
+std::optional<uint32_t> SampledColor(const cImage& image, const uint8_t* p) {
+    auto argb = [](uint32_t a, uint32_t r, uint32_t g, uint32_t b) {
+        return (a << 24) | (r << 16) | (g << 8) | b;
+    };
+    switch (image.format.id) {
+        case kImageL8:
+            return argb(255, p[0], p[0], p[0]);
+        case kImageL8A8:
+            return argb(p[1], p[0], p[0], p[0]);
+        case kImageRGB24:
+        case kImageRGBX32:
+            return argb(255, p[2], p[1], p[0]);
+        case kImageRGBA32:
+            return argb(p[3], p[2], p[1], p[0]);
+        default:
+            return std::nullopt;
+    }
+}
+
 uint32_t LevelSide(uint32_t side, int level) {
     return std::max<uint32_t>(side >> level, 1);
 }
@@ -239,6 +260,8 @@ bool OnCreateContext(cTexture* texture) {
     texture->coverage =
         texture->opacity.AllOpaque() ? cTextureCoverage{} : cTextureCoverage::FromImage(*image);
     texture->uniform = IsUniform(*image);
+    texture->uniformColor =
+        texture->uniform ? SampledColor(*image, image->levels[0].data()) : std::nullopt;
     g_render->MakeCurrent();
     int levels = 0;
     const unsigned name = Upload(*image, gl, &levels);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "engine/Image.h"
@@ -62,8 +63,10 @@ class cTexture {
     // that is opaque throughout.
     cTextureCoverage coverage;
     // Whether every texel of every level is the same: any filter then samples
-    // that one colour, the cheapest (nearest) as well as the rest.
+    // that one colour, the cheapest (nearest) as well as the rest. The colour
+    // (ARGB, as sampled) where the format's channels are bytes.
     bool uniform = false;
+    std::optional<uint32_t> uniformColor;
     // The address mode a released device texture had, given to the next one
     // so that clamped textures stay clamped across a context change.
     int keptAddressMode = kAddressWrap;

@@ -65,6 +65,9 @@ class FlushCompareTest : public GLTest {
         GLint sampler = 0;
         glGetIntegerv(GL_SAMPLER_BINDING, &sampler);
         m_texelSampling = sampler != 0;
+        GLint program = 0;
+        glGetIntegerv(GL_CURRENT_PROGRAM, &program);
+        m_readsTexture = glGetUniformLocation(static_cast<GLuint>(program), "uTexture") >= 0;
         g_render->End2D();
         g_render->End();
         cRgbaImage frame;
@@ -98,6 +101,8 @@ class FlushCompareTest : public GLTest {
     int m_drawCalls = 0;
     int m_vertices = 0;
     bool m_texelSampling = false;
+    // Whether the last draw's program reads the texture at all.
+    bool m_readsTexture = true;
 };
 
 }  // namespace qor::test

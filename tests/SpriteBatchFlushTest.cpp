@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "engine/TextureCache.h"
 #include "tests/FlushCompare.h"
@@ -23,6 +24,17 @@ cImage Panel() {
 }
 
 class ShortcutTest : public FlushCompareTest {};
+
+// The picture drawn and flushed as a background, then the state the draws
+// under test are flushed with.
+void PictureThenState(cSpriteBatch* batch, const cTextureRef& picture, int blend, float alphaRef,
+                      uint32_t tint) {
+    DrawSprite(batch, picture, {0, 0, 1, 1}, {0, 0, 256, 256}, kWhite);
+    FlushBatch(batch);
+    batch->Clear();
+    g_render->SetBlend(blend, alphaRef);
+    g_render->SetColor(tint);
+}
 
 TEST_F(ShortcutTest, PanelMiddleDrawnOpaqueLeavesTheSamePixels) {
     cTextureRef picture = AddTexture(u"picture", Picture());
@@ -191,6 +203,73 @@ TEST_F(ShortcutTest, TexturesOfOneColourAreSampledNearestHoweverStretched) {
     }
 }
 
+TEST_F(ShortcutTest, RunsOfOneColourATriangleAreDrawnWithoutReadingTheTexture) {
+    // A shade as the GUI stretches it over everything, half transparent.
+    cTextureRef shade =
+        AddTexture(u"shade", MakeSolidImage(kImageRGBA32, 16, 16, Argb(128, 40, 22, 10)));
+    cTextureRef picture = AddTexture(u"picture", Picture());
+    // Two triangles with no texture, as the level's ground is drawn: of one
+    // colour each, or (gradient) of three colours and alphas.
+    auto untextured = [](cSpriteBatch* batch, bool gradient) {
+        cVertex* v = AllocVertices(batch, 6, nullptr);
+        ASSERT_NE(v, nullptr);
+        const uint32_t a = Argb(255, 250, 10, 90), b = Argb(70, 20, 200, 30);
+        v[0] = {10.5f, 7, 0, a, 0, 0};
+        v[1] = {250, 30.25f, 0, gradient ? b : a, 1, 0};
+        v[2] = {60, 240, 0, gradient ? Argb(140, 90, 60, 255) : a, 0, 1};
+        v[3] = {40, 20, 0, b, 0, 0};
+        v[4] = {200, 250, 0, b, 1, 1};
+        v[5] = {20, 250.5f, 0, b, 0, 1};
+    };
+    struct cDrawn {
+        const char* what;
+        std::function<void(cSpriteBatch*)> draw;
+        bool flat;  // of one colour over each triangle, texel included
+    } drawn[] = {
+        {"untextured, a colour a triangle", [&](cSpriteBatch* b) { untextured(b, false); }, true},
+        {"untextured gradient", [&](cSpriteBatch* b) { untextured(b, true); }, false},
+        {"shade",
+         [&](cSpriteBatch* b) {
+             DrawSprite(b, shade, {0.1f, 0, 1.7f, 1}, {-3.3f, 1.6f, 262.2f, 250}, kWhite);
+         },
+         true},
+        {"shade under coloured vertices",
+         [&](cSpriteBatch* b) {
+             DrawSprite(b, shade, {0.1f, 0, 1.7f, 1}, {-3.3f, 1.6f, 262.2f, 250}, 0xC0FF8020u);
+         },
+         false},
+    };
+    struct cState {
+        const char* what;
+        int blend;
+        float alphaRef;
+        uint32_t tint;
+    } states[] = {
+        {"alpha blended", kBlendAlpha, 0.05f, kWhite},
+        {"below a high alpha test", kBlendAlpha, 0.6f, kWhite},
+        {"light added", kBlendAdd, 0.0f, kWhite},
+        {"light added by alpha", kBlendAlphaAdd, 0.0f, kWhite},
+        {"unblended", kBlendOff, 0.0f, kWhite},
+        // A tint takes colour or alpha from elsewhere than the vertices: the
+        // texel cannot be moved into them.
+        {"faded by the tint", kBlendAlpha, 0.05f, 0x80FFFFFFu},
+        {"tinted", kBlendAlpha, 0.0f, 0xFF4080C0u},
+        {"tinted and faded", kBlendAlpha, 0.0f, 0x7F4080C0u},
+    };
+    for (const cState& state : states) {
+        for (const cDrawn& d : drawn) {
+            auto draw = [&](cSpriteBatch* batch) {
+                PictureThenState(batch, picture, state.blend, state.alphaRef, state.tint);
+                d.draw(batch);
+            };
+            EXPECT_EQ(Differences(draw), 0) << d.what << ", " << state.what;
+            EXPECT_EQ(m_readsTexture, !d.flat || state.tint != kWhite)
+                << d.what << ", " << state.what;
+            g_render->SetColor(kWhite);
+        }
+    }
+}
+
 TEST_F(ShortcutTest, WindowsFadedToNothingAreNotDrawn) {
     cTextureRef picture = AddTexture(u"picture", Picture());
     cTextureRef panel = AddTexture(u"panel", Panel());
@@ -212,11 +291,7 @@ TEST_F(ShortcutTest, WindowsFadedToNothingAreNotDrawn) {
     };
     for (const cCase& c : cases) {
         auto draw = [&](cSpriteBatch* batch) {
-            DrawSprite(batch, picture, {0, 0, 1, 1}, {0, 0, 256, 256}, kWhite);
-            FlushBatch(batch);
-            batch->Clear();
-            g_render->SetBlend(c.blend, c.alphaRef);
-            g_render->SetColor(c.tint);
+            PictureThenState(batch, picture, c.blend, c.alphaRef, c.tint);
             DrawBorderFrame(batch, panel, {20.5f, 30, 211, 190}, {0, 0, 1, 1}, {24, 24},
                             {0.3f, 0.3f}, true, kWhite);
         };
