@@ -27,7 +27,8 @@ class cAudioStream;
 
 using cAudioHandle = uint32_t;
 
-// What a channel is doing, numbered like the library the game was written for.
+// What a channel is doing. The values are fixed (2 is left unused): keep them
+// when adding a state.
 enum class eChannelState : int { kStopped = 0, kPlaying = 1, kPaused = 3 };
 
 class cAudioDevice {

@@ -29,8 +29,9 @@ uint8_t Channel(uint32_t argb, int shift) {
 }
 
 uint8_t ToByte(float component) {
-    // Truncated like the original packing; out-of-range input is clamped
-    // rather than wrapped into another colour.
+    // Truncated, not rounded, so that a colour packed and read back keeps its
+    // bytes; out-of-range input is clamped rather than wrapped into another
+    // colour.
     const float scaled = component * 255.0f;
     if (!(scaled > 0.0f))
         return 0;
