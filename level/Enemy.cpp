@@ -296,7 +296,7 @@ void cEnemy::ShowSpellEffect(int32_t spell) {
     if (spell != kSpellEnemyFreeze || FreezeEffectAlive() || !g_particles)
         return;
     freezeEffect = g_particles->AddFreezeSpell(kFrostStrength);
-    m_freezeSerial = g_particles->Group(kGroupFreeze).clearSerial;
+    m_freezeStamp = g_particles->Stamp(freezeEffect);
     Services().MoveEmitter(freezeEffect, {x, y + kFrostHeight});
 }
 
@@ -310,6 +310,5 @@ void cEnemy::StopSpellEffect() {
 bool cEnemy::FreezeEffectAlive() const {
     // The particle groups are emptied when the level is left; an emitter made
     // before that is gone with them.
-    return freezeEffect && g_particles &&
-           g_particles->Group(kGroupFreeze).clearSerial == m_freezeSerial;
+    return freezeEffect && g_particles && g_particles->IsCurrent(m_freezeStamp);
 }

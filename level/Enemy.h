@@ -15,6 +15,7 @@
 #include <string>
 
 #include "level/Man.h"
+#include "scene/EmitterStamp.h"
 #include "scene/Ramp.h"
 
 class cEmitter;
@@ -122,7 +123,7 @@ class cEnemy : public cMan {
     void DefendTick();
     bool FreezeEffectAlive() const;
 
-    uint32_t m_freezeSerial = 0;  // the frost group's clear count when it was made
+    cEmitterStamp m_freezeStamp;  // of freezeEffect
 };
 
 // --- what the level and its buildings ask of the enemies (EnemyQueries.cpp) ---

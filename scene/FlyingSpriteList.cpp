@@ -31,7 +31,7 @@ cFlyingSpriteList::cEntry* cFlyingSpriteList::AddFlyingSprite(const std::u16stri
         e.frameDuration = 1.0f / e.sprite.fps;
     if (trails && particles) {
         e.trail = particles->AddTrail();
-        e.trailSerial = particles->Group(kGroupSparkle).clearSerial;
+        e.trailStamp = particles->Stamp(e.trail);
     }
     return &e;
 }
@@ -45,7 +45,7 @@ void cFlyingSpriteList::AddPathPoint(cEntry* entry, vec2 point, float time) {
 }
 
 cEmitter* cFlyingSpriteList::LiveTrail(cEntry& e) const {
-    if (e.trail && (!particles || particles->Group(kGroupSparkle).clearSerial != e.trailSerial))
+    if (e.trail && (!particles || !particles->IsCurrent(e.trailStamp)))
         e.trail = nullptr;
     return e.trail;
 }

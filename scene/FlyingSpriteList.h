@@ -9,6 +9,7 @@
 
 #include "engine/Atlas.h"
 #include "scene/CatmullRomSpline.h"
+#include "scene/EmitterStamp.h"
 #include "scene/Vec.h"
 
 namespace qor {
@@ -28,7 +29,7 @@ class cFlyingSpriteList {
         float frameTimer = 0.0f;
         float frameDuration = 1.0f / 30.0f;
         cEmitter* trail = nullptr;  // not owned; the particle manager's
-        uint32_t trailSerial = 0;   // the sparkle group's clear count when the trail began
+        cEmitterStamp trailStamp;
     };
 
     // With `trails` set each icon trails sparkles from `particles` (not owned;

@@ -116,16 +116,15 @@ void cObject::Save(qor::cBitStream& stream) const {
 void cObject::AttachSpellEffect(cEmitter* emitter, qor::cVec2 offset) {
     spellEffect = emitter;
     spellOffset = offset;
-    spellGroup = g_particles && emitter ? g_particles->GroupOf(emitter) : -1;
-    spellSerial = spellGroup >= 0 ? g_particles->Group(spellGroup).clearSerial : 0;
+    spellStamp = g_particles ? g_particles->Stamp(emitter) : cEmitterStamp{};
     spellTimer.Restart(0.0f, 3.0f);
 }
 
 bool cObject::SpellEffectAlive() const {
     // An effect of no known group (scene services of their own) is trusted.
-    if (!spellEffect || spellGroup < 0)
+    if (!spellEffect || spellStamp.group < 0)
         return spellEffect != nullptr;
-    return g_particles && g_particles->Group(spellGroup).clearSerial == spellSerial;
+    return g_particles && g_particles->IsCurrent(spellStamp);
 }
 
 void cObject::StopSpellEffect() {

@@ -16,6 +16,7 @@
 #include "engine/Atlas.h"
 #include "engine/SpriteBatch.h"
 #include "scene/AnimationSet.h"
+#include "scene/EmitterStamp.h"
 #include "scene/LevelGrid.h"
 #include "scene/Ramp.h"
 #include "scene/ResourceSet.h"
@@ -195,8 +196,7 @@ class cObject {
     cEmitter* spellEffect = nullptr;  // not owned; see SpellEffectAlive()
     qor::cRamp spellTimer;
     qor::cVec2 spellOffset;
-    int spellGroup = -1;       // the particle group that owns spellEffect
-    uint32_t spellSerial = 0;  // that group's clear count when it was made
+    cEmitterStamp spellStamp;  // of spellEffect, when a particle group owns it
 
   private:
     friend class cBaseWidget;

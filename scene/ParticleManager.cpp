@@ -82,14 +82,19 @@ void cParticleManager::ClearGroup(int group) {
         m_groups[group]->Clear();
 }
 
-int cParticleManager::GroupOf(const cEmitter* emitter) const {
-    for (int g = 0; g < kParticleGroupCount; ++g) {
+cEmitterStamp cParticleManager::Stamp(const cEmitter* emitter) const {
+    for (int g = 0; emitter && g < kParticleGroupCount; ++g) {
         for (const auto& owned : Group(g).emitters) {
             if (owned.get() == emitter)
-                return g;
+                return {g, Group(g).clearSerial};
         }
     }
-    return -1;
+    return {};
+}
+
+bool cParticleManager::IsCurrent(const cEmitterStamp& stamp) const {
+    return stamp.group >= 0 && stamp.group < kParticleGroupCount &&
+           Group(stamp.group).clearSerial == stamp.clears;
 }
 
 void cParticleManager::ClearAll() {

@@ -10,6 +10,7 @@
 #include <array>
 #include <memory>
 
+#include "scene/EmitterStamp.h"
 #include "scene/ParticleGroup.h"
 #include "scene/Random.h"
 
@@ -56,8 +57,12 @@ class cParticleManager {
     // A burst of `count` particles at the point (x, y); it ends by itself.
     void AddSparkle(int count, float spread, uint32_t color, vec2 point);
 
-    // The group that owns the emitter, or -1.
-    int GroupOf(const cEmitter* emitter) const;
+    // An emitter kept by its creator dies with its group when the groups are
+    // emptied (a level left). Whoever keeps one keeps its stamp and touches
+    // the emitter only while the stamp is current. An emitter of no group
+    // gets a stamp that is never current.
+    cEmitterStamp Stamp(const cEmitter* emitter) const;
+    bool IsCurrent(const cEmitterStamp& stamp) const;
 
     cParticleGroup& Group(int group) { return *m_groups[static_cast<size_t>(group)]; }
     const cParticleGroup& Group(int group) const { return *m_groups[static_cast<size_t>(group)]; }
