@@ -33,7 +33,6 @@
 #include "level/LevelResult.h"
 #include "level/LevelWidget.h"
 #include "shell/ClockText.h"
-#include "shell/FinishWF.h"
 #include "shell/Garden.h"
 #include "tests/GameDataFolder.h"
 #include "tests/GoldenImage.h"
@@ -140,15 +139,6 @@ class LevelScreensGolden : public ::testing::Test {
         ASSERT_EQ(level->state, kLevelFinished) << "the last load wins the level";
         // Six salutes 0.7 s apart, then the results.
         ASSERT_TRUE(game.WaitShown(u"finish", 200));
-    }
-
-    // Steps until the results have counted everything up.
-    bool CountedUp() {
-        auto* results = dynamic_cast<cFinishWF*>(Gui()->GetWnd(u"finish")->function.get());
-        for (int i = 0; i < 300 && results->stage != cFinishWF::kStageDone; ++i)
-            game.Step();
-        game.Step(150);  // the cup settles and the sparkles fade away
-        return results->stage == cFinishWF::kStageDone;
     }
 
     int32_t ScoreOnDisk() {
@@ -284,7 +274,7 @@ TEST_P(LevelResults, PlayedToTheMedalTheResultsCountUpAndTheMapKeepsIt) {
     CloseBriefing();
     g_garden->AddScore(5000);  // from the levels before
     Play(c.lastLoadAfter);
-    ASSERT_TRUE(CountedUp());
+    ASSERT_TRUE(game.WaitResultsCounted());
     RestPointer();
 
     // The clock: its two counts agree, and they earn this medal.

@@ -15,6 +15,7 @@
 #include "gui/LabelCtrl.h"
 #include "gui/SliderCtrl.h"
 #include "gui/Window.h"
+#include "shell/FinishWF.h"
 #include "shell/Garden.h"
 
 namespace qor::test {
@@ -227,6 +228,17 @@ bool cShellDriver::Drag(const std::u16string& window, const std::u16string& slid
     Mouse(SDL_MOUSEMOTION, tx, ky);
     Mouse(SDL_MOUSEBUTTONUP, tx, ky);
     return Step(2);
+}
+
+bool cShellDriver::WaitResultsCounted() {
+    cWindow* window = g_game && g_game->gui() ? g_game->gui()->GetWnd(u"finish") : nullptr;
+    auto* results = window ? dynamic_cast<cFinishWF*>(window->function.get()) : nullptr;
+    if (!results)
+        return false;
+    for (int i = 0; i < 300 && results->stage != cFinishWF::kStageDone; ++i)
+        Step();
+    Step(150);  // the cup settles and the sparkles fade away
+    return results->stage == cFinishWF::kStageDone;
 }
 
 }  // namespace qor::test

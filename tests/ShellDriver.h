@@ -53,6 +53,9 @@ class cShellDriver {
     // Steps until the window is shown and its fade has settled.
     bool WaitShown(const std::u16string& window, int frameLimit = 120);
     bool IsShown(const std::u16string& window) const;
+    // With the results shown: steps until they have counted everything up
+    // and the cup has settled; false when they never finish counting.
+    bool WaitResultsCounted();
 
     void Key(int sdlKey);
     void Type(const std::string& utf8);
