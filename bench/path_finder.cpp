@@ -7,9 +7,9 @@
 
 #include <vector>
 
-#include "level/PathFinder.h"
-#include "level/PathRequest.h"
-#include "level/PathSmoothing.h"
+#include "level/path/PathFinder.h"
+#include "level/path/PathRequest.h"
+#include "level/path/PathSmoothing.h"
 
 namespace {
 

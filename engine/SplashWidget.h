@@ -11,7 +11,7 @@
 #include "app/Widget.h"
 #include "engine/SpriteBatch.h"
 #include "engine/TextureCache.h"
-#include "scene/Ramp.h"
+#include "engine/Ramp.h"
 
 namespace qor {
 

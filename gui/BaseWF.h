@@ -8,7 +8,7 @@
 #include <string>
 
 #include "gui/WindowFunction.h"
-#include "scene/Ramp.h"
+#include "engine/Ramp.h"
 
 // Called with the window's name whenever a cBaseWF window has been hidden; the
 // application answers message box results here.

@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "level/Enemy.h"
+#include "level/units/Enemy.h"
 #include "level/LevelWidget.h"
-#include "level/Man.h"
+#include "level/units/Man.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The level's goals: counted from the scene and the player's stock, shown on
 // the HUD's task panel, and read by the level's windows.
 #include "level/LevelWidget.h"
-#include "level/Plant.h"
-#include "level/Worker.h"
+#include "level/sites/Plant.h"
+#include "level/units/Worker.h"
 #include "scene/ParticleManager.h"
 #include "scene/SoundNumbers.h"
 

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "engine/SpriteBatch.h"
-#include "level/EnemySettings.h"
+#include "level/units/EnemySettings.h"
 #include "scene/Random.h"
 #include "scene/ResourceSet.h"
 

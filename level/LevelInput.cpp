@@ -2,8 +2,8 @@
 // the pointer (or sends the hero, or rings the bell, or calls a worker off
 // its job); the right button takes back every request not yet handed out.
 #include "level/LevelWidget.h"
-#include "level/ReplayTap.h"
-#include "level/Worker.h"
+#include "level/replay/ReplayTap.h"
+#include "level/units/Worker.h"
 #include "scene/SoundNumbers.h"
 
 namespace {

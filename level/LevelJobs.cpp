@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "level/Build.h"
-#include "level/Field.h"
+#include "level/sites/Build.h"
+#include "level/sites/Field.h"
 #include "level/LevelWidget.h"
-#include "level/SpellNumbers.h"
-#include "level/Worker.h"
+#include "level/spells/SpellNumbers.h"
+#include "level/units/Worker.h"
 #include "scene/Node.h"
 #include "scene/SceneServices.h"
 #include "scene/SoundNumbers.h"

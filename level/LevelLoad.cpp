@@ -4,11 +4,11 @@
 // reachability counted and the strolling ground listed.
 #include "engine/BitStream.h"
 #include "engine/Log.h"
-#include "level/Build.h"
-#include "level/EnemyBandit.h"
-#include "level/Field.h"
+#include "level/sites/Build.h"
+#include "level/units/EnemyBandit.h"
+#include "level/sites/Field.h"
 #include "level/LevelWidget.h"
-#include "level/Worker.h"
+#include "level/units/Worker.h"
 #include "scene/LevelFile.h"
 #include "scene/Node.h"
 

@@ -2,9 +2,9 @@
 // player can act on an object now (the ring under the pointer shows it).
 #include <cmath>
 
-#include "level/Field.h"
+#include "level/sites/Field.h"
 #include "level/LevelWidget.h"
-#include "level/Prison.h"
+#include "level/units/Prison.h"
 
 namespace {
 

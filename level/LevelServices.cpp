@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "level/Build.h"
-#include "level/EnemyGold.h"
-#include "level/EnemySpirit.h"
+#include "level/sites/Build.h"
+#include "level/units/EnemyGold.h"
+#include "level/units/EnemySpirit.h"
 #include "level/LevelWidget.h"
-#include "level/PathRequest.h"
-#include "level/Plant.h"
-#include "level/Worker.h"
+#include "level/path/PathRequest.h"
+#include "level/sites/Plant.h"
+#include "level/units/Worker.h"
 #include "scene/KindTable.h"
 #include "scene/Node.h"
 #include "scene/SceneServices.h"

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "level/EnemySettings.h"
+#include "level/units/EnemySettings.h"
 #include "level/Goals.h"
 #include "scene/ResourceSet.h"
 

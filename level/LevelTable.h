@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "level/EnemySettings.h"
+#include "level/units/EnemySettings.h"
 #include "scene/ResourceSet.h"
 
 struct cGoalRow {

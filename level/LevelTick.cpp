@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "level/LevelWidget.h"
-#include "level/Worker.h"
+#include "level/units/Worker.h"
 
 namespace {
 

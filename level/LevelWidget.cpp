@@ -6,8 +6,8 @@
 
 #include "engine/Font.h"
 #include "level/LevelClock.h"
-#include "level/ReplayTap.h"
-#include "level/Worker.h"
+#include "level/replay/ReplayTap.h"
+#include "level/units/Worker.h"
 #include "scene/FlyingSpriteList.h"
 #include "scene/ParticleManager.h"
 #include "scene/SceneServices.h"

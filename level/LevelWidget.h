@@ -25,13 +25,13 @@
 #include <string>
 #include <vector>
 
-#include "level/EnemySettings.h"
+#include "level/units/EnemySettings.h"
 #include "level/Goals.h"
-#include "level/Grid.h"
+#include "level/path/Grid.h"
 #include "level/LevelHost.h"
 #include "level/LevelView.h"
-#include "level/Man.h"
-#include "level/PathFinder.h"
+#include "level/units/Man.h"
+#include "level/path/PathFinder.h"
 #include "level/TaskPanel.h"
 #include "scene/AnimEffectList.h"
 #include "scene/BaseWidget.h"

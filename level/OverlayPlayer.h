@@ -3,7 +3,7 @@
 // (a flag, sails, a bell, an emblem): it runs the overlay's frames on its
 // own, apart from the building's animation.
 #include "engine/Atlas.h"
-#include "scene/AnimPlayer.h"
+#include "engine/AnimPlayer.h"
 
 // A player that loops the sprite's frames at the sprite's own rate.
 inline qor::cAnimPlayer LoopingPlayer(const qor::cSpriteInfo& sprite) {

@@ -8,7 +8,7 @@
 #include "gui/ImageCtrl.h"
 #include "gui/LabelCtrl.h"
 #include "gui/Window.h"
-#include "shell/tables/TaskIconTable.h"
+#include "level/tables/TaskIconTable.h"
 
 using namespace qor;
 

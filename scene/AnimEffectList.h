@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/Atlas.h"
-#include "scene/AnimPlayer.h"
+#include "engine/AnimPlayer.h"
 #include "scene/Vec.h"
 
 namespace qor {

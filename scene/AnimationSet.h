@@ -5,7 +5,7 @@
 #include <unordered_map>
 
 #include "engine/Atlas.h"
-#include "scene/AnimPlayer.h"
+#include "engine/AnimPlayer.h"
 
 class cAnimationSet {
   public:

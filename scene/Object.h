@@ -18,7 +18,7 @@
 #include "scene/AnimationSet.h"
 #include "scene/EmitterStamp.h"
 #include "scene/LevelGrid.h"
-#include "scene/Ramp.h"
+#include "engine/Ramp.h"
 #include "scene/ResourceSet.h"
 #include "scene/TypeIds.h"
 

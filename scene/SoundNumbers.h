@@ -1,6 +1,6 @@
 #pragma once
 // The game's sound effects by number. Level code plays an effect by its number
-// and the game turns the number into a loaded sound (shell/tables/SoundTable).
+// and the game turns the number into a loaded sound (level/tables/SoundTable).
 #include <string_view>
 
 // Do not renumber: the level code and the story play effects by number.

@@ -16,7 +16,7 @@
 #include "scene/ParticleManager.h"
 #include "shell/ClockText.h"
 #include "shell/Garden.h"
-#include "shell/MapMedals.h"
+#include "world/MapMedals.h"
 #include "shell/ScreenControls.h"
 
 using namespace qor;

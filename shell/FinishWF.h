@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "gui/BaseWF.h"
-#include "scene/Ramp.h"
+#include "engine/Ramp.h"
 
 class cCupCtrl;
 namespace qor {

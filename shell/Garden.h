@@ -17,8 +17,8 @@
 #include "scene/SceneDraw.h"
 #include "shell/Middle.h"
 #include "shell/Player.h"
-#include "shell/tables/SoundTable.h"
-#include "shell/tables/TalkTable.h"
+#include "level/tables/SoundTable.h"
+#include "level/tables/TalkTable.h"
 
 namespace qor {
 class cWidget;

@@ -11,7 +11,7 @@
 #include "shell/Garden.h"
 #include "shell/HintWF.h"
 #include "shell/ScreenControls.h"
-#include "shell/tables/ResourceTable.h"
+#include "level/tables/ResourceTable.h"
 
 using namespace qor;
 

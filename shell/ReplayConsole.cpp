@@ -10,9 +10,9 @@
 #include "engine/Strings.h"
 #include "level/LevelDigest.h"
 #include "level/LevelWidget.h"
-#include "level/Replay.h"
-#include "level/ReplayPlayer.h"
-#include "level/ReplayRecorder.h"
+#include "level/replay/Replay.h"
+#include "level/replay/ReplayPlayer.h"
+#include "level/replay/ReplayRecorder.h"
 #include "shell/Garden.h"
 
 using namespace qor;

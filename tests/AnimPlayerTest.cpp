@@ -1,10 +1,10 @@
-#include "scene/AnimPlayer.h"
+#include "engine/AnimPlayer.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "scene/Ramp.h"
+#include "engine/Ramp.h"
 
 namespace qor {
 namespace {

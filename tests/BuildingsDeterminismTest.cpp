@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "level/LevelDigest.h"
-#include "level/SpellNumbers.h"
+#include "level/spells/SpellNumbers.h"
 #include "tests/LevelHarness.h"
 
 namespace level_test {

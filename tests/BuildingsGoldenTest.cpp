@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "engine/Strings.h"
-#include "level/Build.h"
-#include "level/SpellNumbers.h"
-#include "level/Worker.h"
+#include "level/sites/Build.h"
+#include "level/spells/SpellNumbers.h"
+#include "level/units/Worker.h"
 #include "tests/DrawnLevel.h"
 #include "tests/GoldenImage.h"
 #include "tests/SceneTestKit.h"

@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "engine/Strings.h"
-#include "level/Build.h"
-#include "level/Field.h"
-#include "level/Plant.h"
-#include "level/TunnelBuild.h"
-#include "level/Worker.h"
+#include "level/sites/Build.h"
+#include "level/sites/Field.h"
+#include "level/sites/Plant.h"
+#include "level/sites/TunnelBuild.h"
+#include "level/units/Worker.h"
 #include "scene/SoundNumbers.h"
 #include "tests/LevelHarness.h"
 

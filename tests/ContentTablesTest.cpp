@@ -10,11 +10,11 @@
 
 #include "engine/StringTable.h"
 #include "engine/Strings.h"
-#include "shell/tables/DealOffer.h"
-#include "shell/tables/ResourceTable.h"
-#include "shell/tables/SpellTable.h"
-#include "shell/tables/TalkTable.h"
-#include "shell/tables/TaskIconTable.h"
+#include "level/tables/DealOffer.h"
+#include "level/tables/ResourceTable.h"
+#include "level/tables/SpellTable.h"
+#include "level/tables/TalkTable.h"
+#include "level/tables/TaskIconTable.h"
 #include "tests/ManifestEntries.h"
 
 namespace {

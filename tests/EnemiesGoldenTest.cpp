@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "engine/Strings.h"
-#include "level/EnemyBandit.h"
-#include "level/Hero.h"
-#include "level/Worker.h"
+#include "level/units/EnemyBandit.h"
+#include "level/units/Hero.h"
+#include "level/units/Worker.h"
 #include "tests/DrawnLevel.h"
 #include "tests/EnemyTestKit.h"
 #include "tests/GoldenImage.h"

@@ -5,10 +5,10 @@
 
 #include <map>
 
-#include "level/EnemyBandit.h"
-#include "level/Hero.h"
-#include "level/SpellNumbers.h"
-#include "level/Worker.h"
+#include "level/units/EnemyBandit.h"
+#include "level/units/Hero.h"
+#include "level/spells/SpellNumbers.h"
+#include "level/units/Worker.h"
 #include "scene/SoundNumbers.h"
 #include "tests/EnemyTestKit.h"
 

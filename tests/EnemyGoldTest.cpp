@@ -2,11 +2,11 @@
 // nuggets, and how the hero chases them off and the money comes back.
 #include <gtest/gtest.h>
 
-#include "level/BaseEnemy.h"
-#include "level/EnemyGold.h"
-#include "level/Hero.h"
-#include "level/Nugget.h"
-#include "level/Worker.h"
+#include "level/units/BaseEnemy.h"
+#include "level/units/EnemyGold.h"
+#include "level/units/Hero.h"
+#include "level/sites/Nugget.h"
+#include "level/units/Worker.h"
 #include "scene/SoundNumbers.h"
 #include "tests/EnemyTestKit.h"
 

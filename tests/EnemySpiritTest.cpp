@@ -4,10 +4,10 @@
 
 #include <cmath>
 
-#include "level/EnemySpirit.h"
-#include "level/Hero.h"
-#include "level/Nugget.h"
-#include "level/Worker.h"
+#include "level/units/EnemySpirit.h"
+#include "level/units/Hero.h"
+#include "level/sites/Nugget.h"
+#include "level/units/Worker.h"
 #include "scene/SoundNumbers.h"
 #include "tests/EnemyTestKit.h"
 

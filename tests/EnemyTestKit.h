@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "level/Enemy.h"
+#include "level/units/Enemy.h"
 #include "tests/LevelHarness.h"
 
 namespace level_test {

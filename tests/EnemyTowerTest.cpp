@@ -3,9 +3,9 @@
 // and gets its breath back slowly after a stone).
 #include <gtest/gtest.h>
 
-#include "level/EnemyGold.h"
-#include "level/EnemySpirit.h"
-#include "level/Hero.h"
+#include "level/units/EnemyGold.h"
+#include "level/units/EnemySpirit.h"
+#include "level/units/Hero.h"
 #include "tests/EnemyTestKit.h"
 
 namespace level_test {

@@ -1,6 +1,6 @@
 // The level's ground grid: where its cells lie in the world, which cells an
 // object covers, and the cell values with their costs and occupation.
-#include "level/Grid.h"
+#include "level/path/Grid.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "level/Grid.h"
+#include "level/path/Grid.h"
 
 inline void PrintTo(const cCell& c, std::ostream* os) {
     *os << "(" << c.i << ", " << c.j << ")";

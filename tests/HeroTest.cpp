@@ -5,10 +5,10 @@
 
 #include <cmath>
 
-#include "level/EnemyBandit.h"
-#include "level/EnemyGold.h"
-#include "level/EnemySpirit.h"
-#include "level/Hero.h"
+#include "level/units/EnemyBandit.h"
+#include "level/units/EnemyGold.h"
+#include "level/units/EnemySpirit.h"
+#include "level/units/Hero.h"
 #include "scene/SoundNumbers.h"
 #include "tests/EnemyTestKit.h"
 

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "level/Field.h"
-#include "level/Worker.h"
+#include "level/sites/Field.h"
+#include "level/units/Worker.h"
 #include "tests/LevelHarness.h"
 
 namespace level_test {

@@ -11,7 +11,7 @@
 #include "level/LevelSetup.h"
 #include "level/LevelView.h"
 #include "level/TaskPanel.h"
-#include "shell/MapMedals.h"
+#include "world/MapMedals.h"
 
 namespace qor::test {
 

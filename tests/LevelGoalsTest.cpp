@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "level/LevelView.h"
-#include "level/Nugget.h"
-#include "level/Plant.h"
-#include "level/Worker.h"
+#include "level/sites/Nugget.h"
+#include "level/sites/Plant.h"
+#include "level/units/Worker.h"
 #include "scene/SoundNumbers.h"
 #include "tests/LevelHarness.h"
 

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "engine/Strings.h"
-#include "level/Field.h"
-#include "level/Worker.h"
+#include "level/sites/Field.h"
+#include "level/units/Worker.h"
 #include "scene/SoundNumbers.h"
 #include "tests/LevelHarness.h"
 

@@ -12,7 +12,7 @@
 #include "engine/Path.h"
 #include "engine/Strings.h"
 #include "level/LevelWidget.h"
-#include "level/Worker.h"
+#include "level/units/Worker.h"
 #include "shell/Garden.h"
 #include "tests/LeakCheck.h"
 #include "tests/LevelHarness.h"

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "engine/Strings.h"
-#include "level/Field.h"
-#include "level/Nugget.h"
-#include "level/Tree.h"
-#include "level/Worker.h"
+#include "level/sites/Field.h"
+#include "level/sites/Nugget.h"
+#include "level/sites/Tree.h"
+#include "level/units/Worker.h"
 #include "scene/SoundNumbers.h"
 #include "tests/LevelHarness.h"
 

@@ -2,7 +2,7 @@
 // countdown, the gold limit's alarm, and a talk that stops the clock.
 #include <gtest/gtest.h>
 
-#include "level/Worker.h"
+#include "level/units/Worker.h"
 #include "scene/SoundNumbers.h"
 #include "tests/LevelHarness.h"
 

@@ -10,8 +10,8 @@
 #include "engine/Strings.h"
 #include "level/LevelSetup.h"
 #include "level/LevelTable.h"
-#include "shell/tables/TalkTable.h"
-#include "shell/tables/TaskIconTable.h"
+#include "level/tables/TalkTable.h"
+#include "level/tables/TaskIconTable.h"
 #include "tests/LevelFixture.h"
 #include "tests/ManifestEntries.h"
 

@@ -6,9 +6,9 @@
 #include <cmath>
 
 #include "engine/Strings.h"
-#include "level/Build.h"
-#include "level/Tree.h"
-#include "level/Worker.h"
+#include "level/sites/Build.h"
+#include "level/sites/Tree.h"
+#include "level/units/Worker.h"
 #include "scene/SoundNumbers.h"
 #include "tests/LevelHarness.h"
 

@@ -6,9 +6,9 @@
 #include <functional>
 
 #include "engine/Strings.h"
-#include "level/Barrier.h"
-#include "level/Bridge.h"
-#include "level/Worker.h"
+#include "level/sites/Barrier.h"
+#include "level/sites/Bridge.h"
+#include "level/units/Worker.h"
 #include "tests/LevelHarness.h"
 
 namespace level_test {

@@ -1,6 +1,6 @@
 // The path search's open list must hand out cells in exactly the order a
 // plain unsorted list in push order would, duplicates and ties included.
-#include "level/OpenList.h"
+#include "level/path/OpenList.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The walkers' route finder: which cells a search returns (ties included)
 // and when it gives up.
-#include "level/PathFinder.h"
+#include "level/path/PathFinder.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "level/PathSmoothing.h"
+#include "level/path/PathSmoothing.h"
 #include "tests/GridTestKit.h"
 
 namespace {

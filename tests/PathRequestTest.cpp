@@ -1,7 +1,7 @@
 // A walker's path request on the grid's side: the ends are made walkable for
 // the search and the grid is put back exactly; and where a walker stops
 // beside an object it works on from the outside.
-#include "level/PathRequest.h"
+#include "level/path/PathRequest.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // What a straight leg over the grid costs, and how walkers' routes are
 // straightened into fewer, longer legs.
-#include "level/PathSmoothing.h"
+#include "level/path/PathSmoothing.h"
 
 #include <gtest/gtest.h>
 

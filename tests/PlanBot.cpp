@@ -8,8 +8,8 @@
 #include "app/Widget.h"
 #include "engine/BitStream.h"
 #include "engine/Strings.h"
-#include "level/ReplayPlayer.h"
-#include "level/Worker.h"
+#include "level/replay/ReplayPlayer.h"
+#include "level/units/Worker.h"
 #include "scene/TypeIds.h"
 #include "tests/LevelHarness.h"
 

@@ -2,7 +2,7 @@
 // Turns a level's plan into its solution. A plan is what a careful player
 // means to do, in order; the bot plays it headless on the compiled level,
 // clicking each step the moment it can be done, and writes down every click
-// at its step as a replay (level/Replay.h) that wins the same way on replay.
+// at its step as a replay (level/replay/Replay.h) that wins the same way on replay.
 //
 // A plan is a text, one step per line; '#' starts a comment:
 //
@@ -27,7 +27,7 @@
 #include <string>
 #include <vector>
 
-#include "level/Replay.h"
+#include "level/replay/Replay.h"
 
 namespace level_test {
 

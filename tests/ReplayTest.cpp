@@ -14,10 +14,10 @@
 #include "app/Widget.h"
 #include "engine/BitStream.h"
 #include "level/LevelDigest.h"
-#include "level/Replay.h"
-#include "level/ReplayPlayer.h"
-#include "level/ReplayRecorder.h"
-#include "level/Worker.h"
+#include "level/replay/Replay.h"
+#include "level/replay/ReplayPlayer.h"
+#include "level/replay/ReplayRecorder.h"
+#include "level/units/Worker.h"
 #include "tests/LevelHarness.h"
 
 namespace level_test {

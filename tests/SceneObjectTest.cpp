@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "level/Altar.h"
-#include "level/Bell.h"
-#include "level/EnemyBandit.h"
-#include "level/Plant.h"
-#include "level/Tower.h"
-#include "level/TunnelBuild.h"
+#include "level/sites/Altar.h"
+#include "level/sites/Bell.h"
+#include "level/units/EnemyBandit.h"
+#include "level/sites/Plant.h"
+#include "level/sites/Tower.h"
+#include "level/sites/TunnelBuild.h"
 #include "scene/Node.h"
 #include "scene/ResourceSet.h"
 #include "tests/SceneTestKit.h"

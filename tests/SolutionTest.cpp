@@ -17,10 +17,10 @@
 
 #include "engine/Strings.h"
 #include "level/LevelWidget.h"
-#include "level/Replay.h"
-#include "level/ReplayMedal.h"
-#include "level/ReplayPlayer.h"
-#include "level/Worker.h"
+#include "level/replay/Replay.h"
+#include "level/replay/ReplayMedal.h"
+#include "level/replay/ReplayPlayer.h"
+#include "level/units/Worker.h"
 #include "tests/LevelHarness.h"
 #include "tests/PlanBot.h"
 

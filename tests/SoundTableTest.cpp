@@ -1,6 +1,6 @@
 // The numbered sound effects: the names against the data manifest, and the
 // table built from a real sound manager, with its log lines and playback.
-#include "shell/tables/SoundTable.h"
+#include "level/tables/SoundTable.h"
 
 #include <gtest/gtest.h>
 

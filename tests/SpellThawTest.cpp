@@ -5,9 +5,9 @@
 // water.
 #include <gtest/gtest.h>
 
-#include "level/Lake.h"
-#include "level/SpellNumbers.h"
-#include "level/Worker.h"
+#include "level/sites/Lake.h"
+#include "level/spells/SpellNumbers.h"
+#include "level/units/Worker.h"
 #include "scene/SoundNumbers.h"
 #include "tests/LevelHarness.h"
 

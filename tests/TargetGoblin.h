@@ -4,7 +4,7 @@
 // Registered in a harness's factory, it takes the place of the goblin class.
 #include <vector>
 
-#include "level/EnemyGold.h"
+#include "level/units/EnemyGold.h"
 
 namespace level_test {
 

@@ -7,10 +7,10 @@
 #include <cmath>
 #include <vector>
 
-#include "level/Enemy.h"
-#include "level/SpellNumbers.h"
-#include "level/Tower.h"
-#include "level/Worker.h"
+#include "level/units/Enemy.h"
+#include "level/spells/SpellNumbers.h"
+#include "level/sites/Tower.h"
+#include "level/units/Worker.h"
 #include "scene/SoundNumbers.h"
 #include "tests/LevelHarness.h"
 #include "tests/TargetGoblin.h"

@@ -3,7 +3,7 @@
 // by a bandit, he is out of fear's reach.
 #include <gtest/gtest.h>
 
-#include "level/Worker.h"
+#include "level/units/Worker.h"
 #include "tests/LevelHarness.h"
 
 namespace level_test {

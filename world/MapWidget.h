@@ -17,7 +17,7 @@
 #include "engine/Path.h"
 #include "scene/BaseWidget.h"
 #include "scene/Vec.h"
-#include "shell/MapMedals.h"
+#include "world/MapMedals.h"
 #include "world/MapHintWindow.h"
 
 class cMapServices;

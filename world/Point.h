@@ -4,7 +4,7 @@
 // level has earned and whether it is the chosen one. A locked point plays an
 // animation that does not exist, so it is invisible and cannot be hit; the
 // chosen one carries the animated "map_current" marker above it.
-#include "scene/AnimPlayer.h"
+#include "engine/AnimPlayer.h"
 #include "scene/Object.h"
 
 // Medal states of a level point. Stored in every player's map progress and

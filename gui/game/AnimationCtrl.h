@@ -3,7 +3,7 @@
 // left to right, top row first, and played at a given rate while the window
 // ticks. Until the first frame change the image keeps the UV rectangle its
 // script gave it.
-#include "scene/AnimPlayer.h"
+#include "engine/AnimPlayer.h"
 #include "gui/ImageCtrl.h"
 
 class cAnimationCtrl : public qor::cImageCtrl {

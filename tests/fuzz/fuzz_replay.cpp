@@ -11,8 +11,8 @@
 #include "engine/BitStream.h"
 #include "level/LevelHost.h"
 #include "level/LevelWidget.h"
-#include "level/Replay.h"
-#include "level/ReplayPlayer.h"
+#include "level/replay/Replay.h"
+#include "level/replay/ReplayPlayer.h"
 #include "tests/fuzz/FuzzScene.h"
 
 namespace {

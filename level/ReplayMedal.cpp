@@ -1,9 +1,0 @@
-#include "level/ReplayMedal.h"
-
-#include "level/LevelResult.h"
-#include "level/LevelWidget.h"
-
-bool WonForGold(const cLevelWidget& level) {
-    return level.state == kLevelFinished &&
-           LevelMedal(level.silverTime, level.timeLeft) == kLevelGold;
-}

@@ -1,3 +1,0 @@
-#include "shell/MapMedals.h"
-
-cMapMedals* g_mapMedals = nullptr;

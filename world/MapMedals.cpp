@@ -1,0 +1,3 @@
+#include "world/MapMedals.h"
+
+cMapMedals* g_mapMedals = nullptr;
