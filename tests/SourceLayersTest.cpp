@@ -16,8 +16,8 @@ namespace fs = std::filesystem;
 
 // engine/ and gui/ share a rank: the loading screen and the locale switch
 // drive GUI windows, and the GUI draws through the engine.
-const std::map<std::string, int> kRank = {
-    {"engine", 0}, {"gui", 0}, {"scene", 1}, {"level", 2}, {"world", 3}, {"shell", 4}};
+const std::map<std::string, int> kRank = {{"engine", 0}, {"gui", 0},   {"scene", 1},
+                                          {"level", 2},  {"world", 3}, {"shell", 4}};
 
 // app/ holds the hub every layer reaches (g_game, the widget base, the
 // platform) as well as the entry point; its headers are open to everyone.
@@ -87,8 +87,9 @@ TEST(SourceLayers, TheCheckSeesAnUpwardInclude) {
     std::ofstream(root / "level/tables/Fine.cpp") << "#include \"level/tables/SpellTable.h\"\n";
     const std::vector<std::string> faults = UpwardIncludes(root);
     fs::remove_all(root);
-    EXPECT_EQ(faults, (std::vector<std::string>{"gui/Up.h:1 includes scene/Ramp.h",
-                                                "level/tables/Up.cpp:1 includes level/LevelWidget.h"}));
+    EXPECT_EQ(faults,
+              (std::vector<std::string>{"gui/Up.h:1 includes scene/Ramp.h",
+                                        "level/tables/Up.cpp:1 includes level/LevelWidget.h"}));
 }
 
 }  // namespace
