@@ -51,6 +51,22 @@ cListSysCtrl* List(cShellDriver& game) {
     return dynamic_cast<cListSysCtrl*>(game.Control(u"profile_select", u"lstProfile"));
 }
 
+// Chooses the row and presses Play, then comes back to the list.
+bool ChooseRow(cShellDriver& game, int row) {
+    List(game)->SetSelected(row, true, false);
+    return game.Click(u"profile_select", u"btOk") && game.WaitShown(u"main") &&
+           game.Click(u"main", u"btProfile") && game.WaitShown(u"profile_select");
+}
+
+// Chooses the row, presses Delete and says yes.
+bool DeleteRow(cShellDriver& game, int row) {
+    List(game)->SetSelected(row, true, false);
+    if (!game.Click(u"profile_select", u"btDelete") || !game.WaitShown(u"messagebox") ||
+        !game.Click(u"messagebox", u"ok"))
+        return false;
+    return game.Step(30);
+}
+
 std::vector<std::u16string> Folders(const cGarden& garden) {
     std::vector<std::u16string> folders;
     for (int i = 0; i < garden.GetPlayerCount(); ++i)
@@ -73,18 +89,11 @@ TEST(ProfileScreens, DeletingAndChoosingActOnTheRowThePlayerChose) {
     EXPECT_EQ(list->FindSelected(0), 2) << "the current row is the current profile's";
 
     // Choosing "anna" makes the third profile current, not "Anna".
-    list->SetSelected(2, true, false);
-    ASSERT_TRUE(game.Click(u"profile_select", u"btOk"));
+    ASSERT_TRUE(ChooseRow(game, 2));
     EXPECT_EQ(garden->currentPlayer, garden->GetPlayerAt(2));
-    ASSERT_TRUE(game.Click(u"main", u"btProfile"));
-    ASSERT_TRUE(game.WaitShown(u"profile_select"));
 
     // Deleting the first row goes for plr000 and no other folder.
-    list->SetSelected(0, true, false);
-    ASSERT_TRUE(game.Click(u"profile_select", u"btDelete"));
-    ASSERT_TRUE(game.WaitShown(u"messagebox"));
-    ASSERT_TRUE(game.Click(u"messagebox", u"ok"));
-    game.Step(30);
+    ASSERT_TRUE(DeleteRow(game, 0));
     EXPECT_FALSE(fs::exists(ProfileFolder() / "plr000"));
     EXPECT_TRUE(fs::exists(ProfileFolder() / "plr002/player.dat"));
     EXPECT_EQ(Folders(*garden), (std::vector<std::u16string>{u"plr001", u"plr002"}));
@@ -96,16 +105,8 @@ TEST(ProfileScreens, DeletingAndChoosingActOnTheRowThePlayerChose) {
     ASSERT_TRUE(again.Start());
     ASSERT_TRUE(OpenList(again));
     garden = again.garden();
-    list = List(again);
-    list->SetSelected(1, true, false);
-    ASSERT_TRUE(again.Click(u"profile_select", u"btOk"));
-    ASSERT_TRUE(again.Click(u"main", u"btProfile"));
-    ASSERT_TRUE(again.WaitShown(u"profile_select"));
-    list->SetSelected(2, true, false);
-    ASSERT_TRUE(again.Click(u"profile_select", u"btDelete"));
-    ASSERT_TRUE(again.WaitShown(u"messagebox"));
-    ASSERT_TRUE(again.Click(u"messagebox", u"ok"));
-    again.Step(30);
+    ASSERT_TRUE(ChooseRow(again, 1));
+    ASSERT_TRUE(DeleteRow(again, 2));
     EXPECT_TRUE(fs::exists(ProfileFolder() / "plr000/player.dat")) << "Anna's folder went";
     EXPECT_FALSE(fs::exists(ProfileFolder() / "plr002"));
     EXPECT_EQ(Folders(*garden), (std::vector<std::u16string>{u"plr000", u"plr001"}));

@@ -212,6 +212,7 @@ TEST_F(ProfilesTest, ANewFolderIsNeverOneThatExists) {
     EXPECT_EQ(static_cast<cPlayer*>(wrapped.get())->folder, u"plr001");
     EXPECT_TRUE(fs::is_directory(app / "profile/plr001")) << "a name handed out is claimed";
 
+    fs::remove(app / "profile/plr999");
     for (int32_t n = 0; n < kProfileFolderCount; ++n)
         fs::create_directories(app / "profile" / ToUtf8(ProfileFolderName(n)));
     for (int32_t counter : {0, 500, 999, 1000, INT_MAX}) {
