@@ -26,6 +26,8 @@ cFont::~cFont() {
 }
 
 const cGlyph& cFont::Glyph(char16_t ch) const {
+    if (ch == kLiteralCaret && !m_defined.test(ch))
+        ch = u'^';
     const cPage* page = m_pages[ch >> 8].get();
     return page && m_defined.test(ch) ? (*page)[ch & 0xFF] : kDefaultGlyph;
 }

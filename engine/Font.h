@@ -79,6 +79,10 @@ void SetFontTexture(cFont* font, const std::u16string& name, float width, float 
 void AddGlyph(cFont* font, std::u16string_view ch, float u, float v, float cu, float cv,
               float fWidth, float fBearingX, float dx);
 
+// A character of the private use area that every font draws as "^" and that
+// the colour codes do not see: how a text shows a caret typed by a player.
+inline constexpr char16_t kLiteralCaret = u'\uE05E';
+
 // Opaque white: what DrawColoredText uses without a colour.
 inline constexpr uint32_t kTextWhite = 0xFFFFFFFFu;
 

@@ -206,7 +206,12 @@ void cGarden::OnEndLoading() {
 }
 
 std::unique_ptr<cPlayerBase> cGarden::CreatePlayer(const std::u16string& folderName) {
-    return std::make_unique<cPlayer>(folderName.empty() ? NextProfileFolder() : folderName);
+    const std::u16string folder = folderName.empty() ? NextProfileFolder() : folderName;
+    // Without a folder name of its own the profile would live in the profile
+    // folder itself, beside every other one.
+    if (folder.empty())
+        return nullptr;
+    return std::make_unique<cPlayer>(folder);
 }
 
 cPlayer* cGarden::GetCurrentPlayer() const {

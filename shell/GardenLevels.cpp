@@ -85,12 +85,20 @@ int cGarden::LoadLevels() {
     cFileFinder finder;
     for (cPath entry = FindFirst(finder, cPath(u"{StaticPath}/level")); !entry.empty();
          entry = FindNext(finder)) {
-        if (entry.ext != u"lvl" || IsFolder(entry))
+        if (entry.ext != u"lvl")
             continue;
+        // Every file keeps its place, readable or not: the map's points
+        // follow the file order, and a level left out would move every later
+        // one onto its neighbour's point. An empty buffer is a place the map
+        // does not start.
         std::vector<uint8_t> bytes;
-        if (ReadWholeFile(entry, &bytes) != 0) {
-            LogEntry(kLogWarning, u"cGarden", u"Can't read the level %s", entry.full);
-            continue;
+        if (const int rc = ReadWholeFile(entry, &bytes); rc != 0) {
+            const int number = static_cast<int>(levels.size()) + 1;
+            LogEntry(kLogWarning, u"cGarden",
+                     rc == 3 ? u"Level %i can't be played: its file %s is empty"
+                             : u"Level %i can't be played: its file %s can't be read",
+                     number, entry.full);
+            bytes.clear();
         }
         levels.push_back(std::move(bytes));
     }

@@ -3,6 +3,7 @@
 #include "engine/FormatString.h"
 #include "engine/StringTable.h"
 #include "shell/Garden.h"
+#include "shell/ProfileNames.h"
 #include "shell/ScreenControls.h"
 #include "world/MapWidget.h"
 #include "world/Point.h"
@@ -20,8 +21,8 @@ int cMainWF::OnEvent(cWindow* window, int kind, int param1, int param2) {
                 if (name.empty()) {
                     g_middle->ShowScreenWindow(u"profile_new", 1);
                 } else if (profileLabel) {
-                    profileLabel->SetText(
-                        Format(GetLocalizedText(profileLabel->GetText()), {name}));
+                    profileLabel->SetText(Format(GetLocalizedText(profileLabel->GetText()),
+                                                 {ProfileNameForDisplay(name)}));
                 }
                 break;
             }

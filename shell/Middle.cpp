@@ -2,6 +2,7 @@
 
 #include <SDL2/SDL.h>
 
+#include <algorithm>
 #include <climits>
 #include <clocale>
 #include <cwctype>
@@ -123,10 +124,12 @@ void cMiddle::OnEndLoading() {
     cFileFinder finder;
     for (cPath entry = FindFirst(finder, cPath(kProfileFolder)); !entry.empty();
          entry = FindNext(finder)) {
-        // A folder in the counter's place is damage, not a profile.
-        if (!IsFolder(entry) || entry.full == ProfileCounterPath().full)
+        // The folder's name as it stands on disk: the parsed name and
+        // extension would make "plr000.bak" the profile "plr000bak".
+        const std::u16string name = entry.full.substr(entry.full.rfind(u'/') + 1);
+        if (!IsProfileFolderName(name) || !IsFolder(entry))
             continue;
-        std::unique_ptr<cPlayerBase> player = CreatePlayer(entry.name + entry.ext);
+        std::unique_ptr<cPlayerBase> player = CreatePlayer(name);
         // A profile whose record is unreadable is still listed, with defaults.
         player->Load();
         AddPlayer(std::move(player), false);
@@ -134,12 +137,24 @@ void cMiddle::OnEndLoading() {
     finder.Close();
     LogEntry(kLogText, kSender, u"Found %i Player profiles", GetPlayerCount());
     if (!players.empty()) {
-        currentPlayer = FindPlayer(lastPlayerName);
+        // The exact name first: "Anna" and "anna" may both exist.
+        for (const auto& player : players) {
+            if (!currentPlayer && player->GetName() == lastPlayerName)
+                currentPlayer = player.get();
+        }
+        if (!currentPlayer)
+            currentPlayer = FindPlayer(lastPlayerName);
         if (!currentPlayer)
             currentPlayer = players.front().get();
         currentPlayer->LoadMap();
     } else {
-        AddPlayer(CreatePlayer(u""), true);
+        std::unique_ptr<cPlayerBase> player = CreatePlayer(u"");
+        if (!player) {
+            // Every folder name is taken by something that is no profile:
+            // the game still needs a player, one that cannot be written.
+            player = CreatePlayer(ProfileFolderName(0));
+        }
+        AddPlayer(std::move(player), true);
         // The new profile's folder and the raised counter reach the disk now:
         // a crash before the first exit must not hand its folder out again.
         SaveProgress();
@@ -179,9 +194,22 @@ void cMiddle::SelectPlayer(const std::u16string& name) {
         LogEntry(kLogWarning, kSender, u"Can't find payer '%s', leave old player.", name);
         return;
     }
+    MakeCurrent(found);
+}
+
+void cMiddle::SelectPlayerAt(int index) {
+    cPlayerBase* chosen = GetPlayerAt(index);
+    if (!chosen || chosen == currentPlayer)
+        return;
+    LogEntry(kLogText, kSender, u"Change player '%s' to '%s'", GetCurrentPlayerName(),
+             chosen->GetName());
+    MakeCurrent(chosen);
+}
+
+void cMiddle::MakeCurrent(cPlayerBase* player) {
     if (currentPlayer)
         currentPlayer->SaveMap();
-    currentPlayer = found;
+    currentPlayer = player;
     currentPlayer->LoadMap();
     SaveProgress();
 }
@@ -197,10 +225,23 @@ void cMiddle::DeletePlayer(const std::u16string& name) {
         LogEntry(kLogWarning, kSender, u"Can't find payer '%s'.", name);
         return;
     }
+    Remove(found);
+}
+
+void cMiddle::DeletePlayerAt(int index) {
+    cPlayerBase* doomed = GetPlayerAt(index);
+    if (!doomed || doomed == currentPlayer)
+        return;
+    LogEntry(kLogText, kSender, u"Delete player '%s'", doomed->GetName());
+    Remove(doomed);
+}
+
+void cMiddle::Remove(cPlayerBase* player) {
     for (auto it = players.begin(); it != players.end(); ++it) {
-        if (it->get() == found) {
-            if (!found->DeleteFiles())
-                LogEntry(kLogWarning, kSender, u"The folder of '%s' was not removed whole", name);
+        if (it->get() == player) {
+            if (!player->DeleteFiles())
+                LogEntry(kLogWarning, kSender, u"The folder of '%s' was not removed whole",
+                         player->GetName());
             players.erase(it);
             break;
         }
@@ -296,10 +337,25 @@ bool cMiddle::SaveProgress() {
 }
 
 std::u16string cMiddle::NextProfileFolder() {
-    std::u16string folder = ProfileFolderName(profileCounter);
-    while (Exists(cPath(kProfileFolder + folder)) && profileCounter < INT32_MAX) {
-        ++profileCounter;
-        folder = ProfileFolderName(profileCounter);
+    // Onwards from the counter first, so that a deleted profile's folder name
+    // comes back only once every later name is used up; a name is taken by
+    // anything on disk, and claimed at once by making its folder.
+    const int32_t from = std::clamp(profileCounter, 0, kProfileFolderCount);
+    for (int32_t pass = 0; pass < 2; ++pass) {
+        const int32_t begin = pass == 0 ? from : 0, end = pass == 0 ? kProfileFolderCount : from;
+        for (int32_t n = begin; n < end; ++n) {
+            const std::u16string folder = ProfileFolderName(n);
+            const cPath path(kProfileFolder + folder);
+            if (Exists(path))
+                continue;
+            if (!CreateFolder(path.full))
+                LogEntry(kLogWarning, kSender, u"Can't create the folder %s", path.full);
+            if (pass == 0)
+                profileCounter = n;
+            return folder;
+        }
     }
-    return folder;
+    LogEntry(kLogError, kSender, u"All %i profile folder names are taken; no profile can be added",
+             kProfileFolderCount);
+    return {};
 }

@@ -40,10 +40,15 @@ class cMiddle : public qor::cGameObject {
     void OnEndLoading() override;
 
     // A profile object for a profile folder; an empty name makes a new folder
-    // name from the profile counter.
+    // name from the profile counter. Null when no folder name is free.
     virtual std::unique_ptr<cPlayerBase> CreatePlayer(const std::u16string& folderName) = 0;
     virtual void SelectPlayer(const std::u16string& name);
     virtual void DeletePlayer(const std::u16string& name);
+    // The same by list position: names may be equal but for case (or empty,
+    // for profiles whose record was lost), positions never are. The current
+    // profile is never deleted.
+    void SelectPlayerAt(int index);
+    void DeletePlayerAt(int index);
     // Appends and owns the profile; a new one counts and, with no current
     // profile yet, becomes current.
     virtual cPlayerBase* AddPlayer(std::unique_ptr<cPlayerBase> player, bool isNew);
@@ -72,8 +77,9 @@ class cMiddle : public qor::cGameObject {
     // record and map. False when a write failed (each failure is logged).
     bool SaveProgress();
     bool WriteCounter() const;
-    // The next profile folder name, moving the counter past names that are
-    // already taken on disk (a stale counter must never reuse a folder).
+    // The next free profile folder name, its folder made at once, moving the
+    // counter past names that are already taken on disk (a stale counter must
+    // never reuse a folder). Empty (logged) when every name is taken.
     std::u16string NextProfileFolder();
 
     cMessageBoxWF* messageBox = nullptr;
@@ -87,6 +93,11 @@ class cMiddle : public qor::cGameObject {
 
   protected:
     qor::cLoadingWidget* loadingWidget = nullptr;
+
+  private:
+    void MakeCurrent(cPlayerBase* player);
+    // Out of the list, its folder deleted.
+    void Remove(cPlayerBase* player);
 };
 
 // Null while no application object exists.

@@ -49,6 +49,12 @@ void cPlayer::DecodeRecord(cBitStream* in) {
 bool cPlayer::Load() {
     const cPath path = FilePath(kPlayerFile);
     cBitStream stream;
+    if (!Exists(path)) {
+        // A folder made for a new profile that has not been written yet.
+        LogEntry(kLogText, kSender, u"%s does not exist yet, the profile keeps its defaults",
+                 path.full);
+        return false;
+    }
     if (IsFolder(path) || ReadDataFile(path, &stream) != 0) {
         LogEntry(kLogWarning, kSender, u"Can't read %s, the profile keeps its defaults", path.full);
         return false;

@@ -23,6 +23,10 @@ void cProfileAddWF::Confirm() {
     }
     if (cancelButton) {
         std::unique_ptr<cPlayerBase> created = g_garden->CreatePlayer(u"");
+        if (!created) {
+            g_garden->ShowMessageBox(0, 0, GetLocalizedText(u"ErrorNoProfileFolder"), u"");
+            return;
+        }
         static_cast<cPlayer*>(created.get())->name = name;
         g_garden->AddPlayer(std::move(created), true);
         g_garden->SelectPlayer(name);

@@ -44,8 +44,20 @@ bool WriteProfileCounter(const cProfileCounter& counter) {
     return true;
 }
 
+bool IsProfileFolderName(std::u16string_view name) {
+    if (name.size() != 6 || !name.starts_with(u"plr"))
+        return false;
+    for (char16_t c : name.substr(3)) {
+        if (c < u'0' || c > u'9')
+            return false;
+    }
+    return true;
+}
+
 std::u16string ProfileFolderName(int32_t counter) {
+    if (counter < 0 || counter >= kProfileFolderCount)
+        return {};
     char text[24];
-    std::snprintf(text, sizeof text, "plr%03d", counter < 0 ? 0 : counter);
+    std::snprintf(text, sizeof text, "plr%03d", counter);
     return Widen(text);
 }

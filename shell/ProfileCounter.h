@@ -5,6 +5,7 @@
 // a signed 32-bit counter, a 16-bit name length in UTF-16 units, the name.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "engine/Path.h"
 
@@ -19,5 +20,11 @@ qor::cPath ProfileCounterPath();
 bool ReadProfileCounter(cProfileCounter* out);
 // False (logged with the reason) when the write failed.
 bool WriteProfileCounter(const cProfileCounter& counter);
-// "plr000" and on; never shorter than three digits.
+// Profile folders are "plr" and exactly three digits, so there are this many
+// at most; anything else in the profile folder (a backup "plr000.bak", a copy,
+// the counter) is no profile.
+inline constexpr int32_t kProfileFolderCount = 1000;
+bool IsProfileFolderName(std::u16string_view name);
+// "plr000" to "plr999"; a counter outside that range has no folder name and
+// gives an empty one.
 std::u16string ProfileFolderName(int32_t counter);

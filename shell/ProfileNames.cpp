@@ -1,10 +1,14 @@
 #include "shell/ProfileNames.h"
 
+#include "engine/Font.h"
+
 namespace {
 
 constexpr std::u16string_view kCjkAccepted =
     u"_0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-constexpr std::u16string_view kRefused = u"_!$\u02C6%'()[],.?+-*/:\u2026";
+// "^" starts a colour code in every text the game draws: a name typed with
+// it would colour or swallow itself on the screens.
+constexpr std::u16string_view kRefused = u"_!$\u02C6%'()[],.?+-*/:\u2026^";
 
 bool IsSpace(char16_t c) {
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f' ||
@@ -26,4 +30,13 @@ std::u16string TrimProfileName(std::u16string_view name) {
     while (end > begin && IsSpace(name[end - 1]))
         --end;
     return std::u16string(name.substr(begin, end - begin));
+}
+
+std::u16string ProfileNameForDisplay(std::u16string_view name) {
+    std::u16string shown(name);
+    for (char16_t& c : shown) {
+        if (c == u'^')
+            c = qor::kLiteralCaret;
+    }
+    return shown;
 }

@@ -6,17 +6,17 @@
 #include "gui/MessageBoxWF.h"
 #include "gui/SliderCtrl.h"
 #include "shell/Garden.h"
+#include "shell/ProfileNames.h"
 #include "shell/ScreenControls.h"
 
 using namespace qor;
 
 void cProfileSelectWF::Rebuild(cWindow* window) {
     profileList->Clear();
-    const std::u16string current = g_garden->GetCurrentPlayerName();
     int i = 0;
     for (cPlayerBase* player = g_garden->FirstPlayer(); player; player = g_garden->NextPlayer()) {
-        profileList->AddItem(i, player->GetName(), 0);
-        if (player->GetName() == current) {
+        profileList->AddItem(i, ProfileNameForDisplay(player->GetName()), 0);
+        if (player == g_garden->currentPlayer) {
             profileList->SetSelected(i, true, false);
             profileList->EnsureVisible(i);
         }
@@ -48,7 +48,8 @@ void cProfileSelectWF::AskToDelete() {
     if (selected >= profileList->GetCount() || !player)
         return;
     box->SetImages(u"icon_warning", u"icon_head");
-    box->SetText(Format(GetLocalizedText(u"ConfirmDeletePlayer"), {player->GetName()}),
+    box->SetText(Format(GetLocalizedText(u"ConfirmDeletePlayer"),
+                        {ProfileNameForDisplay(player->GetName())}),
                  GetLocalizedText(u"Warning"));
     box->SetButtons(GetLocalizedText(u"Yes"), GetLocalizedText(u"No"));
     box->SetId(Format(u"delete=%i", {static_cast<int32_t>(selected)}));
@@ -58,14 +59,14 @@ void cProfileSelectWF::AskToDelete() {
 void cProfileSelectWF::DeleteConfirmed(int index) {
     if (index < 0 || index >= profileList->GetCount())
         return;
+    // By position: two profiles may carry names equal but for case, and a
+    // name would pick the first of them.
     const int next = index == 0 ? 1 : index - 1;
-    const cPlayerBase* keep = g_garden->GetPlayerAt(next);
-    const cPlayerBase* doomed = g_garden->GetPlayerAt(index);
-    if (!keep || !doomed)
+    if (!g_garden->GetPlayerAt(next) || !g_garden->GetPlayerAt(index))
         return;
     profileList->SetSelected(next, true, false);
-    g_garden->SelectPlayer(keep->GetNameCopy());
-    g_garden->DeletePlayer(doomed->GetNameCopy());
+    g_garden->SelectPlayerAt(next);
+    g_garden->DeletePlayerAt(index);
     profileList->RemoveItem(index);
 }
 
@@ -107,8 +108,8 @@ int cProfileSelectWF::OnEvent(cWindow* window, int kind, int param1, int param2)
                     AskToDelete();
                 } else if (name == u"btOk") {
                     const int selected = profileList->FindSelected(0);
-                    if (const cPlayerBase* player = g_garden->GetPlayerAt(selected)) {
-                        g_garden->SelectPlayer(player->GetNameCopy());
+                    if (g_garden->GetPlayerAt(selected)) {
+                        g_garden->SelectPlayerAt(selected);
                         g_garden->ShowScreenWindow(u"main", 1);
                     }
                 }

@@ -148,7 +148,8 @@ TEST_F(ProfilesTest, DamagedCounterFilesAreReadAsFarAsTheyGo) {
         {"empty", {}, u"plr000", 1},
         {"cut in the counter", {3, 0}, u"plr003", 4},
         {"negative counter", Counter(-5, ""), u"plr000", 1},
-        {"huge counter", Counter(INT_MAX, ""), u"plr2147483647", INT_MAX},
+        // Past the last folder name the first free one is taken.
+        {"huge counter", Counter(INT_MAX, ""), u"plr000", INT_MAX},
         {"name length 0xFFFF", {4, 0, 0, 0, 0xFF, 0xFF, 'A', 0}, u"plr004", 5},
         {"name past the end", {1, 0, 0, 0, 0x40, 0, 'A'}, u"plr001", 2},
     };
@@ -179,6 +180,46 @@ TEST_F(ProfilesTest, FilesWhereFoldersBelongAreSkipped) {
     garden.reset();
     fs::remove_all(app / "profile/plr001");
     EXPECT_EQ(static_cast<cPlayer*>(Load().currentPlayer)->folder, u"plr001");
+}
+
+TEST_F(ProfilesTest, OnlyFoldersNamedPlrAndThreeDigitsAreProfiles) {
+    AddProfile("plr000", "Anna");
+    // A backup copy of a profile would have been listed as "plr000bak" and
+    // saved into a folder of that name.
+    AddProfile("plr000.bak", "Anna");
+    for (const char* folder : {"plr001.", "plr0001", "plr01", "Plr002", "plr00x", ".plr003"})
+        AddProfile(folder, "Stray");
+    cGarden& g = Load();
+    ASSERT_EQ(g.GetPlayerCount(), 1);
+    EXPECT_EQ(static_cast<cPlayer*>(g.GetPlayerAt(0))->folder, u"plr000");
+    garden.reset();
+    EXPECT_FALSE(fs::exists(app / "profile/plr000bak"));
+    EXPECT_EQ(ReadBytes(app / "profile/plr000.bak/player.dat"), Record("Anna"));
+}
+
+TEST_F(ProfilesTest, ANewFolderIsNeverOneThatExists) {
+    AddProfile("plr000", "Anna");
+    WriteBytes(app / "profile/counter.dat", Counter(998, "Anna"));
+    cGarden& g = Load();
+    // Names run out at plr999; after that the free names below the counter.
+    WriteBytes(app / "profile/plr999", std::string("a file"));
+    auto last = g.CreatePlayer(u"");
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(static_cast<cPlayer*>(last.get())->folder, u"plr998");
+    g.AddPlayer(std::move(last), true);
+    auto wrapped = g.CreatePlayer(u"");
+    ASSERT_NE(wrapped, nullptr);
+    EXPECT_EQ(static_cast<cPlayer*>(wrapped.get())->folder, u"plr001");
+    EXPECT_TRUE(fs::is_directory(app / "profile/plr001")) << "a name handed out is claimed";
+
+    fs::remove(app / "profile/plr999");
+    for (int32_t n = 0; n < kProfileFolderCount; ++n)
+        fs::create_directories(app / "profile" / ToUtf8(ProfileFolderName(n)));
+    for (int32_t counter : {0, 500, 999, 1000, INT_MAX}) {
+        g.profileCounter = counter;
+        EXPECT_EQ(g.CreatePlayer(u""), nullptr) << counter;
+    }
+    EXPECT_NE(CountLog(u"All 1000 profile folder names are taken"), 0);
 }
 
 TEST_F(ProfilesTest, SelectingSavesTheSwitchAndTheCurrentOneStays) {

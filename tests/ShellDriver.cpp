@@ -85,7 +85,7 @@ void cShellDriver::Stop() {
 }
 
 bool cShellDriver::Step(int frames) {
-    if (!m_quit && !m_harness->Step(frames))
+    if (!m_quit && !m_harness->Step(frames, 1.0f / 30.0f, m_draw))
         m_quit = true;
     return !m_quit;
 }

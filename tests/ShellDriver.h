@@ -43,6 +43,9 @@ class cShellDriver {
 
     // Frames of 1/30 s; false once the game asked to quit.
     bool Step(int frames = 1);
+    // Whether Step draws its frames (it does unless told otherwise): a test
+    // that runs the game many times over can leave out every picture.
+    void SetDrawing(bool draw) { m_draw = draw; }
     // Frames of 1/30 s that nobody looks at: the game runs them in full but
     // draws none, so long stretches of play cost only their logic.
     bool StepUnseen(int frames);
@@ -85,6 +88,7 @@ class cShellDriver {
     std::unique_ptr<cEngineHarness> m_harness;
     std::unique_ptr<cGarden> m_garden;
     bool m_quit = false;
+    bool m_draw = true;
     int m_pointerX = 0;  // client pixels of the last injected pointer event
     int m_pointerY = 0;
 };

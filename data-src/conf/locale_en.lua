@@ -58,6 +58,7 @@ setLocale("ErrorPlayerExist", "There is already a player with this name. Please 
 -- %s is the player's name.
 setLocale("ConfirmDeletePlayer", "Delete the player %s and all of their medals?")
 setLocale("ErrorOnePlayer", "The last player cannot be deleted. Add a new player first.")
+setLocale("ErrorNoProfileFolder", "There is no room for another player. Delete a player first.")
 
 -- World map. "LevelNumber" comes before the level's number in a point's hint.
 setLocale("[MapPlay]", "Play")
