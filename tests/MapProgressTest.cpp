@@ -83,6 +83,17 @@ TEST_F(MapProgressTest, DamagedProgressOpensNoLevelThatWasNotEarned) {
         {"a point this map lacks, then more",
          Progress(2, {Record(1, 3, 0), Record(99, 4, 0), Record(2, 4, 1)}),
          false,
+         {3, 4, 0, 0, 0},
+         {0, 1, 0, 0, 0}},
+        {"a record of a class the map does not hold",
+         [] {
+             // The second record's type is a tree's: a point must not read it.
+             std::vector<uint8_t> tree = Record(2, 4, 1);
+             tree[0] = 0x40;
+             tree[3] = 0;
+             return Progress(2, {Record(1, 3, 0), tree, Record(3, 2, 0)});
+         }(),
+         false,
          {3, 0, 0, 0, 0},
          {0, 0, 0, 0, 0}},
         {"a medal past gold",
@@ -170,21 +181,21 @@ TEST_F(MapProgressTest, WithoutAFileTheMapStartsOverFromItsMapFile) {
 }
 
 TEST_F(MapProgressTest, AnUnreadableFileIsKeptUntilSomethingNewIsEarnedThenBackedUp) {
-    // Written for another map: the gold of its level 1 is read, its point 42
-    // is unknown here, and what follows is out of step.
+    // Written for another map: its point 42 is unknown here and passed over;
+    // the medals of levels 1 and 2 are read.
     const std::vector<uint8_t> damaged =
         Progress(2, {Record(1, 4, 0), Record(42, 4, 0), Record(2, 3, 1)});
     WriteBytes(folder.path() / "map.dat", damaged);
     cMapProgress progress;
     progress.Load(File("map.dat"), *map);
     EXPECT_TRUE(progress.KeepsDamagedFile());
-    EXPECT_EQ(Medals(*map), (std::vector<int>{4, 0, 0, 0, 0}));
+    EXPECT_EQ(Medals(*map), (std::vector<int>{4, 3, 0, 0, 0}));
 
     EXPECT_FALSE(progress.Save(File("map.dat"), File("map.dat.bak"), *map));
     EXPECT_EQ(ReadBytes(folder.path() / "map.dat"), damaged);
     EXPECT_FALSE(fs::exists(folder.path() / "map.dat.bak"));
 
-    map->OpenLevel(1);
+    map->OpenLevel(2);
     EXPECT_TRUE(progress.Save(File("map.dat"), File("map.dat.bak"), *map));
     EXPECT_EQ(ReadBytes(folder.path() / "map.dat.bak"), damaged);
     EXPECT_EQ(ReadBytes(folder.path() / "map.dat"), EncodeMapProgress(*map));

@@ -95,7 +95,7 @@ TEST(SceneCompiler, RefusesBrokenGridsAndSceneKinds) {
          2, "cell (1, 16) and 1 more cell of the island's rim are drawn open"},
         {"map\ntree01 cell 7 16\n", 2, "a map or room has no grid"},
         {"room\nplace x at 1 1\n", 2, "waypoints belong to levels"},
-        {"map\npoint 2 at 1 1\npoint 2 at 5 5\n", 3, "level 2 already has a point on line 2"},
+        {"map\npoint 2 at 1 1 id 2\npoint 2 at 5 5 id 3\n", 3, "level 2 already has a point on line 2"},
         {"map\nroom\n", 2, "the scene is already a level, map or room"},
     };
     for (const auto& c : cases) {
@@ -114,7 +114,7 @@ TEST(SceneCompiler, SameSourceSameBytesAndTheDecompiledSourceCompilesBack) {
         const std::vector<uint8_t> bytes = CompileExample(name);
         EXPECT_EQ(CompileExample(name), bytes) << name;
         const bool level = std::string(name).ends_with(".lvl.scene");
-        const std::string source = scenec::DecompileScene(bytes, level);
+        const std::string source = scenec::DecompileScene(bytes, level).text;
         std::vector<std::string> messages;
         EXPECT_EQ(Compile(source, &messages), bytes)
             << name << "\n"
