@@ -39,13 +39,14 @@ std::string cArtList::CheckDecor(const std::string& sprite) const {
     if (split == std::string::npos) {
         if (m_alone.contains(sprite))
             return {};
-        std::vector<std::string> names(m_alone.begin(), m_alone.end());
         // A texture's area written without its texture is a likely slip too.
         for (const auto& [texture, areas] : m_areas) {
-            for (const std::string& area : areas)
-                names.push_back(texture + ";" + area);
+            if (areas.contains(sprite))
+                return "no sprite is named '" + sprite + "' alone: did you mean '" + texture +
+                       ";" + sprite + "'?";
         }
-        return "no sprite is named '" + sprite + "'" + DidYouMean(sprite, names);
+        return "no sprite is named '" + sprite + "'" +
+               DidYouMean(sprite, std::vector<std::string>(m_alone.begin(), m_alone.end()));
     }
     const std::string texture = sprite.substr(0, split);
     const std::string area = sprite.substr(split + 1);
@@ -54,7 +55,7 @@ std::string cArtList::CheckDecor(const std::string& sprite) const {
         std::vector<std::string> textures;
         for (const auto& entry : m_areas)
             textures.push_back(entry.first);
-        return "no texture '" + texture + "' has an atlas of areas" +
+        return "no texture '" + texture + "' with named areas is made" +
                DidYouMean(texture, textures);
     }
     if (it->second.contains(area))
