@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -211,6 +213,28 @@ TEST_F(MapProgressTest, AMapWithoutPointsNeverOverwritesAPlayersProgress) {
     progress.Load(File("map.dat"), *map);
     EXPECT_FALSE(progress.Save(File("map.dat"), File("map.dat.bak"), *map));
     EXPECT_EQ(ReadBytes(folder.path() / "map.dat"), good);
+}
+
+// Every player's "map.dat" names the shipped map's points by these ids: the
+// point of level N is id N, whatever else the map file holds.
+TEST_F(MapProgressTest, TheShippedMapKeepsThePointIdsPlayersProgressNames) {
+    std::ifstream in(std::string(QOR_SOURCE_DIR) + "/data-src/level/map.lvx.scene",
+                     std::ios::binary);
+    const std::string source{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::vector<uint8_t> compiled = map_test::CompileMap(source);
+    EXPECT_EQ(ReadBytes("data/level/map.lvx"), compiled) << "the data build's map";
+    WriteBytes(folder.path() / "map.lvx", compiled);
+    map = MakeMap();
+    const std::vector<cPoint*> points = map->Points();
+    ASSERT_EQ(points.size(), 40u);
+    for (const cPoint* point : points)
+        EXPECT_EQ(point->id, static_cast<uint32_t>(point->level + 1)) << "level " << point->level;
+    // A progress file of all forty levels reads whole.
+    std::vector<std::vector<uint8_t>> records;
+    for (uint32_t level = 1; level <= 40; ++level)
+        records.push_back(Record(level, level < 40 ? 4 : 1, level == 40));
+    EXPECT_TRUE(Read(Progress(2, records)));
+    EXPECT_EQ(map->GetCurrentLevel(), 39);
 }
 
 }  // namespace

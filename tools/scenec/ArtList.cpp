@@ -42,8 +42,8 @@ std::string cArtList::CheckDecor(const std::string& sprite) const {
         // A texture's area written without its texture is a likely slip too.
         for (const auto& [texture, areas] : m_areas) {
             if (areas.contains(sprite))
-                return "no sprite is named '" + sprite + "' alone: did you mean '" + texture +
-                       ";" + sprite + "'?";
+                return "no sprite is named '" + sprite + "' alone: did you mean '" + texture + ";" +
+                       sprite + "'?";
         }
         return "no sprite is named '" + sprite + "'" +
                DidYouMean(sprite, std::vector<std::string>(m_alone.begin(), m_alone.end()));

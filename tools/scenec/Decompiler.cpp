@@ -130,8 +130,8 @@ class cDecompiler {
     std::string Reference(const cObject& object) const {
         const std::string name = qor::ToUtf8(object.name);
         const auto it = m_nameCount.find(object.name);
-        const bool plain = !name.empty() && name.find_first_of(" \t#\"\\@") == std::string::npos &&
-                           name != "none";
+        const bool plain =
+            !name.empty() && name.find_first_of(" \t#\"\\@") == std::string::npos && name != "none";
         if (plain && it != m_nameCount.end() && it->second == 1)
             return name;
         return "@" + std::to_string(object.id);

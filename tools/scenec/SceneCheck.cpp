@@ -399,9 +399,10 @@ class cChecker {
                 Error(m_source.nextIdLine,
                       "the next id must be above every id, at least " + std::to_string(next));
             else if (*m_source.nextId > kHighestId + 1)
-                Error(m_source.nextIdLine, "the next id leaves no room for the ids the game hands "
-                                           "out while it plays: at most " +
-                                               std::to_string(kHighestId + 1));
+                Error(m_source.nextIdLine,
+                      "the next id leaves no room for the ids the game hands "
+                      "out while it plays: at most " +
+                          std::to_string(kHighestId + 1));
             m_out.nextId = *m_source.nextId;
         }
     }

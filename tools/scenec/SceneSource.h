@@ -55,13 +55,13 @@ struct cTerrainCell {
 struct cSceneSource {
     eSceneKind kind = eSceneKind::kNone;
     std::u16string levelName;
-    int gridLine = 0;  // 0 while no grid was given
+    int gridLine = 0;         // 0 while no grid was given
     bool gridBroken = false;  // a row could not be read: the ground is unknown
     std::array<int32_t, kGridCells> cells{};
     std::vector<cTerrainCell> terrain;
     std::vector<cFloodCell> flood;
     std::vector<cSourceObject> objects;
-    int routeLine = 0;  // 0 while no explicit route was given
+    int routeLine = 0;               // 0 while no explicit route was given
     std::vector<std::string> route;  // empty after "route none"
     std::optional<uint32_t> nextId;
     int nextIdLine = 0;

@@ -30,9 +30,9 @@ std::string UnknownKind(const std::string& word) {
         if (info.kind)
             kinds.push_back(qor::ToUtf8(info.kind));
     }
-    for (const char* statement : {"level", "map", "room", "grid", "terrain", "flood", "route",
-                                  "next-id", "place", "approach", "waypoint", "hint", "decor",
-                                  "back", "point"})
+    for (const char* statement :
+         {"level", "map", "room", "grid", "terrain", "flood", "route", "next-id", "place",
+          "approach", "waypoint", "hint", "decor", "back", "point"})
         kinds.push_back(statement);
     return "unknown kind '" + word + "'" + DidYouMean(word, kinds);
 }
@@ -211,9 +211,9 @@ class cParser {
     // After a position that could not be read: the options from the first
     // word that names one, so that the statement keeps its name and id.
     void OptionsAfterBadPosition(cSourceObject& object) {
-        while (More() && (m_tokens[m_pos].quoted ||
-                          std::find(OptionNames().begin(), OptionNames().end(),
-                                    m_tokens[m_pos].text) == OptionNames().end()))
+        while (More() &&
+               (m_tokens[m_pos].quoted || std::find(OptionNames().begin(), OptionNames().end(),
+                                                    m_tokens[m_pos].text) == OptionNames().end()))
             ++m_pos;
         Options(object);
     }
