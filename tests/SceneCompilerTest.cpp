@@ -103,7 +103,8 @@ TEST(SceneCompiler, RefusesBrokenGridsAndSceneKinds) {
          2, "cell (1, 16) and 1 more cell of the island's rim are drawn open"},
         {"map\ntree01 cell 7 16\n", 2, "a map or room has no grid"},
         {"room\nplace x at 1 1\n", 2, "waypoints belong to levels"},
-        {"map\npoint 2 at 1 1 id 2\npoint 2 at 5 5 id 3\n", 3, "level 2 already has a point on line 2"},
+        {"map\npoint 2 at 1 1 id 2\npoint 2 at 5 5 id 3\n", 3,
+         "level 2 already has a point on line 2"},
         {"map\nroom\n", 2, "the scene is already a level, map or room"},
         {"map\npoint 1 at 1 1 id 1\ndecor \"map00;map00\" at 5 5 id 9\npoint 2 at 9 9\n", 4,
          "level point 2 needs its own 'id'"},
@@ -209,7 +210,8 @@ TEST(SceneCompiler, EveryShippedSceneAndExampleNamesArtTheDataBuildMakes) {
     namespace fs = std::filesystem;
     const scenec::cArtList art = BuiltArt();
     int count = 0;
-    for (const char* folder : {"data-src/level", "data-src/testlevel", "data-src/scenes/examples"}) {
+    for (const char* folder :
+         {"data-src/level", "data-src/testlevel", "data-src/scenes/examples"}) {
         for (const auto& entry : fs::directory_iterator(fs::path(QOR_SOURCE_DIR) / folder)) {
             if (entry.path().extension() != ".scene")
                 continue;
