@@ -222,15 +222,16 @@ void cBaseWidget::SaveObjectStates(qor::cBitStream& stream, uint32_t typeMask) c
 bool cBaseWidget::LoadObjectStates(qor::cBitStream& stream) {
     stream.Rewind();
     const uint32_t version = stream.ReadU32();
+    bool whole = true;
     while (!stream.AtEnd()) {
         const uint32_t type = stream.ReadU32();
         const uint32_t id = stream.ReadU32();
-        // The record carries no length: a record that no object takes leaves
-        // the rest of the stream out of step, so reading stops there. The type
-        // must match exactly, or one class would read another's record.
+        // The type must match exactly, or one class would read another's record.
         cObject* match = nullptr;
+        bool typeHeld = false;
         for (const cObjectList& list : m_layers) {
             for (const auto& object : list) {
+                typeHeld = typeHeld || object->GetTypeId() == type;
                 if (object->GetTypeId() == type && object->id == id) {
                     match = object.get();
                     break;
@@ -239,8 +240,20 @@ bool cBaseWidget::LoadObjectStates(qor::cBitStream& stream) {
             if (match)
                 break;
         }
-        if (!match || !match->LoadState(stream, version))
+        if (!match) {
+            // The record carries no length. A record of a class this scene
+            // holds, for an object it no longer has (the map changed since the
+            // progress was saved), is read past by a stand-in of that class, so
+            // the records after it still count. Any other record stops reading.
+            const std::unique_ptr<cObject> standIn =
+                typeHeld && m_factory ? m_factory->Make(type, this) : nullptr;
+            if (!standIn || !standIn->LoadState(stream, version))
+                return false;
+            whole = false;
+            continue;
+        }
+        if (!match->LoadState(stream, version))
             return false;
     }
-    return true;
+    return whole;
 }

@@ -49,6 +49,9 @@ class cBaseWidget : public qor::cWidget {
     virtual int SetObjectLayer(cObject* object, int layer);
     // The first object with the id, layers 0 to 9, each list front to back.
     virtual cObject* FindObject(uint32_t id) const;
+    // True when every record went to an object of this scene. A record for an
+    // object the scene lacks, of a class it holds, is read past; reading stops
+    // at a record no object of its class accepts.
     virtual bool LoadObjectStates(qor::cBitStream& stream);
     virtual void SaveObjectStates(qor::cBitStream& stream, uint32_t typeMask) const;
     virtual void MoveToTop(cObject* object);

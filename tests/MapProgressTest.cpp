@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -82,6 +84,17 @@ TEST_F(MapProgressTest, DamagedProgressOpensNoLevelThatWasNotEarned) {
          {0, 1, 0, 0, 0}},
         {"a point this map lacks, then more",
          Progress(2, {Record(1, 3, 0), Record(99, 4, 0), Record(2, 4, 1)}),
+         false,
+         {3, 4, 0, 0, 0},
+         {0, 1, 0, 0, 0}},
+        {"a record of a class the map does not hold",
+         [] {
+             // The second record's type is a tree's: a point must not read it.
+             std::vector<uint8_t> tree = Record(2, 4, 1);
+             tree[0] = 0x40;
+             tree[3] = 0;
+             return Progress(2, {Record(1, 3, 0), tree, Record(3, 2, 0)});
+         }(),
          false,
          {3, 0, 0, 0, 0},
          {0, 0, 0, 0, 0}},
@@ -170,21 +183,21 @@ TEST_F(MapProgressTest, WithoutAFileTheMapStartsOverFromItsMapFile) {
 }
 
 TEST_F(MapProgressTest, AnUnreadableFileIsKeptUntilSomethingNewIsEarnedThenBackedUp) {
-    // Written for another map: the gold of its level 1 is read, its point 42
-    // is unknown here, and what follows is out of step.
+    // Written for another map: its point 42 is unknown here and passed over;
+    // the medals of levels 1 and 2 are read.
     const std::vector<uint8_t> damaged =
         Progress(2, {Record(1, 4, 0), Record(42, 4, 0), Record(2, 3, 1)});
     WriteBytes(folder.path() / "map.dat", damaged);
     cMapProgress progress;
     progress.Load(File("map.dat"), *map);
     EXPECT_TRUE(progress.KeepsDamagedFile());
-    EXPECT_EQ(Medals(*map), (std::vector<int>{4, 0, 0, 0, 0}));
+    EXPECT_EQ(Medals(*map), (std::vector<int>{4, 3, 0, 0, 0}));
 
     EXPECT_FALSE(progress.Save(File("map.dat"), File("map.dat.bak"), *map));
     EXPECT_EQ(ReadBytes(folder.path() / "map.dat"), damaged);
     EXPECT_FALSE(fs::exists(folder.path() / "map.dat.bak"));
 
-    map->OpenLevel(1);
+    map->OpenLevel(2);
     EXPECT_TRUE(progress.Save(File("map.dat"), File("map.dat.bak"), *map));
     EXPECT_EQ(ReadBytes(folder.path() / "map.dat.bak"), damaged);
     EXPECT_EQ(ReadBytes(folder.path() / "map.dat"), EncodeMapProgress(*map));
@@ -200,6 +213,28 @@ TEST_F(MapProgressTest, AMapWithoutPointsNeverOverwritesAPlayersProgress) {
     progress.Load(File("map.dat"), *map);
     EXPECT_FALSE(progress.Save(File("map.dat"), File("map.dat.bak"), *map));
     EXPECT_EQ(ReadBytes(folder.path() / "map.dat"), good);
+}
+
+// Every player's "map.dat" names the shipped map's points by these ids: the
+// point of level N is id N, whatever else the map file holds.
+TEST_F(MapProgressTest, TheShippedMapKeepsThePointIdsPlayersProgressNames) {
+    std::ifstream in(std::string(QOR_SOURCE_DIR) + "/data-src/level/map.lvx.scene",
+                     std::ios::binary);
+    const std::string source{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::vector<uint8_t> compiled = map_test::CompileMap(source);
+    EXPECT_EQ(ReadBytes("data/level/map.lvx"), compiled) << "the data build's map";
+    WriteBytes(folder.path() / "map.lvx", compiled);
+    map = MakeMap();
+    const std::vector<cPoint*> points = map->Points();
+    ASSERT_EQ(points.size(), 40u);
+    for (const cPoint* point : points)
+        EXPECT_EQ(point->id, static_cast<uint32_t>(point->level + 1)) << "level " << point->level;
+    // A progress file of all forty levels reads whole.
+    std::vector<std::vector<uint8_t>> records;
+    for (uint32_t level = 1; level <= 40; ++level)
+        records.push_back(Record(level, level < 40 ? 4 : 1, level == 40));
+    EXPECT_TRUE(Read(Progress(2, records)));
+    EXPECT_EQ(map->GetCurrentLevel(), 39);
 }
 
 }  // namespace

@@ -48,8 +48,9 @@ class cMapWidget : public cBaseWidget, public cMapMedals {
     void Clear() override;
     // A player's progress, as SaveObjectStates wrote it. Every point starts
     // from locked first, so nothing of the previous player's progress stays;
-    // then the records are read until one does not fit a point of this map
-    // (the rest of the data is then out of step and is not read). A chosen
+    // then the records are read; one for a point this map lacks is passed
+    // over, and a damaged one ends the reading (the rest of the data is then
+    // out of step). A chosen
     // flag only stays on an opened level, and the first level is always open.
     // False when the data was not read whole: the caller keeps it.
     bool LoadObjectStates(qor::cBitStream& stream) override;

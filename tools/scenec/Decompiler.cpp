@@ -1,7 +1,9 @@
 #include "tools/scenec/Decompiler.h"
 
+#include <algorithm>
 #include <charconv>
 #include <map>
+#include <set>
 
 #include "engine/BitStream.h"
 #include "engine/Strings.h"
@@ -11,6 +13,8 @@
 #include "scene/LvxFile.h"
 #include "scene/Node.h"
 #include "scene/ObjectFactory.h"
+#include "tools/scenec/SceneCheck.h"
+#include "tools/scenec/SceneCompiler.h"
 #include "tools/scenec/SourceParser.h"
 #include "world/GameObjects.h"
 #include "world/Point.h"
@@ -58,6 +62,7 @@ class cDecompiler {
             for (const cObject* object : m_objects)
                 map = map || object->GetTypeId() == kPoint;
             m_out += map ? "map\n\n" : "room\n\n";
+            m_statementsFrom = Lines();
         }
         uint32_t previous = 0;
         uint32_t highest = 0;
@@ -73,7 +78,19 @@ class cDecompiler {
         return m_out;
     }
 
+    // What could not be said, one sentence each; also a comment in the text.
+    const std::vector<std::string>& Dropped() const { return m_dropped; }
+    // Lines before this one (1-based) are the header and the ground.
+    int StatementsFrom() const { return m_statementsFrom; }
+
   private:
+    int Lines() const { return 1 + static_cast<int>(std::count(m_out.begin(), m_out.end(), '\n')); }
+
+    void Drop(const std::string& what) {
+        m_dropped.push_back(what);
+        m_out += "# left out: " + what + "\n";
+    }
+
     void Grid() {
         m_out += "grid\n";
         std::string odd;
@@ -91,13 +108,17 @@ class cDecompiler {
             m_out += "\n";
         }
         m_out += "end\n" + odd;
+        m_statementsFrom = Lines();
         std::string flood;
+        std::set<std::pair<int, int>> flooded;
         for (cCell c : m_level->floodCells) {
-            if (c.IsValid())
-                flood += " " + std::to_string(c.i) + " " + std::to_string(c.j);
+            const std::string cell = std::to_string(c.i) + " " + std::to_string(c.j);
+            if (!c.IsValid() || !IsIslandCell(c))
+                Drop("a flooded cell off the island, " + cell);
+            else if (!flooded.insert({c.i, c.j}).second)
+                Drop("the cell " + cell + ", flooded twice");
             else
-                m_out += "# a flood cell off the grid: " + std::to_string(c.i) + " " +
-                         std::to_string(c.j) + "\n";
+                flood += " " + cell;
         }
         if (!flood.empty())
             m_out += "flood" + flood + "\n";
@@ -109,7 +130,8 @@ class cDecompiler {
     std::string Reference(const cObject& object) const {
         const std::string name = qor::ToUtf8(object.name);
         const auto it = m_nameCount.find(object.name);
-        const bool plain = !name.empty() && name.find_first_of(" \t#\"\\@") == std::string::npos;
+        const bool plain =
+            !name.empty() && name.find_first_of(" \t#\"\\@") == std::string::npos && name != "none";
         if (plain && it != m_nameCount.end() && it->second == 1)
             return name;
         return "@" + std::to_string(object.id);
@@ -133,8 +155,8 @@ class cDecompiler {
         if (type == kNode || type == kNodeObj) {
             const cObject* owner = static_cast<const cNode&>(object).owner;
             if (!owner) {
-                m_out += "# a work place or approach point that belongs to nothing, id " +
-                         std::to_string(object.id) + "\n";
+                Drop("a work place or approach point that belongs to nothing, id " +
+                     std::to_string(object.id));
                 return;
             }
             statement = std::string(type == kNode ? "place " : "approach ") + Reference(*owner);
@@ -149,9 +171,8 @@ class cDecompiler {
         } else if (info && info->kind) {
             statement = qor::ToUtf8(object.kind);
         } else {
-            m_out += "# an object of type " + std::to_string(type) + " and kind " +
-                     Quoted(object.kind) + " that no scene source can name, id " +
-                     std::to_string(object.id) + "\n";
+            Drop("an object of type " + std::to_string(type) + " and kind " + Quoted(object.kind) +
+                 " that no scene source can name, id " + std::to_string(object.id));
             return;
         }
         statement += " " + Position(object, info);
@@ -164,12 +185,13 @@ class cDecompiler {
             statement += " ready";
         if (object.flags & kFlagMeteor)
             statement += " meteor";
-        if (object.id != previous + 1)
+        // A point's id is what a player's progress names it by: always written.
+        if (object.id != previous + 1 || type == kPoint)
             statement += " id " + std::to_string(object.id);
         m_out += statement + "\n";
         if (object.flags & ~(kFlagReady | kFlagMeteor))
-            m_out +=
-                "# the object above also carries the flags " + std::to_string(object.flags) + "\n";
+            Drop("the flags " + std::to_string(object.flags & ~(kFlagReady | kFlagMeteor)) +
+                 " of the object above, which no scene source can give");
     }
 
     // Waypoints in file order need no route; any other order is written out.
@@ -185,7 +207,7 @@ class cDecompiler {
         std::string route = "route";
         for (const cObject* node : m_level->trajectory)
             route += " " + Reference(*node);
-        m_out += route + "\n";
+        m_out += (m_level->trajectory.empty() ? "route none" : route) + "\n";
     }
 
     const cBaseWidget& m_scene;
@@ -193,11 +215,64 @@ class cDecompiler {
     std::vector<const cObject*> m_objects;
     std::map<std::u16string, int> m_nameCount;
     std::string m_out;
+    std::vector<std::string> m_dropped;
+    int m_statementsFrom = 1;
 };
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        const size_t end = text.find('\n', start);
+        lines.push_back(text.substr(start, end - start));
+        start = end == std::string::npos ? text.size() : end + 1;
+    }
+    return lines;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    return text;
+}
+
+// Leaves out every statement the compiler refuses (what a damaged file holds
+// may overlap, stand off the island or name what is gone), until the text
+// compiles; each one is told. False when a refusal is not about a statement.
+bool LeaveOutRefused(cDecompiled& out, int statementsFrom) {
+    std::vector<std::string> lines = SplitLines(out.text);
+    // Each round leaves out at least one line, so this ends.
+    for (size_t round = 0; round <= lines.size(); ++round) {
+        cSceneSource source;
+        cErrors errors;
+        ParseScene(JoinLines(lines), source, errors);
+        cCheckedScene checked;
+        CheckScene(source, checked, errors);
+        if (errors.empty()) {
+            out.text = JoinLines(lines);
+            return true;
+        }
+        std::set<int> refused;
+        for (const cSourceError& e : errors) {
+            if (e.line < statementsFrom || e.line > static_cast<int>(lines.size())) {
+                out.dropped.push_back("the description cannot be made to compile: line " +
+                                      std::to_string(e.line) + ": " + e.message);
+                return false;
+            }
+            if (refused.insert(e.line).second) {
+                std::string& line = lines[e.line - 1];
+                out.dropped.push_back("'" + line + "' (" + e.message + ")");
+                line = "# left out: " + line + "  # " + e.message;
+            }
+        }
+    }
+    return false;
+}
 
 }  // namespace
 
-std::string DecompileScene(const std::vector<uint8_t>& bytes, bool level) {
+cDecompiled DecompileScene(const std::vector<uint8_t>& bytes, bool level) {
     cObjectFactory factory;
     RegisterGameObjects(factory);
     cBaseWidget scene(u"scenec", &factory);
@@ -208,13 +283,30 @@ std::string DecompileScene(const std::vector<uint8_t>& bytes, bool level) {
     if (version != kSceneFileVersion)
         header += " (a version " + std::to_string(version) + " file)";
     header += "\n";
-    if (!level) {
-        ReadLvxFile(stream, scene, u"scenec");
-        return header + cDecompiler(scene, nullptr).Run();
-    }
     cLevelFile file;
-    ReadLevelFile(stream, scene, file);
-    return header + cDecompiler(scene, &file).Run();
+    if (level)
+        ReadLevelFile(stream, scene, file);
+    else
+        ReadLvxFile(stream, scene, u"scenec");
+    cDecompiler decompiler(scene, level ? &file : nullptr);
+    cDecompiled out;
+    out.text = header + decompiler.Run();
+    out.dropped = decompiler.Dropped();
+    // The header comment is one more line before the statements.
+    out.ok = LeaveOutRefused(out, decompiler.StatementsFrom() + 1);
+    if (!out.ok)
+        return out;
+    // What the readers passed over (a record cut short or of no known class,
+    // a link to nothing) shows as a difference in the bytes.
+    std::vector<std::string> messages;
+    cCompiled again;
+    if (version == kSceneFileVersion && CompileScene(out.text, "", again, messages) &&
+        again.bytes != bytes && out.dropped.empty()) {
+        out.dropped.push_back(
+            "part of the file could not be read (it is cut short or damaged); the description "
+            "holds what was read");
+    }
+    return out;
 }
 
 }  // namespace scenec

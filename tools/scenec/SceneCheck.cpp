@@ -8,12 +8,19 @@
 #include "scene/KindTable.h"
 #include "scene/Object.h"
 #include "scene/TypeIds.h"
+#include "tools/scenec/ArtList.h"
 #include "tools/scenec/SourceParser.h"
 
 namespace scenec {
 namespace {
 
 using namespace scene_type;
+
+// The highest id a source may give. The game hands out ids upwards from the
+// file's next id, one for every object it makes while playing; far below the
+// 32-bit limit they can never wrap round to 0 and take the ids of the file's
+// own objects.
+constexpr uint32_t kHighestId = 0x7FFFFFFF;
 
 std::string Quote(const std::u16string& text) {
     return "'" + qor::ToUtf8(text) + "'";
@@ -46,8 +53,8 @@ struct cPending {
 
 class cChecker {
   public:
-    cChecker(const cSceneSource& source, cCheckedScene& out, cErrors& errors)
-        : m_source(source), m_out(out), m_errors(errors) {
+    cChecker(const cSceneSource& source, cCheckedScene& out, cErrors& errors, const cArtList* art)
+        : m_source(source), m_out(out), m_errors(errors), m_art(art) {
         m_occupant.fill(-1);
     }
 
@@ -63,7 +70,9 @@ class cChecker {
         Ground();
         for (const cSourceObject& object : m_source.objects)
             Accept(object);
-        if (m_level) {
+        // Where the ground could not be read, standing and covering are not
+        // checked: every answer would be a guess.
+        if (m_level && !m_source.gridBroken) {
             for (size_t k = 0; k < m_pending.size(); ++k)
                 Occupy(static_cast<int>(k));
             // Work places and approach points may stand inside their owner:
@@ -80,8 +89,8 @@ class cChecker {
         Order();
         Link();
         Route();
-        for (const cFloodCell& flood : m_source.flood)
-            m_out.flood.push_back(flood.cell);
+        if (m_level)
+            Flood();
     }
 
   private:
@@ -106,6 +115,8 @@ class cChecker {
         m_out.cells = m_source.cells;
         for (const cTerrainCell& t : m_source.terrain)
             m_out.cells[t.cell.i * kGridRows + t.cell.j] = t.kind;
+        if (m_source.gridBroken)
+            return;
         int open = 0;
         cCell first;
         for (cCell rim : IslandRim()) {
@@ -126,6 +137,14 @@ class cChecker {
         const int line = object.line;
         const cKindInfo* info = FindKind(object.type, object.kind);
         const std::string what = Quote(object.kind);
+        if (object.broken) {
+            // Its syntax error is told; it keeps its name and id so that
+            // references to it and the ids after it stay as they will be.
+            if (!object.name.empty())
+                m_names.emplace(object.name, line);
+            m_pending.push_back({object, info, object.where.at, -1});
+            return;
+        }
         if (!info) {
             Error(line, "unknown kind " + what);
             return;
@@ -135,6 +154,13 @@ class cChecker {
                 Error(line, "a map or room has no grid: place objects with 'at X Y'");
             if (IsNodeType(object.type) || object.derivedPlaces || object.deriveApproach)
                 Error(line, "work places, approach points and waypoints belong to levels");
+        }
+        if (m_art && (object.type == kDecor || object.type == kBack)) {
+            const std::string name = qor::ToUtf8(object.kind);
+            const std::string missing =
+                object.type == kDecor ? m_art->CheckDecor(name) : m_art->CheckBack(name);
+            if (!missing.empty())
+                Error(line, missing);
         }
         if (object.type == kPoint && m_source.kind != eSceneKind::kMap)
             Error(line, "level points belong on the world map");
@@ -178,7 +204,7 @@ class cChecker {
 
     void Occupy(int k) {
         const cPending& p = m_pending[k];
-        if (!HasFootprint(*p.info))
+        if (p.source.broken || !HasFootprint(*p.info))
             return;
         const cCellRect rect = FootprintCells(p.position, p.info->width, p.info->height);
         const std::string what = Quote(p.source.kind);
@@ -220,6 +246,8 @@ class cChecker {
     // Objects that stand in one cell: walkers, items, nodes, spawn points.
     void Stand(int k, int owner) {
         const cPending& p = m_pending[k];
+        if (p.source.broken)
+            return;
         const std::string what = Quote(p.source.kind);
         const cCell c = CellOfPoint(p.position);
         if (p.info->placement == ePlacement::kInGrid) {
@@ -266,7 +294,7 @@ class cChecker {
     void Derive(int k) {
         // A copy: deriving appends to m_pending, which may move its elements.
         const cSourceObject s = m_pending[k].source;
-        if (!s.derivedPlaces && !s.deriveApproach)
+        if (s.broken || (!s.derivedPlaces && !s.deriveApproach))
             return;
         const cPending& p = m_pending[k];
         if (!HasFootprint(*p.info))
@@ -322,7 +350,7 @@ class cChecker {
         }
         auto layer = [this](int k) {
             const cPending& p = m_pending[k];
-            return p.source.layer ? *p.source.layer : p.info->layer;
+            return p.source.layer ? *p.source.layer : p.info ? p.info->layer : 0;
         };
         std::stable_sort(order.begin(), order.end(),
                          [&](int a, int b) { return layer(a) < layer(b); });
@@ -341,6 +369,21 @@ class cChecker {
             object.id = p.source.id ? *p.source.id : previous + 1;
             object.pointLevel = p.source.pointLevel;
             previous = object.id;
+            if (p.source.id && *p.source.id > kHighestId) {
+                Error(object.line, "id " + std::to_string(object.id) +
+                                       " leaves no room for the ids handed out after it "
+                                       "(by this file and by the game while it plays): ids go "
+                                       "up to " +
+                                       std::to_string(kHighestId));
+                previous = 0;  // one complaint, not one for every object after it
+            }
+            if (object.type == kPoint && !p.source.id && !p.source.broken) {
+                Error(object.line,
+                      "level point " + std::to_string(object.pointLevel + 1) +
+                          " needs its own 'id': a player's progress names the point by it, so "
+                          "it must not move when lines are added (in this order it gets id " +
+                          std::to_string(object.id) + ")");
+            }
             const auto [it, fresh] = ids.emplace(object.id, object.line);
             if (!fresh)
                 Error(object.line, "id " + std::to_string(object.id) + " is already used on line " +
@@ -355,6 +398,11 @@ class cChecker {
             if (*m_source.nextId < next)
                 Error(m_source.nextIdLine,
                       "the next id must be above every id, at least " + std::to_string(next));
+            else if (*m_source.nextId > kHighestId + 1)
+                Error(m_source.nextIdLine,
+                      "the next id leaves no room for the ids the game hands "
+                      "out while it plays: at most " +
+                          std::to_string(kHighestId + 1));
             m_out.nextId = *m_source.nextId;
         }
     }
@@ -384,13 +432,15 @@ class cChecker {
             cFinalObject& node = m_out.objects[f];
             const int k = m_pendingOf[f];
             const cPending& p = m_pending[k];
-            if (node.type != kNode && node.type != kNodeObj)
+            if ((node.type != kNode && node.type != kNodeObj) || p.source.broken)
                 continue;
             node.owner =
                 p.derivedFrom >= 0 ? m_finalOf[p.derivedFrom] : Resolve(p.source.owner, node.line);
             if (node.owner < 0)
                 continue;
             const cFinalObject& owner = m_out.objects[node.owner];
+            if (m_pending[m_pendingOf[node.owner]].source.broken)
+                continue;
             if (IsNodeType(owner.type)) {
                 Error(node.line, "a work place or approach point belongs to an object, not to " +
                                      Quote(owner.kind));
@@ -418,7 +468,7 @@ class cChecker {
         }
         for (const std::string& reference : m_source.route) {
             const int f = Resolve(reference, m_source.routeLine);
-            if (f < 0)
+            if (f < 0 || m_pending[m_pendingOf[f]].source.broken)
                 continue;
             if (m_out.objects[f].type != kNodeTrajectory) {
                 Error(m_source.routeLine, "'" + reference + "' on the route is not a waypoint");
@@ -428,9 +478,29 @@ class cChecker {
         }
     }
 
+    // Flooded cells lie on the island, each once.
+    void Flood() {
+        std::map<std::pair<int, int>, int> seen;
+        for (const cFloodCell& flood : m_source.flood) {
+            const cCell c = flood.cell;
+            if (const std::string off = OffIsland(c); !off.empty()) {
+                Error(flood.line, "cannot flood " + off);
+                continue;
+            }
+            const auto [it, fresh] = seen.emplace(std::pair{c.i, c.j}, flood.line);
+            if (!fresh) {
+                Error(flood.line, "cell " + CellText(c) + " is already flooded on line " +
+                                      std::to_string(it->second));
+                continue;
+            }
+            m_out.flood.push_back(c);
+        }
+    }
+
     const cSceneSource& m_source;
     cCheckedScene& m_out;
     cErrors& m_errors;
+    const cArtList* m_art;
     bool m_level = false;
     std::vector<cPending> m_pending;
     std::array<int, kGridCells> m_occupant;
@@ -443,9 +513,10 @@ class cChecker {
 
 }  // namespace
 
-bool CheckScene(const cSceneSource& source, cCheckedScene& out, cErrors& errors) {
+bool CheckScene(const cSceneSource& source, cCheckedScene& out, cErrors& errors,
+                const cArtList* art) {
     const size_t before = errors.size();
-    cChecker(source, out, errors).Run();
+    cChecker(source, out, errors, art).Run();
     std::stable_sort(errors.begin() + static_cast<long>(before), errors.end(),
                      [](const cSourceError& a, const cSourceError& b) { return a.line < b.line; });
     return errors.size() == before;

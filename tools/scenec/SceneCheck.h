@@ -2,7 +2,7 @@
 // Turns parsed statements into the objects a scene file will hold, and refuses
 // what cannot work in the game: unknown kinds, overlapping footprints,
 // objects off the island or on its rim, links to missing names, duplicate
-// names and ids, options a kind does not take.
+// names and ids, options a kind does not take, art the data build does not make.
 #include <array>
 #include <string>
 #include <vector>
@@ -35,7 +35,11 @@ struct cCheckedScene {
     uint32_t nextId = 1;
 };
 
+class cArtList;
+
 // True when the scene can be written; every refusal is added to `errors`.
-bool CheckScene(const cSceneSource& source, cCheckedScene& out, cErrors& errors);
+// With `art`, decor and backgrounds must name art from it.
+bool CheckScene(const cSceneSource& source, cCheckedScene& out, cErrors& errors,
+                const cArtList* art = nullptr);
 
 }  // namespace scenec

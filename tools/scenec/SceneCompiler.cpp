@@ -1,5 +1,7 @@
 #include "tools/scenec/SceneCompiler.h"
 
+#include <algorithm>
+
 #include "engine/BitStream.h"
 #include "tools/scenec/SceneBuild.h"
 #include "tools/scenec/SceneCheck.h"
@@ -8,15 +10,16 @@
 namespace scenec {
 
 bool CompileScene(std::string_view text, const std::string& fileName, cCompiled& out,
-                  std::vector<std::string>& messages) {
+                  std::vector<std::string>& messages, const cArtList* art) {
     cSceneSource source;
     cErrors errors;
     ParseScene(text, source, errors);
     cCheckedScene checked;
-    // Meaning is checked only on a clean parse: half-read statements would
-    // only add confusing follow-up errors.
-    if (errors.empty())
-        CheckScene(source, checked, errors);
+    // Meaning is checked even when some statements could not be read: those
+    // are kept aside as broken, so one run tells both kinds of error.
+    CheckScene(source, checked, errors, art);
+    std::stable_sort(errors.begin(), errors.end(),
+                     [](const cSourceError& a, const cSourceError& b) { return a.line < b.line; });
     for (const cSourceError& e : errors)
         messages.push_back(fileName + ":" + std::to_string(e.line) + ": " + e.message);
     if (!errors.empty())

@@ -10,6 +10,8 @@
 
 namespace scenec {
 
+class cArtList;
+
 struct cCompiled {
     eSceneKind kind = eSceneKind::kNone;
     std::vector<uint8_t> bytes;
@@ -17,8 +19,9 @@ struct cCompiled {
 
 // False when the description cannot work; each problem is one message of the
 // form "FILE:LINE: text". The same text always gives the same bytes.
+// With `art`, decor and backgrounds must name art the data build makes.
 bool CompileScene(std::string_view text, const std::string& fileName, cCompiled& out,
-                  std::vector<std::string>& messages);
+                  std::vector<std::string>& messages, const cArtList* art = nullptr);
 
 // The extension of the file a scene of that kind compiles to.
 const char* SceneExtension(eSceneKind kind);

@@ -34,6 +34,10 @@ struct cSourceObject {
     bool deriveApproach = false;  // an approach point to derive in front of it
     std::string owner;            // for work places and approach points: a name or "@id"
     int32_t pointLevel = 0;       // for map points: the level index, from 0
+    // The statement could not be read whole (its syntax error is reported):
+    // it keeps its place, name and id so that the rest can still be checked,
+    // but is checked no further itself.
+    bool broken = false;
 };
 
 struct cFloodCell {
@@ -51,13 +55,14 @@ struct cTerrainCell {
 struct cSceneSource {
     eSceneKind kind = eSceneKind::kNone;
     std::u16string levelName;
-    int gridLine = 0;  // 0 while no grid was given
+    int gridLine = 0;         // 0 while no grid was given
+    bool gridBroken = false;  // a row could not be read: the ground is unknown
     std::array<int32_t, kGridCells> cells{};
     std::vector<cTerrainCell> terrain;
     std::vector<cFloodCell> flood;
     std::vector<cSourceObject> objects;
-    int routeLine = 0;  // 0 while no explicit route was given
-    std::vector<std::string> route;
+    int routeLine = 0;               // 0 while no explicit route was given
+    std::vector<std::string> route;  // empty after "route none"
     std::optional<uint32_t> nextId;
     int nextIdLine = 0;
 };

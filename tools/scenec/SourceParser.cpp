@@ -8,6 +8,7 @@
 #include "engine/Strings.h"
 #include "scene/KindTable.h"
 #include "scene/TypeIds.h"
+#include "tools/scenec/Nearest.h"
 
 namespace scenec {
 namespace {
@@ -23,41 +24,23 @@ constexpr struct {
 } kTerrainChars[] = {
     {'=', kTerrainRoad}, {'.', kTerrainGrass}, {':', kTerrainRough}, {'~', kTerrainBlocked}};
 
-// Levenshtein distance, for suggesting the kind a typo meant.
-size_t Distance(std::string_view a, std::string_view b) {
-    std::vector<size_t> row(b.size() + 1);
-    for (size_t j = 0; j <= b.size(); ++j)
-        row[j] = j;
-    for (size_t i = 1; i <= a.size(); ++i) {
-        size_t diagonal = row[0];
-        row[0] = i;
-        for (size_t j = 1; j <= b.size(); ++j) {
-            const size_t above = row[j];
-            row[j] =
-                std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1] ? 1u : 0u)});
-            diagonal = above;
-        }
+std::string UnknownKind(const std::string& word) {
+    std::vector<std::string> kinds;
+    for (const cKindInfo& info : KindTable()) {
+        if (info.kind)
+            kinds.push_back(qor::ToUtf8(info.kind));
     }
-    return row[b.size()];
+    for (const char* statement :
+         {"level", "map", "room", "grid", "terrain", "flood", "route", "next-id", "place",
+          "approach", "waypoint", "hint", "decor", "back", "point"})
+        kinds.push_back(statement);
+    return "unknown kind '" + word + "'" + DidYouMean(word, kinds);
 }
 
-std::string UnknownKind(const std::string& word) {
-    std::string message = "unknown kind '" + word + "'";
-    std::string best;
-    size_t bestDistance = 3;
-    for (const cKindInfo& info : KindTable()) {
-        if (!info.kind)
-            continue;
-        const std::string candidate = qor::ToUtf8(info.kind);
-        const size_t d = Distance(word, candidate);
-        if (d < bestDistance) {
-            bestDistance = d;
-            best = candidate;
-        }
-    }
-    if (!best.empty())
-        message += ": did you mean '" + best + "'?";
-    return message;
+const std::vector<std::string>& OptionNames() {
+    static const std::vector<std::string> names = {"name",  "layer",  "id",      "places",
+                                                   "ready", "meteor", "approach"};
+    return names;
 }
 
 class cParser {
@@ -80,8 +63,10 @@ class cParser {
                 m_gridOpen ? GridRow() : Statement();
             start = end + 1;
         }
-        if (m_gridOpen)
+        if (m_gridOpen) {
             ErrorAt(m_out.gridLine, "the grid has no 'end' line");
+            m_out.gridBroken = true;
+        }
     }
 
   private:
@@ -191,6 +176,7 @@ class cParser {
     }
 
     void Options(cSourceObject& object) {
+        bool toldUnknown = false;
         while (More()) {
             std::string word = m_tokens[m_pos++].text;
             int64_t value = 0;
@@ -213,33 +199,68 @@ class cParser {
                 object.flags |= 0x2;
             } else if (word == "approach") {
                 object.deriveApproach = true;
-            } else {
-                Error("unknown option '" + word + "'");
+            } else if (!toldUnknown) {
+                // What follows an unknown option may be its value: one
+                // complaint per statement.
+                Error("unknown option '" + word + "'" + DidYouMean(word, OptionNames()));
+                toldUnknown = true;
             }
         }
     }
 
-    void Object(uint32_t type, std::u16string kind, bool positioned = true) {
+    // After a position that could not be read: the options from the first
+    // word that names one, so that the statement keeps its name and id.
+    void OptionsAfterBadPosition(cSourceObject& object) {
+        while (More() &&
+               (m_tokens[m_pos].quoted || std::find(OptionNames().begin(), OptionNames().end(),
+                                                    m_tokens[m_pos].text) == OptionNames().end()))
+            ++m_pos;
+        Options(object);
+    }
+
+    // Adds the statement's object; one that had a syntax error is kept as
+    // broken (see cSourceObject::broken).
+    void Keep(cSourceObject object, size_t errorsBefore) {
+        object.broken = m_errors.size() > errorsBefore;
+        m_out.objects.push_back(std::move(object));
+    }
+
+    cSourceObject NewObject(uint32_t type, std::u16string kind) const {
         cSourceObject object;
         object.line = m_line;
         object.type = type;
         object.kind = std::move(kind);
+        return object;
+    }
+
+    void Object(uint32_t type, std::u16string kind, bool positioned = true) {
+        const size_t errorsBefore = m_errors.size();
+        cSourceObject object = NewObject(type, std::move(kind));
         if (positioned && !Position(&object.where))
-            return;
-        Options(object);
-        m_out.objects.push_back(std::move(object));
+            OptionsAfterBadPosition(object);
+        else
+            Options(object);
+        Keep(std::move(object), errorsBefore);
     }
 
     void Node(uint32_t type, const char16_t* kind) {
-        cSourceObject object;
-        object.line = m_line;
-        object.type = type;
-        object.kind = kind;
+        const size_t errorsBefore = m_errors.size();
+        cSourceObject object = NewObject(type, kind);
         if (!Text("the name of the object it belongs to", &object.owner) ||
             !Position(&object.where))
-            return;
-        Options(object);
-        m_out.objects.push_back(std::move(object));
+            OptionsAfterBadPosition(object);
+        else
+            Options(object);
+        Keep(std::move(object), errorsBefore);
+    }
+
+    // A statement whose kind is unknown still holds its name and id.
+    void UnknownObject(const std::string& word) {
+        const size_t errorsBefore = m_errors.size();
+        Error(UnknownKind(word));
+        cSourceObject object = NewObject(0, qor::FromUtf8(word));
+        OptionsAfterBadPosition(object);
+        Keep(std::move(object), errorsBefore);
     }
 
     void SceneKind(eSceneKind kind) {
@@ -302,7 +323,9 @@ class cParser {
             m_out.routeLine = m_line;
             m_out.route.clear();
             if (!More())
-                Error("missing the names of the route's waypoints");
+                Error("missing the names of the route's waypoints (or 'none' for no route)");
+            if (m_tokens.size() == 2 && Peek("none"))
+                ++m_pos;
             while (More())
                 m_out.route.push_back(m_tokens[m_pos++].text);
         } else if (word == "next-id") {
@@ -321,32 +344,44 @@ class cParser {
             Object(scene_type::kObjectHint, u"object_hint");
         } else if (word == "decor" || word == "back") {
             std::string sprite;
-            if (!Text(word == "decor" ? "the decor's sprite" : "the background's name", &sprite))
-                return;
             const uint32_t type = word == "decor" ? scene_type::kDecor : scene_type::kBack;
+            if (!Text(word == "decor" ? "the decor's sprite" : "the background's name", &sprite)) {
+                Keep(NewObject(type, u""), errorsBefore);
+                return;
+            }
             // A background fills the screen: it stands in the middle unless
             // told otherwise.
             const bool positioned = word == "decor" || Peek("at") || Peek("cell");
             Object(type, qor::FromUtf8(sprite), positioned);
-            if (!positioned && !m_out.objects.empty() && m_out.objects.back().line == m_line)
+            if (!positioned)
                 m_out.objects.back().where.at = {512.0f, 384.0f};
         } else if (word == "point") {
             int64_t number = 0;
-            if (!Integer("the level number", 1, INT32_MAX, &number))
-                return;
-            Object(scene_type::kPoint, u"point");
-            if (!m_out.objects.empty() && m_out.objects.back().line == m_line)
+            if (Integer("the level number", 1, INT32_MAX, &number)) {
+                Object(scene_type::kPoint, u"point");
                 m_out.objects.back().pointLevel = static_cast<int32_t>(number - 1);
+            } else {
+                cSourceObject point = NewObject(scene_type::kPoint, u"point");
+                OptionsAfterBadPosition(point);
+                Keep(std::move(point), errorsBefore);
+            }
         } else if (const cKindInfo* info = FindKind(qor::FromUtf8(word)); info) {
             Object(info->type, info->kind);
         } else {
-            Error(UnknownKind(word));
+            UnknownObject(word);
         }
         if (More() && m_errors.size() == errorsBefore)
             Error("unexpected '" + m_tokens[m_pos].text + "'");
     }
 
     void GridRow() {
+        const size_t errorsBefore = m_errors.size();
+        ReadGridRow();
+        if (m_errors.size() > errorsBefore)
+            m_out.gridBroken = true;
+    }
+
+    void ReadGridRow() {
         if (!m_tokens[0].quoted && m_tokens[0].text == "end" && m_tokens.size() == 1) {
             m_gridOpen = false;
             if (m_gridRows != kGridRows) {
