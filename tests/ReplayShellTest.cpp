@@ -154,7 +154,9 @@ TEST(ReplayShell, ThePauseMenuSavesTheLevelSoFarOneFileForEachGo) {
     // A replay being watched is no go of the player's: nothing to save.
     game.Key(SDLK_ESCAPE);
     ASSERT_TRUE(game.WaitShown(u"escape"));
-    EXPECT_FALSE(game.Control(u"escape", u"btReplay")->TakesPart());
+    const cCtrl* button = game.Control(u"escape", u"btReplay");
+    ASSERT_NE(button, nullptr);
+    EXPECT_FALSE(button->TakesPart());
 }
 
 // Plays level 001 with the clicks of its solution, made by hand through the
@@ -202,7 +204,8 @@ TEST(ReplayShell, AWonLevelSavedFromTheResultsPlaysAndWinsWhenTheGameStartsWithI
 
         ASSERT_TRUE(game.WaitShown(u"finish", 400));
         ASSERT_TRUE(game.WaitResultsCounted());
-        ASSERT_TRUE(game.Control(u"finish", u"replay")->TakesPart());
+        const cCtrl* button = game.Control(u"finish", u"replay");
+        ASSERT_TRUE(button && button->TakesPart());
         ASSERT_TRUE(game.Click(u"finish", u"replay"));
         EXPECT_EQ(Note(game, u"finish"), u"Saved in your profile's folder as replay_001_01.replay");
         const fs::path file = ProfileFolder(garden) / "replay_001_01.replay";
