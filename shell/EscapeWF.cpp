@@ -3,6 +3,7 @@
 #include "app/Game.h"
 #include "gui/GUI.h"
 #include "shell/Garden.h"
+#include "shell/ReplayNote.h"
 #include "shell/ScreenControls.h"
 
 using namespace qor;
@@ -36,8 +37,10 @@ int cEscapeWF::OnEvent(cWindow* window, int kind, int param1, int param2) {
 
 int cEscapeGDWF::OnEvent(cWindow* window, int kind, int param1, int param2) {
     if (window && IsReady() && g_garden) {
-        if (kind == kWndShown && g_game && g_game->modalCount == 0) {
-            g_game->modalCount = 1;
+        if (kind == kWndShown) {
+            if (g_game && g_game->modalCount == 0)
+                g_game->modalCount = 1;
+            PrepareReplayButton(window, u"btReplay");
         } else if (kind == kWndCommand) {
             const std::u16string name = CommandName(window, param2);
             cGUI* gui = window->gui;
@@ -52,6 +55,8 @@ int cEscapeGDWF::OnEvent(cWindow* window, int kind, int param1, int param2) {
                 g_garden->ShowScreenWindow(u"level", 2);
                 if (gui)
                     gui->CloseWnd(window->name);
+            } else if (name == u"btReplay") {
+                SaveReplayFromWindow(window);
             } else if (name == u"btEnd") {
                 ReleasePause();
                 g_garden->SwitchScreen(u"menu", u"level");

@@ -1,6 +1,7 @@
 #pragma once
-// The pause menu ("escape") over a running level: resume, restart, end the
-// level, the options, or quit. While it shows the level is paused.
+// The pause menu ("escape") over a running level: resume, restart, save a
+// replay of the level so far, end the level, the options, or quit. While it
+// shows the level is paused.
 #include "gui/BaseWF.h"
 
 class cEscapeWF : public cBaseWF {

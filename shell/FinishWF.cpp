@@ -16,6 +16,7 @@
 #include "scene/ParticleManager.h"
 #include "shell/ClockText.h"
 #include "shell/Garden.h"
+#include "shell/ReplayNote.h"
 #include "world/MapMedals.h"
 #include "shell/ScreenControls.h"
 
@@ -225,8 +226,10 @@ int cFinishWF::OnEvent(cWindow* window, int kind, int param1, int param2) {
                 Fill(window);
                 break;
             case kWndShown:
-                if (!onScreen)
+                if (!onScreen) {
                     Prepare();
+                    PrepareReplayButton(window, u"replay");
+                }
                 onScreen = true;
                 break;
             case kWndTick:
@@ -240,7 +243,9 @@ int cFinishWF::OnEvent(cWindow* window, int kind, int param1, int param2) {
                 }
                 break;
             case kWndCommand:
-                if (CommandName(window, param2) == u"close") {
+                if (CommandName(window, param2) == u"replay") {
+                    SaveReplayFromWindow(window);
+                } else if (CommandName(window, param2) == u"close") {
                     if (stage < kStageDone)
                         CompleteCount();
                     else

@@ -4,7 +4,7 @@
 // ending with a burst of sparkles; the medal's cup pops in once the time is
 // in. "close" first finishes the count at once, then records the medal and
 // the score and goes on to the world map (the closing story after the last
-// level).
+// level). "replay" saves the replay of the level just won.
 #include <cstdint>
 
 #include "gui/BaseWF.h"

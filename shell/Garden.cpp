@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "app/CommandLine.h"
 #include "app/Game.h"
 #include "app/Platform.h"
 #include "app/Widget.h"
@@ -200,8 +201,12 @@ void cGarden::OnEndLoading() {
     if (cGUI* gui = g_game->gui())
         gui->pointerVisible = true;
     SetCursor(u"pointer");
-    SwitchScreen(u"menu", u"loading");
     talks.Build();
+    // Started with a replay to watch: its level comes instead of the menu,
+    // unless the file can't be played (logged).
+    const std::u16string& replay = g_commandLine.replayFile;
+    if (replay.empty() || !replays->Play(replay))
+        SwitchScreen(u"menu", u"loading");
     UpdateWindowTitle();
 }
 

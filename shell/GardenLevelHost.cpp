@@ -8,6 +8,7 @@
 #include "gui/Window.h"
 #include "shell/Garden.h"
 #include "shell/HintWF.h"
+#include "shell/ReplayConsole.h"
 
 namespace {
 
@@ -69,6 +70,8 @@ void cGardenLevelHost::CountBuild() {
 }
 
 bool cGardenLevelHost::HintsWanted() const {
+    if (bool recorded = false; m_garden.replays && m_garden.replays->PlayingHints(&recorded))
+        return recorded;
     const cPlayer* player = m_garden.GetCurrentPlayer();
     return player && player->showHints;
 }

@@ -10,6 +10,7 @@
 #include "engine/Strings.h"
 #include "level/LevelWidget.h"
 #include "shell/Garden.h"
+#include "shell/ReplayConsole.h"
 
 using namespace qor;
 
@@ -30,9 +31,13 @@ void cGarden::SetCurrentLevel(int index) {
         level->NewLevel();
         return;
     }
+    // Loading draws from the generator: a replay starts from the seed before it.
+    const uint32_t seed = random.seed;
     qor::cBitStream stream;
     stream.Load(levels[index].data(), levels[index].size());
     level->LoadLevel(stream);
+    if (replays)
+        replays->OnLevelLoaded(index, seed);
 }
 
 cLevelWidget* cGarden::GetLevelWidget() const {

@@ -43,7 +43,7 @@ std::u16string FileSafe(const std::u16string& name) {
 
 int RecordFn(lua_State* /*L*/) {
     if (g_garden && g_garden->replays)
-        g_garden->replays->ToggleRecording();
+        g_garden->replays->SaveRecording();
     return 0;
 }
 
@@ -57,11 +57,7 @@ int ReplayFn(lua_State* L) {
 
 cReplayConsole::cReplayConsole(cGarden& garden) : m_garden(garden) {}
 
-cReplayConsole::~cReplayConsole() {
-    // A recording still running is kept: the player may want it back.
-    if (IsRecording())
-        ToggleRecording();
-}
+cReplayConsole::~cReplayConsole() = default;
 
 void cReplayConsole::Register(lua_State* L) {
     if (!L)
@@ -78,6 +74,13 @@ bool cReplayConsole::IsPlaying() const {
     return m_player && m_player->IsPlaying();
 }
 
+bool cReplayConsole::PlayingHints(bool* hints) const {
+    if (!m_player || !(m_startingReplay || m_player->IsPlaying()))
+        return false;
+    *hints = m_player->Replay().hints;
+    return true;
+}
+
 cPath cReplayConsole::ReplayPath(const std::u16string& name) const {
     if (name.find(u'/') != std::u16string::npos || name.find(u'{') != std::u16string::npos)
         return cPath(name);
@@ -86,56 +89,63 @@ cPath cReplayConsole::ReplayPath(const std::u16string& name) const {
     return player ? player->FolderPath().Join(file) : cPath(file);
 }
 
-void cReplayConsole::Save(const cReplay& replay) {
-    const int rc = WriteTextFile(recordedFile, FromUtf8(ReplayToText(replay)));
-    if (rc != 0) {
-        LogEntry(kLogError, kSender, u"Can't write the replay %s (error %i)", recordedFile.full,
-                 rc);
+void cReplayConsole::OnLevelLoaded(int index, uint32_t seed) {
+    m_won.reset();
+    m_file = cPath();
+    cLevelWidget* level = m_garden.GetLevelWidget();
+    // A replay loads its level itself; a level without a file can't be
+    // loaded again from a replay.
+    if (m_startingReplay || !level || index < 0 ||
+        index >= static_cast<int>(m_garden.levels.size()) || m_garden.levels[index].empty()) {
+        m_recorder.reset();
         return;
     }
-    LogEntry(kLogText, kSender, u"Replay saved to %s (%i steps)", recordedFile.full,
-             replay.endTick);
+    StopPlaying();
+    const cPlayer* player = m_garden.GetCurrentPlayer();
+    if (!m_recorder)
+        m_recorder = std::make_unique<cReplayRecorder>();
+    m_recorder->Attach(*level, m_garden.levels[index], seed, !player || player->showHints);
+    m_recorder->onWon = [this](const cReplay& replay) { m_won = replay; };
 }
 
-bool cReplayConsole::ToggleRecording() {
-    cLevelWidget* level = m_garden.GetLevelWidget();
-    if (IsRecording()) {
-        recordedDigest = DigestLevel(*level);
-        Save(m_recorder->Stop());
-        LogEntry(kLogText, kSender, u"Recording stopped; the level's digest is %s",
-                 DigestText(recordedDigest));
-        return true;
-    }
-    cPlayer* player = m_garden.GetCurrentPlayer();
-    const int index = m_garden.currentLevel;
-    if (!level || !player || index < 0 || index >= static_cast<int>(m_garden.levels.size())) {
-        LogEntry(kLogWarning, kSender, u"Nothing to record: choose a profile and a level first");
-        return false;
-    }
-    if (m_garden.levels[index].empty()) {
-        LogEntry(kLogWarning, kSender, u"This level has no file, so no replay can be made of it");
-        return false;
-    }
-    StopPlaying();
-    m_garden.SwitchScreen(u"level", u"console");
-    const std::vector<uint8_t> bytes = m_garden.levels[index];
-    m_recorder = std::make_unique<cReplayRecorder>();
-    m_recorder->Start(*level, bytes, player->showHints);
-    const std::u16string stem = u"replay_" + FileSafe(level->levelName) + u"_";
+bool cReplayConsole::CanSave() const {
+    return IsRecording() || m_won.has_value();
+}
+
+cPath cReplayConsole::NewReplayFile(const std::string& levelName) const {
+    const cPlayer* player = m_garden.GetCurrentPlayer();
+    const std::u16string stem = u"replay_" + FileSafe(FromUtf8(levelName)) + u"_";
+    cPath file;
     for (int n = 1; n <= kMaxRecordings; ++n) {
         char number[8];
         std::snprintf(number, sizeof number, "%02d", n);
-        recordedFile = player->FilePath(stem + Widen(number) + kExtension);
-        if (!Exists(recordedFile))
+        file = player->FilePath(stem + Widen(number) + kExtension);
+        if (!Exists(file))
             break;
     }
-    m_recorder->onWon = [this](const cReplay& replay) { Save(replay); };
-    m_recorder->onEnded = [this, level](const cReplay& replay) {
-        recordedDigest = DigestLevel(*level);
-        Save(replay);
-    };
-    LogEntry(kLogText, kSender, u"Recording the level %s from its start into %s", level->levelName,
-             recordedFile.full);
+    return file;
+}
+
+bool cReplayConsole::SaveRecording() {
+    if (!CanSave()) {
+        LogEntry(kLogWarning, kSender, u"No level is being recorded; no replay is saved");
+        return false;
+    }
+    if (!m_garden.GetCurrentPlayer()) {
+        LogEntry(kLogWarning, kSender, u"No profile to keep the replay in; no replay is saved");
+        return false;
+    }
+    // Once won, the whole level; before, every step played up to the pause.
+    const cReplay replay = m_won ? *m_won : m_recorder->SoFar();
+    if (m_file.full.empty())
+        m_file = NewReplayFile(replay.levelName);
+    const int rc = WriteTextFile(m_file, FromUtf8(ReplayToText(replay)));
+    if (rc != 0) {
+        LogEntry(kLogError, kSender, u"Can't write the replay %s (error %i)", m_file.full, rc);
+        return false;
+    }
+    savedFile = m_file;
+    LogEntry(kLogText, kSender, u"Replay saved to %s (%i steps)", m_file.full, replay.endTick);
     return true;
 }
 
@@ -172,19 +182,17 @@ bool cReplayConsole::Play(const std::u16string& name) {
                  path.full, made);
         return false;
     }
-    if (IsRecording())
-        ToggleRecording();
+    m_recorder.reset();
+    m_won.reset();
     StopPlaying();
-    if (const cPlayer* player = m_garden.GetCurrentPlayer();
-        player && player->showHints != replay.hints) {
-        LogEntry(kLogWarning, kSender,
-                 u"The replay was recorded with the tutorial's hints %s: it may play differently",
-                 replay.hints ? u"on" : u"off");
-    }
     m_garden.currentLevel = index;
-    m_garden.SwitchScreen(u"level", u"console");
     m_player = std::make_unique<cReplayPlayer>(replay);
-    if (!m_player->Start(*level, m_garden.levels[index], &error)) {
+    // The level is loaded by the replay, with its seed and its hints.
+    m_startingReplay = true;
+    m_garden.SwitchScreen(u"level", u"console");
+    const bool started = m_player->Start(*level, m_garden.levels[index], &error);
+    m_startingReplay = false;
+    if (!started) {
         LogEntry(kLogWarning, kSender, u"Replay refused: %s: %s", path.full, FromUtf8(error));
         m_player.reset();
         return false;

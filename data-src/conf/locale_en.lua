@@ -73,6 +73,11 @@ setLocale("[EscapeRestart]", "Restart Level")
 setLocale("[EscapeOptions]", "Options")
 setLocale("[EscapeEnd]", "Main Menu")
 setLocale("[EscapeExit]", "Quit Game")
+setLocale("[EscapeReplay]", "Save Replay")
+-- Under the pause menu and the results once a replay is saved; the file's
+-- name follows "ReplaySaved".
+setLocale("ReplaySaved", "Saved in your profile's folder as")
+setLocale("ReplayNotSaved", "This replay could not be saved.")
 
 -- How to play. The characters ½ ¼ ¾ ‰ show the wood, food, gold and mana icons.
 setLocale("[HelpTitle]", "How to Play")
@@ -123,6 +128,7 @@ setLocale("[StartSilver]", "Silver medal")
 setLocale("[StartPlay]", "Let's go!")
 setLocale("[FinishTitle]", "Island Won!")
 setLocale("[FinishContinue]", "Continue")
+setLocale("[FinishReplay]", "Save Replay")
 setLocale("finishTime", "Time")
 setLocale("finishResources", "Goods earned")
 setLocale("finishBuilds", "Buildings")

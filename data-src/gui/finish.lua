@@ -1,7 +1,8 @@
 -- The results of a won level (window "finish"): the time taken, the goods
 -- earned and the buildings raised count up beside their names, then the new
 -- score; the medal's cup ("cup") pops in on the right. "close" finishes the
--- count at once, then goes on.
+-- count at once, then goes on; "replay" saves the level just won, and
+-- "replayNote" then says where the file went.
 --#include "skin.lua"
 
 local gold = { 0.80, 0.55, 0.05 }
@@ -19,7 +20,10 @@ function FillWindow(window)
     setCtrlRect(cup, { x = 646, y = 326, w = 176, h = 224 }, 0)
     skinLabel(window, "score", skin.title, 222, 262, 580, 60, align.Center + align.Middle, gold)
 
-    skinButton(window, "close", 392, 160, 240, 60, "[FinishContinue]")
+    skinTextBox(window, "replayNote", skin.small, 222, 226, 580, 28,
+                align.Center + align.Top, skin.soft)
+    skinButton(window, "replay", 252, 160, 240, 60, "[FinishReplay]", true)
+    skinButton(window, "close", 532, 160, 240, 60, "[FinishContinue]")
 
     setWndActive(window, true)
     setWndModal(window, true)

@@ -1,9 +1,17 @@
 #include "level/replay/ReplayRecorder.h"
 
+#include <utility>
+
 #include "app/Widget.h"
 #include "engine/BitStream.h"
 #include "engine/Strings.h"
 #include "level/LevelWidget.h"
+
+namespace {
+
+constexpr int kKeyEscape = 27;
+
+}  // namespace
 
 cReplayRecorder::~cReplayRecorder() {
     Detach();
@@ -17,15 +25,22 @@ void cReplayRecorder::Detach() {
 
 void cReplayRecorder::Start(cLevelWidget& level, std::span<const uint8_t> levelBytes, bool hints) {
     Detach();
-    m_replay = cReplay{};
-    m_replay.levelDigest = DigestLevelBytes(levelBytes);
     // Loading draws from the generator (fields pick their growth times):
     // the seed is the one before it.
-    m_replay.seed = level.Host().Random().seed;
-    m_replay.hints = hints;
+    const uint32_t seed = level.Host().Random().seed;
     qor::cBitStream stream;
     stream.Load(levelBytes.data(), levelBytes.size());
     level.LoadLevel(stream);
+    Attach(level, levelBytes, seed, hints);
+}
+
+void cReplayRecorder::Attach(cLevelWidget& level, std::span<const uint8_t> levelBytes,
+                             uint32_t seed, bool hints) {
+    Detach();
+    m_replay = cReplay{};
+    m_replay.levelDigest = DigestLevelBytes(levelBytes);
+    m_replay.seed = seed;
+    m_replay.hints = hints;
     m_replay.levelName = qor::ToUtf8(level.levelName).substr(0, kReplayMaxName);
     m_ticks = 0;
     m_bytes = 0;
@@ -43,6 +58,20 @@ const cReplay& cReplayRecorder::Stop() {
         Detach();
     }
     return m_replay;
+}
+
+cReplay cReplayRecorder::SoFar() const {
+    // The step under way is closed on a copy, as Stop would close it.
+    cReplayRecorder copy;
+    copy.m_replay = m_replay;
+    copy.m_ticks = m_ticks;
+    copy.m_bytes = m_bytes;
+    copy.m_step = m_step;
+    copy.m_pointer = m_pointer;
+    copy.m_pointerKnown = m_pointerKnown;
+    copy.CloseStep(m_pointer);
+    copy.m_replay.endTick = m_ticks;
+    return std::move(copy.m_replay);
 }
 
 void cReplayRecorder::CloseStep(qor::cVec2 pointer) {
@@ -135,6 +164,11 @@ bool cReplayRecorder::OnInput(cLevelWidget& /*level*/, int kind, int param, qor:
     // a level; they are not kept, so that every replay written reads back.
     const bool key = kind == qor::kWidgetKeyDown;
     if (param < 0 || param > (key ? 255 : 2))
+        return true;
+    // Escape only opens the pause menu, which is the player's and not the
+    // level's: kept, a replay would stop in the pause menu wherever the
+    // player paused, and every replay saved from that menu would end in it.
+    if (key && param == kKeyEscape)
         return true;
     cReplayRecord record;
     record.tick = m_ticks;

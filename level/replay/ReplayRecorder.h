@@ -21,11 +21,19 @@ class cReplayRecorder : public cReplayTap {
     // Loads the level from its file and records from its start. `hints` is
     // whether the tutorial's hints are wanted (they change what a level does).
     void Start(cLevelWidget& level, std::span<const uint8_t> levelBytes, bool hints);
+    // Records a level that has just been loaded from `levelBytes`, with the
+    // game's generator at `seed` before the loading, as the game loads every
+    // level it plays; nothing has happened in it yet.
+    void Attach(cLevelWidget& level, std::span<const uint8_t> levelBytes, uint32_t seed,
+                bool hints);
     // Stops recording (the current step is closed) and gives the replay.
     const cReplay& Stop();
     bool IsRecording() const { return m_level != nullptr; }
     // The replay as recorded so far, up to the last closed step.
     const cReplay& Replay() const { return m_replay; }
+    // The steps recorded so far and the one under way: the replay a player
+    // who stops now would get, while the recording goes on.
+    cReplay SoFar() const;
 
     // Told once when the level is won (to keep the replay safe at once), and
     // when the recording ended because the level was cleared or the replay
