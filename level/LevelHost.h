@@ -45,6 +45,8 @@ class cLevelHost {
     virtual void CountBuild() { ++builds; }
     // The player's switch for the tutorial's hints.
     virtual bool HintsWanted() const { return true; }
+    // The level has a medal on the world map already: no tutorial on replays.
+    virtual bool LevelWonBefore() const { return false; }
 
     // --- sounds and chance ---------------------------------------------------
     // A sound of the game's numbered table (scene/SoundNumbers.h).
@@ -69,6 +71,11 @@ class cLevelHost {
         return false;
     }
     virtual void HideHint() {}
+    // Fills the tutorial's hint window ("train") with a step's text, placed
+    // beside a circle of `radius` around `at` as `flags` says (1 left, 32
+    // below); the level shows and closes the window itself.
+    virtual void ShowTrainStep(const std::u16string& /*text*/, qor::cVec2 /*at*/,
+                               float /*radius*/, bool /*clickToContinue*/, int32_t /*flags*/) {}
     // The hint window reads its object's text again.
     virtual void RefreshHint() {}
     virtual void ShowWindow(const std::u16string& /*name*/, int /*mode*/) {}

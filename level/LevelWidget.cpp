@@ -7,6 +7,7 @@
 #include "engine/Font.h"
 #include "level/LevelClock.h"
 #include "level/replay/ReplayTap.h"
+#include "level/tutorial/Train.h"
 #include "level/units/Worker.h"
 #include "scene/FlyingSpriteList.h"
 #include "scene/ParticleManager.h"
@@ -80,6 +81,7 @@ void cLevelWidget::Clear() {
         replayTap->OnLevelCleared(*this);
         replayTap = nullptr;
     }
+    DropTutorial();
     cBaseWidget::Clear();
     commands.clear();
     hovered = nullptr;

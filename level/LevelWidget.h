@@ -44,6 +44,7 @@ class cBitStream;
 
 class cEnemy;
 class cReplayTap;
+class cTrain;
 class cWorker;
 
 inline constexpr char16_t kLevelWidgetName[] = u"level";
@@ -221,14 +222,17 @@ class cLevelWidget : public cBaseWidget, public cLevelView, public cGoalCounter 
     // --- hooks of the later parts ---------------------------------------------
     // The prison whose prisoner the story asks to free: its text and price.
     virtual void PreparePrison(const std::u16string& /*storyText*/, const ResourceSet& /*price*/) {}
-    // The tutorial step that guides this level ("train00::cTakeField").
-    virtual void CreateTutorial(const std::u16string& /*step*/) {}
+    // The tutorial step that guides this level ("train00::cTakeField"), on
+    // the level's first play with hints wanted (level/tutorial/).
+    virtual void CreateTutorial(const std::u16string& step);
     // The story's timed triggers, every 5 s.
     virtual void StoryTick() {}
     // The tutorial step, every step while playing.
-    virtual void TutorialTick() {}
-    // The tutorial's hint waits for a key or a click.
-    virtual void AcknowledgeTutorial(bool /*byClick*/) {}
+    virtual void TutorialTick();
+    // The tutorial's hint waits for a key or a click inside its frame.
+    virtual void AcknowledgeTutorial(bool byClick);
+    // The step goes and its hint closes.
+    void DropTutorial();
     // Falling stones and the screen shake, every frame.
     virtual void UpdateFallingStones(float /*seconds*/) {}
     // The bandits' road and the falling stones, after loading.
@@ -300,6 +304,8 @@ class cLevelWidget : public cBaseWidget, public cLevelView, public cGoalCounter 
     // A replay recording or playing this level (not owned); it lets go when
     // the level is cleared.
     cReplayTap* replayTap = nullptr;
+    // The tutorial's current step; null when the level has none (left).
+    std::unique_ptr<cTrain> trainStep;
 
   private:
     // LevelWidget.cpp

@@ -9,6 +9,9 @@
 #include "shell/Garden.h"
 #include "shell/HintWF.h"
 #include "shell/ReplayConsole.h"
+#include "shell/TrainWF.h"
+#include "world/MapMedals.h"
+#include "world/Point.h"
 
 namespace {
 
@@ -76,6 +79,10 @@ bool cGardenLevelHost::HintsWanted() const {
     return player && player->showHints;
 }
 
+bool cGardenLevelHost::LevelWonBefore() const {
+    return g_mapMedals && g_mapMedals->GetMedal(m_garden.GetCurrentLevelIndex()) >= kMedalBronze;
+}
+
 void cGardenLevelHost::PlaySound(int number) {
     m_garden.sounds.PlaySound(number);
 }
@@ -102,6 +109,14 @@ void cGardenLevelHost::HideHint() {
 void cGardenLevelHost::RefreshHint() {
     if (cHintGDWF* hint = ObjectHint())
         hint->RefreshHint();
+}
+
+void cGardenLevelHost::ShowTrainStep(const std::u16string& text, qor::cVec2 at, float radius,
+                                     bool clickToContinue, int32_t flags) {
+    qor::cGUI* gui = Gui();
+    qor::cWindow* window = gui && gui->HasWnd(u"train") ? gui->GetWnd(u"train") : nullptr;
+    if (auto* train = window ? dynamic_cast<cTrainWF*>(window->function.get()) : nullptr)
+        train->ShowStep(text, at, radius, clickToContinue, flags);
 }
 
 void cGardenLevelHost::ShowWindow(const std::u16string& name, int mode) {

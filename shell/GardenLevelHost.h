@@ -21,6 +21,7 @@ class cGardenLevelHost : public cLevelHost {
     void ResetLevelStats() override;
     void CountBuild() override;
     bool HintsWanted() const override;
+    bool LevelWonBefore() const override;
     void PlaySound(int number) override;
     cRandom& Random() override;
 
@@ -28,6 +29,8 @@ class cGardenLevelHost : public cLevelHost {
     // Hidden for good: the object it showed may go with the level.
     void HideHint() override;
     void RefreshHint() override;
+    void ShowTrainStep(const std::u16string& text, qor::cVec2 at, float radius,
+                       bool clickToContinue, int32_t flags) override;
     void ShowWindow(const std::u16string& name, int mode) override;
     bool IsWindowShown(const std::u16string& name) const override;
     void CloseWindow(const std::u16string& name) override;

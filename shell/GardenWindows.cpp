@@ -16,6 +16,7 @@
 #include "shell/ProfileAddWF.h"
 #include "shell/ProfileSelectWF.h"
 #include "shell/StartWF.h"
+#include "shell/TrainWF.h"
 
 using namespace qor;
 
@@ -60,7 +61,7 @@ void cGarden::CreateWindows() {
         {u"talk", u"talk.lua", nullptr},                          // TODO(merge): cTalkWF
         {u"deal", u"deal.lua", nullptr},                          // TODO(merge): cDealWF
         {u"map", u"map.lua", Make<cMapWF>()},                     // the world map's panel
-        {u"train", u"train.lua", nullptr},                        // TODO(merge): cTrainWF
+        {u"train", u"train.lua", Make<cTrainWF>()},               // the tutorial's hints
         {u"comics", u"comics.lua", nullptr},                      // TODO(merge): cComicsWF
         {u"help", u"help.lua", Make<cHelpWF>()},
     };

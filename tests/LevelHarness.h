@@ -49,6 +49,36 @@ class cTestHost : public cLevelHost {
     // How often a sound was played.
     int Played(int number) const;
 
+    // The tutorial's hint window, as the level fills, opens and closes it.
+    struct cTrainShow {
+        std::u16string text;
+        qor::cVec2 at;
+        float radius;
+        bool clickToContinue;
+        int32_t flags;
+    };
+    void ShowTrainStep(const std::u16string& text, qor::cVec2 at, float radius,
+                       bool clickToContinue, int32_t flags) override {
+        trainShows.push_back({text, at, radius, clickToContinue, flags});
+    }
+    void CloseWindow(const std::u16string& name) override { closed.push_back(name); }
+    bool HintsWanted() const override { return hintsWanted; }
+    bool LevelWonBefore() const override { return wonBefore; }
+    // Controls by "window/control".
+    bool ControlRect(const std::u16string& window, const std::u16string& control,
+                     qor::cRectF* rect) const override {
+        const auto found = controls.find(window + u"/" + control);
+        if (found == controls.end() || !rect)
+            return false;
+        *rect = found->second;
+        return true;
+    }
+    std::vector<cTrainShow> trainShows;
+    std::vector<std::u16string> closed;  // every window closed
+    std::map<std::u16string, qor::cRectF> controls;
+    bool hintsWanted = true;
+    bool wonBefore = false;
+
     std::vector<int> sounds;
     std::vector<cHint> hints;
     std::vector<std::u16string> talks;    // every talk started

@@ -54,6 +54,10 @@ function FillWindow(window)
     setCtrlRect(bar, rect(764, 718, 176, 20), 0)
     setCtrlUVRect(bar, uv.time_fill, 0)
     ignoreCtrl(bar, true)
+    -- Only a place for the tutorial to point at: the whole clock.
+    local clockLine = createFrameCtrl(window, "time_line")
+    setCtrlFrame(clockLine, rect(696, 696, 256, 64), { x = 0, y = 0 }, 0)
+    ignoreCtrl(clockLine, true)
 
     local menu = createButtonSysCtrl(window, "menu")
     setCtrlTexture(menu, "gui_main0", 0)

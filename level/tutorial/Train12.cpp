@@ -1,0 +1,10 @@
+// The chain of the level whose prison holds the trader: one message at the prison.
+#include "level/LevelWidget.h"
+#include "level/tutorial/Train.h"
+#include "level/tutorial/TrainChains.h"
+
+std::unique_ptr<cTrain> MakeTrain12(std::u16string_view step, cLevelWidget& level) {
+    if (step != u"cSaveSeller")
+        return nullptr;
+    return std::make_unique<cTrainNote>(level, u"Train12SaveSeller", 1.0f, 33, level.prison);
+}
