@@ -80,7 +80,11 @@ bool cGardenLevelHost::HintsWanted() const {
 }
 
 bool cGardenLevelHost::LevelWonBefore() const {
-    return g_mapMedals && g_mapMedals->GetMedal(m_garden.GetCurrentLevelIndex()) >= kMedalBronze;
+    // A replay knows whether its tutorial ran (HintsWanted), whatever the
+    // watcher's map shows.
+    if (bool recorded = false; m_garden.replays && m_garden.replays->PlayingHints(&recorded))
+        return false;
+    return MapShowsMedal(m_garden.GetCurrentLevelIndex());
 }
 
 void cGardenLevelHost::PlaySound(int number) {

@@ -14,6 +14,7 @@
 #include "level/replay/ReplayPlayer.h"
 #include "level/replay/ReplayRecorder.h"
 #include "shell/Garden.h"
+#include "world/MapMedals.h"
 
 using namespace qor;
 
@@ -104,7 +105,11 @@ void cReplayConsole::OnLevelLoaded(int index, uint32_t seed) {
     const cPlayer* player = m_garden.GetCurrentPlayer();
     if (!m_recorder)
         m_recorder = std::make_unique<cReplayRecorder>();
-    m_recorder->Attach(*level, m_garden.levels[index], seed, !player || player->showHints);
+    // The tutorial changes the level it runs in (its first step may ripen a
+    // field), so the replay keeps whether it ran: wanted, and the level not
+    // won before.
+    m_recorder->Attach(*level, m_garden.levels[index], seed,
+                       (!player || player->showHints) && !MapShowsMedal(index));
     m_recorder->onWon = [this](const cReplay& replay) { m_won = replay; };
 }
 

@@ -20,3 +20,7 @@ class cMapMedals {
 
 // The world map; null while none exists.
 extern cMapMedals* g_mapMedals;
+
+// Whether the world map shows a medal on level `level` (0-based): the level
+// was won before. False while no map exists.
+bool MapShowsMedal(int level);

@@ -10,7 +10,8 @@
 //     brindlemoor-replay 1          format and version
 //     level "001" 8c3f0a2b91d4e7f6  the level's name and its file's digest
 //     seed 2417                     the game's random seed before loading
-//     hints 1                       whether the tutorial's hints were wanted
+//     hints 1                       whether the level's tutorial ran (hints
+//                                   wanted and the level not won before)
 //     0 key 32                      records, by step (see below)
 //     40 click home_tree            a left click on the object of that name
 //     41 press 2 512 384            button 2 (right) down at a screen point
