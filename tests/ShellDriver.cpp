@@ -52,7 +52,15 @@ bool cShellDriver::PlayWithNewProfile(const std::string& name) {
         return false;
     Type(name);
     Key(SDLK_RETURN);
-    return WaitShown(u"main") && Click(u"main", u"btStart");
+    return WaitShown(u"main") && StartToMap();
+}
+
+bool cShellDriver::StartToMap() {
+    if (!Click(u"main", u"btStart"))
+        return false;
+    if (WaitShown(u"comics", 10))
+        Key(SDLK_ESCAPE);
+    return WaitShown(u"map");
 }
 
 bool cShellDriver::ReachMenus(int frameLimit) {
