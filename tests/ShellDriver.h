@@ -40,6 +40,8 @@ class cShellDriver {
     // Start in the main menu, and on to the world map: the opening story a
     // new player sees first is skipped with Escape.
     bool StartToMap();
+    // Start in the main menu, past the opening story when it comes.
+    bool ClickStart();
 
     cGarden* garden() const { return m_garden.get(); }
     cEngineHarness& harness() { return *m_harness; }

@@ -168,10 +168,10 @@ void PaintEnd(cairo_t* cr, const PaintContext& context) {
 }  // namespace
 
 void AddClosingPages(std::vector<TextureDef>& book) {
-    book.push_back({"comics5", 1024, 768, PaintVictory, {}, ""});
-    book.push_back({"comics6", 1024, 768, PaintAmends, {}, ""});
-    book.push_back({"comics7", 1024, 768, PaintRebuilt, {}, ""});
-    book.push_back({"comics8", 1024, 768, PaintEnd, {}, ""});
+    book.push_back(ComicsPage("comics5", PaintVictory));
+    book.push_back(ComicsPage("comics6", PaintAmends));
+    book.push_back(ComicsPage("comics7", PaintRebuilt));
+    book.push_back(ComicsPage("comics8", PaintEnd));
 }
 
 }  // namespace artgen

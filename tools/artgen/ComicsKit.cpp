@@ -348,6 +348,18 @@ void PaintSparkles(cairo_t* cr, double x, double y, double w, double h, int coun
     }
 }
 
+TextureDef ComicsPage(const std::string& name, void (*paint)(cairo_t*, const PaintContext&)) {
+    return {name,
+            1024,
+            1024,
+            [paint](cairo_t* cr, const PaintContext& context) {
+                cairo_scale(cr, 1.0, 1024.0 / kPageH);
+                paint(cr, context);
+            },
+            {},
+            ""};
+}
+
 void AddComicsTextures(std::vector<TextureDef>& book) {
     AddOpeningPages(book);
     AddClosingPages(book);

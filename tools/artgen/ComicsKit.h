@@ -62,6 +62,11 @@ void PaintFirework(cairo_t* cr, double x, double y, double radius, datakit::Rgb 
 // Scattered twinkles of `color` in the rectangle.
 void PaintSparkles(cairo_t* cr, double x, double y, double w, double h, int count,
                    datakit::Rgb color, unsigned seed);
+// A page of the book: painted in the 4:3 space of the screen and squeezed
+// into a square texture, which the game stretches back over the screen (a
+// texture of powers of two, as every texture of the game).
+TextureDef ComicsPage(const std::string& name, void (*paint)(cairo_t*, const PaintContext&));
+
 // The pages of the two stories, comics1-4 and comics5-8.
 void AddOpeningPages(std::vector<TextureDef>& book);
 void AddClosingPages(std::vector<TextureDef>& book);

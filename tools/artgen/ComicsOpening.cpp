@@ -207,10 +207,10 @@ void PaintCall(cairo_t* cr, const PaintContext&) {
 }  // namespace
 
 void AddOpeningPages(std::vector<TextureDef>& book) {
-    book.push_back({"comics1", 1024, 768, PaintPeace, {}, ""});
-    book.push_back({"comics2", 1024, 768, PaintRaid, {}, ""});
-    book.push_back({"comics3", 1024, 768, PaintRuins, {}, ""});
-    book.push_back({"comics4", 1024, 768, PaintCall, {}, ""});
+    book.push_back(ComicsPage("comics1", PaintPeace));
+    book.push_back(ComicsPage("comics2", PaintRaid));
+    book.push_back(ComicsPage("comics3", PaintRuins));
+    book.push_back(ComicsPage("comics4", PaintCall));
 }
 
 }  // namespace artgen
