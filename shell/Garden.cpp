@@ -26,6 +26,7 @@
 #include "shell/ReplayConsole.h"
 #include "shell/Settings.h"
 #include "world/AchieveWidget.h"
+#include "world/ComicsWidget.h"
 #include "world/GameObjects.h"
 #include "world/MapWidget.h"
 
@@ -166,11 +167,12 @@ void cGarden::OnEndLoading() {
 
     effects->LoadTextures();
     sceneDraw->LoadSprites();
-    // The scene widgets belong to the engine core from here on. The comics'
-    // widget comes with the comics.
+    // The screen widgets belong to the engine core from here on.
     levelWidget = new cLevelWidget(&GameObjectFactory(), nullptr, levelHost.get());
     mapWidget = new cMapWidget();
     achieveWidget = new cAchieveWidget(&GameObjectFactory());
+    comicsWidget = new cComicsWidget();
+    comicsWidget->onStoryOver = [this] { SwitchScreen(u"map", u"comics"); };
     StartMenuMusic();
     sounds.Build(g_soundManager ? LoadedSoundNames(*g_soundManager)
                                 : std::vector<std::u16string>{});
@@ -287,6 +289,8 @@ void cGarden::SwitchScreen(const std::u16string& to, const std::u16string& from)
         if (FocusScreenWidget(mapWidget, u"map"))
             ShowScreenWindow(u"map", 1);
     } else if (to == u"comics_start" || to == u"comics_finish") {
+        if (comicsWidget)
+            comicsWidget->SetStory(to == u"comics_finish");
         if (FocusScreenWidget(comicsWidget, u"comics"))
             ShowScreenWindowIfBuilt(u"comics", 1);
     }

@@ -26,6 +26,7 @@ class cWidget;
 class cMapWidget;
 
 class cAchieveWidget;
+class cComicsWidget;
 
 class cGardenLevelHost;
 class cReplayConsole;
@@ -100,7 +101,7 @@ class cGarden : public cMiddle {
     qor::cWidget* levelWidget = nullptr;
     cMapWidget* mapWidget = nullptr;
     cAchieveWidget* achieveWidget = nullptr;
-    qor::cWidget* comicsWidget = nullptr;
+    cComicsWidget* comicsWidget = nullptr;
 
     // The particles, the flying icons and the shared scene drawing of every
     // scene; each also answers through its global pointer while it exists.

@@ -4,6 +4,7 @@
 
 #include "gui/MessageBoxWF.h"
 #include "gui/Window.h"
+#include "shell/ComicsWF.h"
 #include "shell/EscapeWF.h"
 #include "shell/FinishWF.h"
 #include "shell/Garden.h"
@@ -62,7 +63,7 @@ void cGarden::CreateWindows() {
         {u"deal", u"deal.lua", nullptr},                          // TODO(merge): cDealWF
         {u"map", u"map.lua", Make<cMapWF>()},                     // the world map's panel
         {u"train", u"train.lua", Make<cTrainWF>()},               // the tutorial's hints
-        {u"comics", u"comics.lua", nullptr},                      // TODO(merge): cComicsWF
+        {u"comics", u"comics.lua", Make<cComicsWF>()},
         {u"help", u"help.lua", Make<cHelpWF>()},
     };
     for (const cWindowEntry& entry : table) {

@@ -55,8 +55,7 @@ TEST(FirstLevelJourney, FromTheMenuThroughTheMapToGoldAndTheMapKeepsItAfterARest
         cMapWidget* map = garden->mapWidget;
         ASSERT_NE(map, nullptr);
 
-        ASSERT_TRUE(game.Click(u"main", u"btStart"));
-        ASSERT_TRUE(game.WaitShown(u"map"));
+        ASSERT_TRUE(game.StartToMap());
         ASSERT_EQ(map->GetCurrentLevel(), 0);
         ASSERT_TRUE(game.Click(u"map", u"play"));
         ASSERT_TRUE(game.WaitShown(u"start"));
@@ -107,8 +106,7 @@ TEST(FirstLevelJourney, FromTheMenuThroughTheMapToGoldAndTheMapKeepsItAfterARest
     ASSERT_TRUE(game.ReachMainMenu());
     cMapWidget* map = game.garden()->mapWidget;
     ASSERT_NE(map, nullptr);
-    ASSERT_TRUE(game.Click(u"main", u"btStart"));
-    ASSERT_TRUE(game.WaitShown(u"map"));
+    ASSERT_TRUE(game.StartToMap());
     ExpectFirstLevelWon(*map);
     EXPECT_EQ(game.garden()->GetCurrentPlayerName(), u"Journey");
 }

@@ -48,8 +48,7 @@ TEST(FirstLevelsGolden, EachLevelAtItsStartAndTheMapWithMedals) {
     for (int n = 0; n < 5; ++n) {
         SCOPED_TRACE(kLevels[n].golden);
         map->OpenLevel(n);
-        ASSERT_TRUE(game.Click(u"main", u"btStart"));
-        ASSERT_TRUE(game.WaitShown(u"map"));
+        ASSERT_TRUE(game.StartToMap());
         ASSERT_EQ(map->GetCurrentLevel(), n);
         ASSERT_TRUE(game.Click(u"map", u"play"));
         ASSERT_TRUE(game.WaitShown(u"start"));
@@ -71,8 +70,7 @@ TEST(FirstLevelsGolden, EachLevelAtItsStartAndTheMapWithMedals) {
     map->SetMedal(1, kMedalSilver);
     map->SetMedal(2, kMedalBronze);
     map->OpenLevel(3);
-    ASSERT_TRUE(game.Click(u"main", u"btStart"));
-    ASSERT_TRUE(game.WaitShown(u"map"));
+    ASSERT_TRUE(game.StartToMap());
     rest();
     EXPECT_FALSE(map->path.empty());
     EXPECT_TRUE(MatchesGolden("map_first_medals"));

@@ -78,8 +78,7 @@ class LevelScreensGolden : public ::testing::Test {
     // From the main menu to the world map, and on with "play" to the briefing
     // of the chosen level.
     void OpenMap() {
-        ASSERT_TRUE(game.Click(u"main", u"btStart"));
-        ASSERT_TRUE(game.WaitShown(u"map"));
+        ASSERT_TRUE(game.StartToMap());
     }
     void PlayChosenLevel() {
         ASSERT_TRUE(game.Click(u"map", u"play"));

@@ -52,8 +52,7 @@ TEST(MapScreen, TheStartLeadsToTheMapAndTheFinishedLevelStaysFinished) {
         ASSERT_NE(map, nullptr);
         EXPECT_EQ(map->Points().size(), 40u);
 
-        ASSERT_TRUE(game.Click(u"main", u"btStart"));
-        ASSERT_TRUE(game.WaitShown(u"map"));
+        ASSERT_TRUE(game.StartToMap());
         EXPECT_TRUE(MapIsFocused());
         EXPECT_FALSE(game.IsShown(u"main"));
         EXPECT_EQ(map->GetMedal(0), kMedalOpen);
@@ -65,8 +64,7 @@ TEST(MapScreen, TheStartLeadsToTheMapAndTheFinishedLevelStaysFinished) {
         ASSERT_TRUE(game.Click(u"map", u"back"));
         ASSERT_TRUE(game.WaitShown(u"main"));
         EXPECT_FALSE(game.IsShown(u"map"));
-        ASSERT_TRUE(game.Click(u"main", u"btStart"));
-        ASSERT_TRUE(game.WaitShown(u"map"));
+        ASSERT_TRUE(game.StartToMap());
         game.Key(SDLK_ESCAPE);
         ASSERT_TRUE(game.WaitShown(u"main"));
 
@@ -103,8 +101,7 @@ TEST(MapScreen, PlayingAPointWithoutALevelFileIsRefusedAndTheMapStays) {
     ASSERT_NE(map, nullptr);
     const int missing = static_cast<int>(game.garden()->levels.size());
     ASSERT_LT(missing, static_cast<int>(map->Points().size()));
-    ASSERT_TRUE(game.Click(u"main", u"btStart"));
-    ASSERT_TRUE(game.WaitShown(u"map"));
+    ASSERT_TRUE(game.StartToMap());
     map->OpenLevel(missing);
     ASSERT_EQ(map->GetCurrentLevel(), missing);
     ASSERT_TRUE(game.Click(u"map", u"play"));
@@ -128,8 +125,7 @@ TEST(MapScreen, PlayingALevelThatExistsOpensItsLevelScreen) {
         GTEST_SKIP() << "no display here";
     ASSERT_TRUE(game.ReachMainMenu());
     ASSERT_EQ(game.garden()->levels.size(), 1u);
-    ASSERT_TRUE(game.Click(u"main", u"btStart"));
-    ASSERT_TRUE(game.WaitShown(u"map"));
+    ASSERT_TRUE(game.StartToMap());
     game.Key(SDLK_RETURN);
     game.Step(30);
     EXPECT_FALSE(game.IsShown(u"messagebox"));
@@ -157,8 +153,7 @@ TEST(MapScreen, WithoutTheMapFileTheGameRunsOnAnEmptyMapAndKeepsProgress) {
         ASSERT_TRUE(game.ReachMainMenu());
         EXPECT_NE(ReadLog().find(u"Map not found. New widget created."), std::u16string::npos);
         EXPECT_EQ(game.garden()->mapWidget->ObjectCount(), 0u);
-        ASSERT_TRUE(game.Click(u"main", u"btStart"));
-        ASSERT_TRUE(game.WaitShown(u"map"));
+        ASSERT_TRUE(game.StartToMap());
         EXPECT_TRUE(MapIsFocused());
         game.Step(10);
     }

@@ -52,7 +52,22 @@ bool cShellDriver::PlayWithNewProfile(const std::string& name) {
         return false;
     Type(name);
     Key(SDLK_RETURN);
-    return WaitShown(u"main") && Click(u"main", u"btStart");
+    return WaitShown(u"main") && ClickStart();
+}
+
+bool cShellDriver::StartToMap() {
+    return ClickStart() && WaitShown(u"map");
+}
+
+bool cShellDriver::ClickStart() {
+    if (!Click(u"main", u"btStart"))
+        return false;
+    if (g_game && g_game->GetFocusedWidgetName() == u"comics") {
+        if (!WaitShown(u"comics"))
+            return false;
+        Key(SDLK_ESCAPE);
+    }
+    return true;
 }
 
 bool cShellDriver::ReachMenus(int frameLimit) {

@@ -37,6 +37,11 @@ class cShellDriver {
     // From a start without profiles: through the menus with a new profile of
     // that name, then Play. False when a screen on the way did not come.
     bool PlayWithNewProfile(const std::string& name);
+    // Start in the main menu, and on to the world map: the opening story a
+    // new player sees first is skipped with Escape.
+    bool StartToMap();
+    // Start in the main menu, past the opening story when it comes.
+    bool ClickStart();
 
     cGarden* garden() const { return m_garden.get(); }
     cEngineHarness& harness() { return *m_harness; }

@@ -66,6 +66,21 @@ setLocale("[MapBack]", "Menu")
 setLocale("LevelNumber", "Level")
 setLocale("LevelNotReady", "This island is still being charted. Choose another level on the map.")
 
+-- Picture stories: the panel's buttons, then one caption per line of a page
+-- (data-src/story/bible.md tells the story). Each line must fit across the
+-- page's parchment strip between the two buttons, about 60 characters.
+setLocale("[ComicsSkip]", "Skip")
+setLocale("[ComicsNext]", "Next")
+setLocale("ComicsStart00", "Brindlemoor was a happy island of fields, mills and busy hands.")
+setLocale("ComicsStart20", "By morning the bridges were broken and Princess Elin was gone.")
+setLocale("ComicsStart30", "Master Aldous called for you: lead the workers, mend the island!")
+setLocale("ComicsFinish00", "The hero stormed the bandits' last camp,")
+setLocale("ComicsFinish01", "and Princess Elin came home at last.")
+setLocale("ComicsFinish10", "The goblins gave back every nugget they had taken,")
+setLocale("ComicsFinish11", "and Wenna's blue light sent the spirits back to sleep.")
+setLocale("ComicsFinish20", "Brindlemoor stood whole again, finer than ever before.")
+setLocale("ComicsFinish30", "Thank you, builder of Brindlemoor!")
+
 -- Pause menu.
 setLocale("[EscapeTitle]", "Paused")
 setLocale("[EscapeResume]", "Resume")

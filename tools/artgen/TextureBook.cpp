@@ -23,6 +23,7 @@ const std::vector<TextureDef>& TextureBook() {
         AddSourceTextures(all);
         AddStructureTextures(all);
         AddPrisonTextures(all);
+        AddComicsTextures(all);
         return all;
     }();
     return book;

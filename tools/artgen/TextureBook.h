@@ -69,6 +69,8 @@ void AddFigureTextures(std::vector<TextureDef>& book);
 void AddSourceTextures(std::vector<TextureDef>& book);
 void AddStructureTextures(std::vector<TextureDef>& book);
 void AddPrisonTextures(std::vector<TextureDef>& book);
+// The picture stories' eight pages.
+void AddComicsTextures(std::vector<TextureDef>& book);
 
 const std::vector<TextureDef>& TextureBook();
 
