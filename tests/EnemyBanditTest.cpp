@@ -197,6 +197,25 @@ TEST(EnemyBandit, ABanditHeldUpOnItsWayToTheCaptiveStillTakesHimAlong) {
 // The log, where the bad cases must be told. The level and its scene are
 // made before the engine core that keeps the log (a widget made while one
 // runs becomes the core's), so that they stay the test's own.
+TEST(EnemyBandit, OnALevelWithoutARoadABanditStandsStillWithoutFlinching) {
+    cLevelHarness h;
+    ASSERT_TRUE(h.LoadScene(IslandScene("t", R"(
+base00 cell 8 12
+enemy_bandit cell 20 7 name bandit
+)")));
+    h.Begin();
+    auto* bandit = static_cast<cEnemyBandit*>(h.Find(u"bandit"));
+    const qor::cVec2 at = bandit->GetPosition();
+    int pauses = 0;
+    for (int t = 0; t < 30 * 5; ++t) {
+        h.Step();
+        pauses += bandit->state == kEnemyPause || bandit->animationName.starts_with(u"protect");
+    }
+    EXPECT_EQ(pauses, 0) << "nothing holds it up: it has nowhere to go";
+    EXPECT_EQ(bandit->GetPosition().x, at.x);
+    EXPECT_EQ(bandit->GetPosition().y, at.y);
+}
+
 class EnemyBanditBadInput : public ::testing::Test {
   protected:
     void Load(const std::string& body) {

@@ -96,6 +96,10 @@ bool cBuild::OnStateChange(int32_t from, int32_t to) {
 }
 
 void cBuild::ShowBuilt() {
+    // The camp's life is its bustle, always on; other buildings show their
+    // finished picture.
+    if (IsBase())
+        return;
     PlayAnimation(u"life", qor::kAnimStopped, true);
 }
 

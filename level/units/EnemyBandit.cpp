@@ -98,8 +98,8 @@ void cEnemyBandit::ScareNearby() {
             continue;
         const float d = std::hypot(man->x - x, man->y - y);
         if (!captive && RampIdle(screamTimer) && man->IsIdle() && d < kScreamReach * radius) {
-            level->Host().PlaySound((level->Host().Random().Next() & 1) != 0 ? kSoundBanditScream1
-                                                                             : kSoundBanditScream0);
+            level->Host().PlaySound(level->Host().Random().Pick(2) != 0 ? kSoundBanditScream1
+                                                                        : kSoundBanditScream0);
             screamTimer.Restart(0.0f, kScreamRest);
         }
         if (man->IsIdle() && d < radius)
@@ -241,10 +241,8 @@ void cEnemyBandit::Think() {
         return;
     }
     const std::vector<cObject*>& road = level->trajectory;
-    if (road.empty()) {
-        Pause();  // nowhere to patrol: it stands guard
-        return;
-    }
+    if (road.empty())
+        return;  // nowhere to patrol: it stands where it is, watching
     const auto count = static_cast<int32_t>(road.size());
     if (m_rejoin) {
         nextNode = NearestWaypoint();
