@@ -181,12 +181,11 @@ void cBuild::CelebrateStep() {
 
 void cBuild::StepDust() {
     dustTimer = 0.0f;
-    if (dust || !g_particles)
+    if (dust.Get() || !g_particles)
         return;
     const qor::cRectF b = GetBounds();
-    dust = g_particles->AddDust(kDustStrength * b.w);
-    if (dust)
-        Services().MoveEmitter(dust, {b.x + b.w * 0.5f, b.y + b.h * 0.5f});
+    dust.Keep(g_particles->AddDust(kDustStrength * b.w));
+    Services().MoveEmitter(dust.Get(), {b.x + b.w * 0.5f, b.y + b.h * 0.5f});
 }
 
 void cBuild::Tick() {
@@ -205,11 +204,11 @@ void cBuild::Tick() {
     }
     if (waitEmpty && GetAssignedMen().empty())
         waitEmpty = 0;
-    if (dust) {
+    if (cEmitter* emitter = dust.Get()) {
         dustTimer += kTickSeconds;
         if (dustTimer >= kDustSeconds) {
-            Services().FinishEmitter(dust);
-            dust = nullptr;
+            Services().FinishEmitter(emitter);
+            dust.Keep(nullptr);
         }
     }
 }
