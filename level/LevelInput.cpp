@@ -65,7 +65,7 @@ void cLevelWidget::ClickObject(cObject* object) {
             return;
         object->jobMarkers = 1;
         SendWorker(static_cast<cMan*>(hero), object, true);
-        m_host->PlaySound(m_host->Random().Next() % 2 == 0 ? kSoundHeroOut0 : kSoundHeroOut1);
+        m_host->PlaySound(m_host->Random().Pick(2) == 0 ? kSoundHeroOut0 : kSoundHeroOut1);
         m_host->PlaySound(kSoundWorkerOut);
         return;
     }

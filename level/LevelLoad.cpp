@@ -78,6 +78,7 @@ void cLevelWidget::SaveLevel(qor::cBitStream& stream) const {
 }
 
 void cLevelWidget::PrepareLevel() {
+    BuildBanditRoute(*this);
     PrepareRoadAndStones();
     std::vector<cObject*> all;
     CollectObjects(all, 0xFFFFFFFFu, -1);
@@ -125,6 +126,15 @@ void cLevelWidget::PrepareLevel() {
     }
     RecountReachability(kReachAll);
     ListWanderCells();
+}
+
+void cLevelWidget::OnObjectRemoved(cObject* object) {
+    cBaseWidget::OnObjectRemoved(object);
+    if (!object || object->GetTypeId() != kNodeTrajectory)
+        return;
+    // The bandits walk the road without the waypoint from now on.
+    if (std::erase(trajectory, object) != 0)
+        BuildBanditRoute(*this);
 }
 
 void cLevelWidget::StrandCutOffWorkers() {

@@ -87,6 +87,8 @@ class cLevelWidget : public cBaseWidget, public cLevelView, public cGoalCounter 
     // --- cBaseWidget -----------------------------------------------------------
     // The whole level goes: objects, queues, effects, timers, the grid.
     void Clear() override;
+    // A waypoint that goes leaves the bandits' road as well.
+    void OnObjectRemoved(cObject* object) override;
     // The factory's object, on its class's usual layer.
     cObject* CreateObject(uint32_t type) override;
     void MarkObjectCells(cObject* object, bool occupy) override;

@@ -105,3 +105,12 @@ void cParticleManager::ClearAll() {
 cEmitter* cParticleManager::Add(int group, std::unique_ptr<cEmitter> emitter) {
     return m_groups[group]->AddEmitter(std::move(emitter));
 }
+
+void cKeptEmitter::Keep(cEmitter* emitter) {
+    m_emitter = emitter;
+    m_stamp = emitter && g_particles ? g_particles->Stamp(emitter) : cEmitterStamp{};
+}
+
+cEmitter* cKeptEmitter::Get() const {
+    return m_emitter && g_particles && g_particles->IsCurrent(m_stamp) ? m_emitter : nullptr;
+}

@@ -19,6 +19,10 @@ class cRandom {
     float Unit() { return static_cast<float>(Next()) / 32768.0f; }
     // a + (b − a) × r: in [a, b), or a when the two are equal.
     float Range(float a, float b) { return a + (b - a) * Unit(); }
+    // One of 0 … n − 1, from the upper bits of the next value: the low bits
+    // of this generator repeat in short cycles (the lowest one alternates),
+    // so `Next() % 2` would take turns rather than choose.
+    uint32_t Pick(uint32_t n) { return n == 0 ? 0 : (Next() * n) >> 15; }
 
     uint32_t seed;
 };

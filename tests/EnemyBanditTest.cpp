@@ -4,7 +4,9 @@
 // he walks free in the end.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <memory>
 
 #include "app/Game.h"
@@ -197,6 +199,74 @@ TEST(EnemyBandit, ABanditHeldUpOnItsWayToTheCaptiveStillTakesHimAlong) {
 // The log, where the bad cases must be told. The level and its scene are
 // made before the engine core that keeps the log (a widget made while one
 // runs becomes the core's), so that they stay the test's own.
+TEST(EnemyBandit, OnALevelWithoutARoadABanditStandsStillWithoutFlinching) {
+    cLevelHarness h;
+    ASSERT_TRUE(h.LoadScene(IslandScene("t", R"(
+base00 cell 8 12
+enemy_bandit cell 20 7 name bandit
+)")));
+    h.Begin();
+    auto* bandit = static_cast<cEnemyBandit*>(h.Find(u"bandit"));
+    const qor::cVec2 at = bandit->GetPosition();
+    int pauses = 0;
+    for (int t = 0; t < 30 * 5; ++t) {
+        h.Step();
+        pauses += bandit->state == kEnemyPause || bandit->animationName.starts_with(u"protect");
+    }
+    EXPECT_EQ(pauses, 0) << "nothing holds it up: it has nowhere to go";
+    EXPECT_EQ(bandit->GetPosition().x, at.x);
+    EXPECT_EQ(bandit->GetPosition().y, at.y);
+}
+
+TEST(EnemyBandit, TheRoadRunsCellByCellThroughItsWaypoints) {
+    cLevelHarness h;
+    ASSERT_TRUE(h.LoadScene(IslandScene("t", R"(
+base00 cell 8 12
+enemy_bandit cell 14 7 name bandit
+waypoint cell 10 7 name a
+waypoint cell 18 7 name b
+waypoint cell 24 11 name c
+)")));
+    const std::vector<cCell>& road = h.level->route;
+    ASSERT_GE(road.size(), 3u);
+    EXPECT_EQ(road.front(), h.Find(u"a")->GetCell());
+    EXPECT_EQ(road.back(), h.Find(u"c")->GetCell());
+    EXPECT_EQ(std::count(road.begin(), road.end(), h.Find(u"b")->GetCell()), 1)
+        << "the joint of two legs is listed once";
+    for (size_t k = 1; k < road.size(); ++k) {
+        EXPECT_LE(std::abs(road[k].i - road[k - 1].i), 1) << "step " << k;
+        EXPECT_LE(std::abs(road[k].j - road[k - 1].j), 1) << "step " << k;
+        EXPECT_FALSE(road[k] == road[k - 1]) << "step " << k;
+    }
+    // A waypoint that goes leaves the road.
+    h.Find(u"b")->SetState(kStateGone);
+    EXPECT_EQ(h.level->trajectory.size(), 2u);
+    EXPECT_EQ(std::count(h.level->trajectory.begin(), h.level->trajectory.end(), h.Find(u"b")), 0);
+    EXPECT_EQ(h.level->route.back(), h.Find(u"c")->GetCell());
+}
+
+TEST(EnemyBandit, BanditsOnTheRoadFollowOneAnotherOnwardNotBack) {
+    cLevelHarness h;
+    ASSERT_TRUE(h.LoadScene(IslandScene("t", R"(
+base00 cell 8 12
+enemy_bandit cell 21 7 name second
+enemy_bandit cell 12 7 name first
+waypoint cell 10 7 name a
+waypoint cell 18 7 name b
+waypoint cell 26 7 name c
+)")));
+    h.Begin();
+    auto* first = static_cast<cEnemyBandit*>(h.Find(u"first"));
+    auto* second = static_cast<cEnemyBandit*>(h.Find(u"second"));
+    ASSERT_EQ(h.level->bandits.size(), 2u);
+    EXPECT_EQ(h.level->bandits[0], first) << "listed in their order along the road";
+    EXPECT_EQ(h.level->bandits[1], second);
+    ASSERT_TRUE(h.StepUntil([&] { return first->target && second->target; }, 2.0f));
+    // Each is nearest to the waypoint behind it, yet walks to the one ahead.
+    EXPECT_EQ(first->target, h.Find(u"b"));
+    EXPECT_EQ(second->target, h.Find(u"c"));
+}
+
 class EnemyBanditBadInput : public ::testing::Test {
   protected:
     void Load(const std::string& body) {

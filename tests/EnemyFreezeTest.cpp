@@ -93,14 +93,19 @@ prison00 cell 19 16 name prison
 enemy_bandit cell 12 6 name bandit
 waypoint cell 10 6
 waypoint cell 27 6
+altar00 cell 20 11
 )")));
     h.Begin();
+    h.level->AddSpell(kSpellEnemyFreeze);
+    ASSERT_TRUE(h.level->IsSpellOffered(kSpellEnemyFreeze));
     h.host.resources = {0, 10, 0, 0};
     auto* w = static_cast<cWorker*>(h.Find(u"w"));
     auto* bandit = static_cast<cEnemyBandit*>(h.Find(u"bandit"));
     ASSERT_TRUE(h.ClickOn(h.Find(u"nugget")));
     ASSERT_TRUE(h.StepUntil([&] { return w->state == kWorkerFrozen; }, 20.0f));
-    SetEnemiesFrozen(*h.level, true);
+    // The spell as the hero casts it at the altar.
+    h.level->CastSpell(kSpellEnemyFreeze);
+    ASSERT_TRUE(bandit->frozen);
     EXPECT_EQ(bandit->captive, nullptr);
     EXPECT_EQ(w->state, kWorkerToTarget);
     EXPECT_EQ(w->target, h.level->base);

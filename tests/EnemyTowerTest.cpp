@@ -3,6 +3,8 @@
 // and gets its breath back slowly after a stone).
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "level/units/EnemyGold.h"
 #include "level/units/EnemySpirit.h"
 #include "level/units/Hero.h"
@@ -14,30 +16,60 @@ namespace {
 using namespace scene_type;
 
 TEST(EnemyTower, ATowerAimsAtTheNearestEnemyItCanSeeInRange) {
-    cLevelHarness h;
-    ASSERT_TRUE(h.LoadScene(IslandScene("t", "base00 cell 8 12\n")));
-    const qor::cVec2 tower = CellCentre({16, 10});
-    auto spawn = [&](uint32_t type, float dx) {
-        cEnemy* e = h.level->SpawnEnemy(type, {tower.x + dx, tower.y});
-        e->SetState(kEnemyPause);  // standing where it was put
-        return e;
+    enum eSort { kPlain, kHidden, kDying, kBeaten };
+    struct cPut {
+        uint32_t type;
+        float dx;  // along the row of the tower, from its position
+        eSort sort;
     };
-    cEnemy* far = spawn(kEnemyGold, 200.0f);
-    cEnemy* hidden = spawn(kEnemyGold, 60.0f);
-    hidden->hidden = 1;
-    cEnemy* dying = spawn(kEnemySpirit, 70.0f);
-    dying->TakeHit(10.0f);
-    ASSERT_EQ(dying->state, kEnemyDying);
-    cEnemy* beaten = spawn(kEnemyGold, -80.0f);
-    beaten->health = 0.0f;
-    cEnemy* near = spawn(kEnemySpirit, -120.0f);
-
-    EXPECT_EQ(FindTowerTarget(*h.level, tower, 250.0f), near)
-        << "the hidden, the dying and the beaten are no targets";
-    EXPECT_EQ(FindTowerTarget(*h.level, tower, 150.0f), near);
-    EXPECT_EQ(FindTowerTarget(*h.level, tower, 100.0f), nullptr) << "nothing in range";
-    near->SetState(kStateGone);
-    EXPECT_EQ(FindTowerTarget(*h.level, tower, 250.0f), far);
+    const struct {
+        const char* what;
+        std::vector<cPut> put;
+        int aimedAt;  // index into `put`, or -1 for none
+    } cases[] = {
+        {"the hidden, the dying and the beaten are no targets",
+         {{kEnemyGold, 200.0f, kPlain},
+          {kEnemyGold, 60.0f, kHidden},
+          {kEnemySpirit, 70.0f, kDying},
+          {kEnemyGold, -80.0f, kBeaten},
+          {kEnemySpirit, -120.0f, kPlain}},
+         4},
+        {"the nearer of two", {{kEnemyGold, 240.0f, kPlain}, {kEnemyGold, -230.0f, kPlain}}, 1},
+        {"one at the very edge of its range", {{kEnemyGold, 250.0f, kPlain}}, 0},
+        {"one just beyond it", {{kEnemyGold, 251.0f, kPlain}}, -1},
+    };
+    for (const auto& c : cases) {
+        cLevelHarness h;
+        ASSERT_TRUE(h.LoadScene(
+            IslandScene("t", "base00 cell 8 12\ntower00 cell 16 10 name tower ready\n")));
+        h.Begin();
+        cObject* tower = h.Find(u"tower");
+        std::vector<cEnemy*> enemies;
+        for (const cPut& p : c.put) {
+            cEnemy* e = h.level->SpawnEnemy(p.type, {tower->x + p.dx, tower->y});
+            ASSERT_NE(e, nullptr) << c.what;
+            e->SetState(kEnemyPause);  // standing where it was put
+            if (p.sort == kHidden)
+                e->hidden = 1;
+            if (p.sort == kDying) {
+                e->TakeHit(10.0f);
+                ASSERT_EQ(e->state, kEnemyDying) << c.what;
+            }
+            if (p.sort == kBeaten)
+                e->health = 0.0f;
+            enemies.push_back(e);
+        }
+        // The tower looks round five times a second.
+        auto aimed = [&]() -> int {
+            for (size_t k = 0; k < enemies.size(); ++k) {
+                if (enemies[k]->attacker == tower)
+                    return static_cast<int>(k);
+            }
+            return -1;
+        };
+        h.StepUntil([&] { return aimed() >= 0; }, 0.5f);
+        EXPECT_EQ(aimed(), c.aimedAt) << c.what;
+    }
 }
 
 TEST(EnemyTower, AnEnemyAimedAtDefendsItselfAndRecoversSlowlyAfterAStone) {

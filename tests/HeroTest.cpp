@@ -4,13 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 
+#include "app/Game.h"
+#include "engine/Atlas.h"
+#include "engine/TextureCache.h"
+#include "level/sites/Altar.h"
+#include "level/spells/SpellNumbers.h"
 #include "level/units/EnemyBandit.h"
 #include "level/units/EnemyGold.h"
 #include "level/units/EnemySpirit.h"
 #include "level/units/Hero.h"
 #include "scene/SoundNumbers.h"
 #include "tests/EnemyTestKit.h"
+#include "tests/TestUtil.h"
 
 namespace level_test {
 namespace {
@@ -164,6 +171,57 @@ waypoint cell 26 8
     EXPECT_EQ(hero->target, bandit);
     ASSERT_TRUE(h.StepUntil([&] { return bandit->state == kStateGone; }, 10.0f));
     EXPECT_TRUE(h.level->bandits.empty());
+}
+
+TEST(Hero, HisCallOutIsNotAStrictTurnAboutOfHisTwoCries) {
+    cLevelHarness h;
+    ASSERT_TRUE(h.LoadScene(IslandScene("t", kHeroScene)));
+    h.Begin();
+    cEnemy* goblin = h.level->SpawnEnemy(kEnemyGold, CellCentre({20, 8}));
+    h.Step();
+    std::vector<int> cries;
+    for (int k = 0; k < 24; ++k) {
+        ASSERT_TRUE(h.ClickOn(goblin));
+        for (int sound : h.host.sounds) {
+            if (sound == kSoundHeroOut0 || sound == kSoundHeroOut1)
+                cries.push_back(sound);
+        }
+        h.host.sounds.clear();
+    }
+    ASSERT_EQ(cries.size(), 24u) << "one cry per time he is sent";
+    bool repeated = false;
+    for (size_t k = 1; k < cries.size(); ++k)
+        repeated = repeated || cries[k] == cries[k - 1];
+    EXPECT_TRUE(repeated) << "the same cry twice running happens as often as not";
+    EXPECT_NE(std::count(cries.begin(), cries.end(), kSoundHeroOut0), 0);
+    EXPECT_NE(std::count(cries.begin(), cries.end(), kSoundHeroOut1), 0);
+}
+
+TEST(Hero, OneCastAtAnAltarRaisesOneBeam) {
+    cLevelHarness h;
+    ASSERT_TRUE(h.LoadScene(IslandScene("t", R"(
+base00 cell 8 12
+hero cell 12 11 name hero
+altar00 cell 18 9 name altar
+)")));
+    // An engine core with a beam picture, so that beams are counted.
+    qor::test::UseTestSystemPaths();
+    auto game = std::make_unique<qor::cGame>();
+    qor::cImage image;
+    ASSERT_TRUE(image.Create(qor::kImageRGBA32, 64, 32));
+    qor::AddTexture(u"laser", std::move(image));
+    qor::AddNode(qor::CreateTextureInfo(u"laser").get(), u"laser", {0, 0, 1, 1}, 4, 1, 12);
+    h.Begin();
+    h.level->AddSpell(kSpellFieldFast);
+    auto* altar = static_cast<cAltar*>(h.Find(u"altar"));
+    ASSERT_EQ(altar->spell, kSpellFieldFast);
+    h.host.resources = {0, 0, 0, 100};
+    h.StepSeconds(1.0f);
+    ASSERT_TRUE(h.ClickOn(altar));
+    ASSERT_TRUE(h.StepUntil([&] { return h.level->IsSpellActive(kSpellFieldFast); }, 20.0f));
+    EXPECT_EQ(h.level->effects.entries.size(), 1u);
+    qor::ClearAtlasCaches();
+    qor::ClearTextureCache();
 }
 
 }  // namespace

@@ -96,6 +96,10 @@ bool cBuild::OnStateChange(int32_t from, int32_t to) {
 }
 
 void cBuild::ShowBuilt() {
+    // The camp's life is its bustle, always on; other buildings show their
+    // finished picture.
+    if (IsBase())
+        return;
     PlayAnimation(u"life", qor::kAnimStopped, true);
 }
 
@@ -177,12 +181,11 @@ void cBuild::CelebrateStep() {
 
 void cBuild::StepDust() {
     dustTimer = 0.0f;
-    if (dust || !g_particles)
+    if (dust.Get() || !g_particles)
         return;
     const qor::cRectF b = GetBounds();
-    dust = g_particles->AddDust(kDustStrength * b.w);
-    if (dust)
-        Services().MoveEmitter(dust, {b.x + b.w * 0.5f, b.y + b.h * 0.5f});
+    dust.Keep(g_particles->AddDust(kDustStrength * b.w));
+    Services().MoveEmitter(dust.Get(), {b.x + b.w * 0.5f, b.y + b.h * 0.5f});
 }
 
 void cBuild::Tick() {
@@ -201,11 +204,11 @@ void cBuild::Tick() {
     }
     if (waitEmpty && GetAssignedMen().empty())
         waitEmpty = 0;
-    if (dust) {
+    if (cEmitter* emitter = dust.Get()) {
         dustTimer += kTickSeconds;
         if (dustTimer >= kDustSeconds) {
-            Services().FinishEmitter(dust);
-            dust = nullptr;
+            Services().FinishEmitter(emitter);
+            dust.Keep(nullptr);
         }
     }
 }

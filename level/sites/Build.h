@@ -9,8 +9,9 @@
 // States: 0 site, 1 a step of work in progress, 4 a plant working a delivery
 // (cPlant), -99 built and idle.
 #include "engine/AnimPlayer.h"
-#include "scene/Object.h"
 #include "engine/Ramp.h"
+#include "scene/EmitterStamp.h"
+#include "scene/Object.h"
 #include "scene/ResourceSet.h"
 
 inline constexpr char16_t kBaseKind[] = u"base00";
@@ -73,7 +74,7 @@ class cBuild : public cObject {
     qor::cSpriteInfo shadow;
     int32_t stages = -1;  // construction stages of the picture; -1 without
     float shownStage = 0.0f;
-    cEmitter* dust = nullptr;  // not owned
+    cKeptEmitter dust;
     float dustTimer = 0.0f;
 
   protected:

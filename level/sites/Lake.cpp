@@ -58,19 +58,19 @@ void cLake::Draw() {
 }
 
 void cLake::ShowSpellEffect(int32_t spell) {
-    if (spell != kSpellWaterFreeze || frost[0] || !g_particles)
+    if (spell != kSpellWaterFreeze || frost[0].Get() || !g_particles)
         return;
     for (int k = 0; k < 3; ++k) {
-        frost[k] = g_particles->AddFreezeSpell(kFrostStrength);
-        Services().MoveEmitter(frost[k], {x + kFrost[k].x, y + kFrost[k].y});
+        frost[k].Keep(g_particles->AddFreezeSpell(kFrostStrength));
+        Services().MoveEmitter(frost[k].Get(), {x + kFrost[k].x, y + kFrost[k].y});
     }
 }
 
 void cLake::StopSpellEffect() {
-    for (cEmitter*& emitter : frost) {
-        if (emitter)
+    for (cKeptEmitter& kept : frost) {
+        if (cEmitter* emitter = kept.Get())
             Services().FinishEmitter(emitter);
-        emitter = nullptr;
+        kept.Keep(nullptr);
     }
     cObject::StopSpellEffect();
 }

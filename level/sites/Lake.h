@@ -3,6 +3,7 @@
 // frozen. The ice frees its cells; when the spell ends, the level waits until
 // nobody stands on the ice any more before the water comes back (the thaw),
 // and the cells block again.
+#include "scene/EmitterStamp.h"
 #include "scene/Object.h"
 
 // The lake's states: water, frozen, and the one step from thawing to water.
@@ -31,5 +32,5 @@ class cLake : public cObject {
 
     bool IsFrozen() const { return state != kLakeWater; }
 
-    cEmitter* frost[3] = {};  // not owned
+    cKeptEmitter frost[3];
 };

@@ -107,20 +107,20 @@ cObject* cPlant::AssignMan(cObject* man) {
 void cPlant::StartProcessing() {
     if (IsSawmill()) {
         PlayLevelSound(this, kSoundSawmill);
-        if (!smoke[0] && g_particles) {
-            smoke[0] = g_particles->AddSmoke();
-            Services().MoveEmitter(smoke[0], {x + kSawmillPipe.x, y + kSawmillPipe.y});
+        if (!smoke[0].Get() && g_particles) {
+            smoke[0].Keep(g_particles->AddSmoke());
+            Services().MoveEmitter(smoke[0].Get(), {x + kSawmillPipe.x, y + kSawmillPipe.y});
         }
     } else if (IsMill()) {
         PlayLevelSound(this, kSoundMill);
     } else if (IsGoldmill()) {
         PlayLevelSound(this, kSoundGoldmill);
         for (int k = 0; k < 2; ++k) {
-            if (smoke[k] || !g_particles)
+            if (smoke[k].Get() || !g_particles)
                 continue;
-            smoke[k] = g_particles->AddSmoke();
+            smoke[k].Keep(g_particles->AddSmoke());
             const qor::cVec2 at{x + kGoldmillChimneys[k].x, y + kGoldmillChimneys[k].y};
-            Services().MoveEmitter(smoke[k], at);
+            Services().MoveEmitter(smoke[k].Get(), at);
         }
     }
 }
@@ -135,9 +135,9 @@ void cPlant::FinishProcessing() {
 }
 
 void cPlant::StopSmoke() {
-    for (cEmitter*& emitter : smoke) {
-        if (emitter)
+    for (cKeptEmitter& kept : smoke) {
+        if (cEmitter* emitter = kept.Get())
             Services().FinishEmitter(emitter);
-        emitter = nullptr;
+        kept.Keep(nullptr);
     }
 }

@@ -46,7 +46,7 @@ class cPlant : public cBuild {
     // furnace door, each with its own frame player.
     qor::cSpriteInfo screw, pad, fire;
     qor::cAnimPlayer screwPlayer, padPlayer, firePlayer;
-    cEmitter* smoke[2] = {nullptr, nullptr};  // not owned
+    cKeptEmitter smoke[2];
 
   protected:
     void ShowBuilt() override;

@@ -126,10 +126,10 @@ void cTunnelBuild::Pay(const ResourceSet& amounts) {
 void cTunnelBuild::SmokeCastle() {
     const float owed = 1.0f - WorkDone();
     for (int k = 0; k < 3; ++k) {
-        if (flames[k] || owed >= kCastleSmokeShares[k] || !g_particles)
+        if (flames[k].Get() || owed >= kCastleSmokeShares[k] || !g_particles)
             continue;
-        flames[k] = g_particles->AddSmoke();
-        Services().MoveEmitter(flames[k], {x + kCastleSmoke[k].x, y + kCastleSmoke[k].y});
+        flames[k].Keep(g_particles->AddSmoke());
+        Services().MoveEmitter(flames[k].Get(), {x + kCastleSmoke[k].x, y + kCastleSmoke[k].y});
     }
 }
 
@@ -138,10 +138,10 @@ void cTunnelBuild::Complete() {
     CelebrateStep();
     if (kind == u"lighthouse00" && g_particles) {
         for (int k = 0; k < 3; ++k) {
-            if (flames[k])
+            if (flames[k].Get())
                 continue;
-            flames[k] = k < 2 ? g_particles->AddFire() : g_particles->AddSmoke();
-            Services().MoveEmitter(flames[k], {x + kLantern[k].x, y + kLantern[k].y});
+            flames[k].Keep(k < 2 ? g_particles->AddFire() : g_particles->AddSmoke());
+            Services().MoveEmitter(flames[k].Get(), {x + kLantern[k].x, y + kLantern[k].y});
         }
     } else if (kind == u"key_castle00") {
         if (cLevelWidget* level = LevelOf(this))

@@ -27,7 +27,7 @@ class cTunnelBuild : public cBuild {
     float rate[4] = {};        // units paid per second of work
     float carry[4] = {};       // the fraction of a unit owed
     ResourceSet paid;          // paid since the amounts last rose over it
-    cEmitter* flames[3] = {};  // the lighthouse's fire, the castle's smoke; not owned
+    cKeptEmitter flames[3];    // the lighthouse's fire, the castle's smoke
 
   protected:
     float WorkDone() const override;

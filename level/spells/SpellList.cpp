@@ -139,7 +139,6 @@ void cLevelWidget::CastAtAltar(cObject* altar) {
         return;
     altar->jobMarkers = 0;
     CastSpell(static_cast<cAltar*>(altar)->spell);
-    effects.AddLaser({altar->x, altar->y});
 }
 
 void cLevelWidget::SpellTick() {

@@ -130,12 +130,6 @@ class cEnemy : public cMan {
 
 // The roaming enemies on the island now (goblins, spirits, bandits).
 int CountRoamingEnemies(const cLevelWidget& level);
-// The nearest enemy a tower at `from` can aim at within `range`; null when
-// none is in range. Strictly nearer wins, so of two at one distance the first
-// in the scene's order is taken.
-cEnemy* FindTowerTarget(const cLevelWidget& level, qor::cVec2 from, float range);
-// The enemy freeze spell starts (true) or ends (false) for every roaming enemy.
-void SetEnemiesFrozen(cLevelWidget& level, bool freeze);
 // A way for an enemy back to the base it came from. A base may lie in rock or
 // water at the island's edge: the way then ends on the nearest open ground
 // and steps on into the base.

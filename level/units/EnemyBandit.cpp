@@ -1,5 +1,6 @@
 #include "level/units/EnemyBandit.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -98,8 +99,8 @@ void cEnemyBandit::ScareNearby() {
             continue;
         const float d = std::hypot(man->x - x, man->y - y);
         if (!captive && RampIdle(screamTimer) && man->IsIdle() && d < kScreamReach * radius) {
-            level->Host().PlaySound((level->Host().Random().Next() & 1) != 0 ? kSoundBanditScream1
-                                                                             : kSoundBanditScream0);
+            level->Host().PlaySound(level->Host().Random().Pick(2) != 0 ? kSoundBanditScream1
+                                                                        : kSoundBanditScream0);
             screamTimer.Restart(0.0f, kScreamRest);
         }
         if (man->IsIdle() && d < radius)
@@ -241,10 +242,8 @@ void cEnemyBandit::Think() {
         return;
     }
     const std::vector<cObject*>& road = level->trajectory;
-    if (road.empty()) {
-        Pause();  // nowhere to patrol: it stands guard
-        return;
-    }
+    if (road.empty())
+        return;  // nowhere to patrol: it stands where it is, watching
     const auto count = static_cast<int32_t>(road.size());
     if (m_rejoin) {
         nextNode = NearestWaypoint();
@@ -295,11 +294,84 @@ void cEnemyBandit::ArriveAt(cObject* goal) {
     SetState(kEnemyThink);
 }
 
+void BuildBanditRoute(cLevelWidget& level) {
+    level.route.clear();
+    const std::vector<cObject*>& road = level.trajectory;
+    for (size_t k = 0; k + 1 < road.size(); ++k) {
+        const bool last = k + 2 == road.size();
+        const cCell to = road[k + 1]->GetCell();
+        cWalkPath way;
+        if (!level.FindPath(way, road[k], nullptr, to, false)) {
+            level.route.push_back(road[k]->GetCell());
+            level.route.push_back(to);
+            continue;
+        }
+        // A leg ends where the next begins: that cell is listed once.
+        const size_t cells = last ? way.size() : way.size() - 1;
+        for (size_t p = 0; p < cells; ++p)
+            level.route.push_back(CellOfPoint(way[p]));
+    }
+}
+
+namespace {
+
+// Where each waypoint's leg begins in the road's cells.
+std::vector<size_t> LegStarts(const cLevelWidget& level) {
+    std::vector<size_t> starts;
+    size_t at = 0;
+    for (const cObject* node : level.trajectory) {
+        const cCell cell = node->GetCell();
+        while (at < level.route.size() && !(level.route[at] == cell))
+            ++at;
+        starts.push_back(std::min(at, level.route.size()));
+    }
+    return starts;
+}
+
+// The road cell nearest to the bandit (Manhattan distance; the first of equals).
+size_t NearestRoadCell(const cLevelWidget& level, const cObject* bandit) {
+    const cCell at = bandit->GetCell();
+    size_t best = 0;
+    int nearest = 0;
+    for (size_t k = 0; k < level.route.size(); ++k) {
+        const int d = std::abs(level.route[k].i - at.i) + std::abs(level.route[k].j - at.j);
+        if (k == 0 || d < nearest) {
+            nearest = d;
+            best = k;
+        }
+    }
+    return best;
+}
+
+}  // namespace
+
 void PrepareBandits(cLevelWidget& level) {
     level.bandits.clear();
     level.CollectObjects(level.bandits, kEnemyBandit, -1);
     if (!level.bandits.empty() && level.trajectory.size() < 2) {
         qor::LogEntry(qor::kLogWarning, kSender,
                       u"The bandits' road has fewer than two waypoints: they stand guard");
+    }
+    if (level.route.empty() || level.trajectory.size() < 2)
+        return;
+    // Each bandit's place on the road decides where it walks first and where
+    // it stands in the line.
+    const std::vector<size_t> starts = LegStarts(level);
+    std::vector<std::pair<size_t, cObject*>> line;
+    for (cObject* bandit : level.bandits)
+        line.emplace_back(NearestRoadCell(level, bandit), bandit);
+    std::stable_sort(line.begin(), line.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    level.bandits.clear();
+    for (const auto& [cell, bandit] : line) {
+        int32_t ahead = 0;  // past the last waypoint the road wraps round
+        for (size_t k = 0; k < starts.size(); ++k) {
+            if (starts[k] > cell) {
+                ahead = static_cast<int32_t>(k);
+                break;
+            }
+        }
+        static_cast<cEnemyBandit*>(bandit)->JoinRoadAt(ahead);
+        level.bandits.push_back(bandit);
     }
 }

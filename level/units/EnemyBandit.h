@@ -28,6 +28,11 @@ class cEnemyBandit : public cEnemy {
     // How near a worker must come to be caught: nobody while the bandit
     // leads a captive, goes for one, or hurries back to its road.
     virtual float GetCatchDistance() const;
+    // Sets the bandit on its road, walking toward that waypoint.
+    void JoinRoadAt(int32_t node) {
+        nextNode = node;
+        m_rejoin = false;
+    }
 
     cWorker* captive = nullptr;  // not owned
     // Taking a captive to the prison, or hurrying back to the road after.
@@ -58,6 +63,11 @@ class cEnemyBandit : public cEnemy {
     bool m_rejoin = true;
 };
 
-// After loading: the level's bandits listed. A road of fewer than two
-// waypoints is logged: its bandits stand guard instead of patrolling.
+// After loading: the road's cells, leg by leg from waypoint to waypoint (a leg
+// without a way is its two waypoints' cells).
+void BuildBanditRoute(cLevelWidget& level);
+// After loading: the level's bandits listed in their order along the road, each
+// heading for the waypoint ahead of where it stands, so that they follow one
+// another round it. A road of fewer than two waypoints is logged: its bandits
+// stand guard instead of patrolling.
 void PrepareBandits(cLevelWidget& level);

@@ -176,8 +176,8 @@ void cEnemyGold::OnBeaten() {
         const cCell open = level->Cells().NearestFreeCell(GetCell());
         level->SpawnItem(u"money", open.IsValid() ? CellCentre(open) : GetPosition());
         bag = {};
-        level->Host().PlaySound((level->Host().Random().Next() & 1) != 0 ? kSoundBanditScream1
-                                                                         : kSoundBanditScream0);
+        level->Host().PlaySound(level->Host().Random().Pick(2) != 0 ? kSoundBanditScream1
+                                                                    : kSoundBanditScream0);
     }
     GoHome();
 }
