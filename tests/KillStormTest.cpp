@@ -120,7 +120,7 @@ void StepUntil(cShellDriver& game, const std::function<bool()>& done, int frames
 bool PlayRound(cShellDriver& game, int round) {
     cGarden& garden = *game.garden();
     cMapWidget& map = *garden.mapWidget;
-    if (!game.Click(u"main", u"btStart") || !game.WaitShown(u"map"))
+    if (!game.StartToMap())
         return false;
     const int level = NextLevel(map, round);
     map.OpenLevel(level);

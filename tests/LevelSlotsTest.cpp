@@ -53,8 +53,7 @@ TEST(LevelSlots, ADamagedLevelKeepsItsPointAndTheNextLevelsKeepTheirs) {
 
     cMapWidget* map = garden->mapWidget;
     ASSERT_NE(map, nullptr);
-    ASSERT_TRUE(game.Click(u"main", u"btStart"));
-    ASSERT_TRUE(game.WaitShown(u"map"));
+    ASSERT_TRUE(game.StartToMap());
     for (int damaged : {1, 2, 3}) {
         SCOPED_TRACE(damaged);
         map->OpenLevel(damaged);

@@ -43,8 +43,7 @@ class TutorialShell : public ::testing::Test {
     }
 
     void PlayFirstLevel() {
-        ASSERT_TRUE(game.Click(u"main", u"btStart"));
-        ASSERT_TRUE(game.WaitShown(u"map"));
+        ASSERT_TRUE(game.StartToMap());
         ASSERT_TRUE(game.Click(u"map", u"play"));
         ASSERT_TRUE(game.WaitShown(u"start"));
         ASSERT_EQ(level->levelName, u"001");
