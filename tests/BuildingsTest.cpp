@@ -114,6 +114,42 @@ TEST_F(Buildings, ABuildingStandingFromTheStartIsAtLevelZeroAndBringsNobody) {
     EXPECT_EQ(h.Workers().size(), 9u);
 }
 
+// The upgrade limits come from the level's row of the level table: "012"
+// lets every building up one level, "021" every building two, but its
+// towers only one.
+TEST(BuildingsLimit, TheLevelsRowLetsEveryBuildingUpToItsLimit) {
+    struct Case {
+        const char* level;
+        int32_t house;  // how far the house may be upgraded
+        int32_t tower;
+    };
+    const Case cases[] = {{"012", 1, 1}, {"021", 2, 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.level);
+        cLevelHarness p;
+        p.LoadBytes(TestLevelNamed("buildings", c.level));
+        p.Begin();
+        auto* house = static_cast<cBuild*>(p.Find(u"house"));
+        auto* tower = static_cast<cBuild*>(p.Find(u"tower"));
+        ASSERT_NE(house, nullptr);
+        ASSERT_NE(tower, nullptr);
+        EXPECT_EQ(house->maxLevel, c.house);
+        EXPECT_EQ(tower->maxLevel, c.tower);
+        EXPECT_EQ(static_cast<cBuild*>(p.Find(u"statue"))->maxLevel, 0) << "no monument";
+        // The player upgrades the standing house, level by level, as far as
+        // the row allows, and no further.
+        p.host.resources = {1000, 1000, 1000, 0};
+        for (int32_t level = 1; level <= c.house; ++level) {
+            ASSERT_TRUE(p.ClickOn(house)) << "level " << level;
+            ASSERT_TRUE(p.StepUntil(
+                [&] { return house->level == level && house->state == kStateReady; }, kLimit));
+            p.StepSeconds(1.0f);
+        }
+        EXPECT_EQ(house->level, c.house);
+        EXPECT_FALSE(p.ClickOn(house));
+    }
+}
+
 TEST_F(Buildings, EachPlantTurnsADeliveryIntoItsOutput) {
     struct Case {
         const char16_t* plant;
