@@ -175,6 +175,10 @@ void cLevelWidget::WorkersGoOut() {
 }
 
 void cLevelWidget::WorkersCutOffGoHome(bool floodedOnly) {
+    // Without a camp there is no house to go to: a worker sent home would
+    // wait inside for ever.
+    if (!base)
+        return;
     cWalkPath way;
     for (cWorker* man : CollectMen()) {
         if (man->IsInHouse())
@@ -184,7 +188,7 @@ void cLevelWidget::WorkersCutOffGoHome(bool floodedOnly) {
             const cCell cell = man->GetCell();
             cutOff = std::find(floodCells.begin(), floodCells.end(), cell) != floodCells.end();
         } else {
-            cutOff = !base || !FindPath(way, man, base, {}, false);
+            cutOff = !FindPath(way, man, base, {}, false);
         }
         if (cutOff)
             man->goHomeLater = 1;

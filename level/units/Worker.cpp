@@ -126,8 +126,13 @@ void cWorker::Tick() {
     cWalkman::Tick();
     if (goHomeLater && state >= kWorkerToTarget && state <= kWorkerRest) {
         goHomeLater = 0;
-        SetState(kWorkerInHouse);
-        return;
+        // In a level without a camp there is no house to wait in; the worker
+        // stays out rather than vanish for good.
+        const cLevelWidget* level = Level();
+        if (!level || level->base) {
+            SetState(kWorkerInHouse);
+            return;
+        }
     }
     switch (state) {
         case kWorkerToTarget:
