@@ -70,8 +70,12 @@ void cLevelWidget::ForgetObject(cObject* object) {
                 other->occupant = nullptr;
         }
     }
-    if (hovered == object)
+    if (hovered == object) {
+        // The pointer may rest where it was: no new hover would take the
+        // hint of what is gone off the screen.
         hovered = nullptr;
+        m_host->HideHint();
+    }
     std::erase(jobQueue, object);
 }
 

@@ -120,7 +120,7 @@ void cLevelWidget::RunCommands() {
 void cLevelWidget::ExecuteCommand(cObject* object, int32_t kind, int32_t value) {
     switch (kind) {
         case kCommandShowHint: {
-            if (!object)
+            if (!object || IsDead(object))
                 break;
             const std::u16string text = object->GetHintText();
             if (!text.empty() && (object->GetFreePlaces() != 0 || object->IsKind(kTunnelBuild)))

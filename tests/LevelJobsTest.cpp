@@ -198,5 +198,22 @@ TEST_F(LevelRequests, ClickingAWorkingWorkerCallsItOffTheJobAndMakesNoJob) {
     EXPECT_TRUE(h.StepUntil([&] { return a->state == 0; }, 20.0f));
 }
 
+// The pointer rests on a tree while a talk runs and the tree goes: its hint
+// goes with it, and nothing shows it again.
+TEST_F(LevelRequests, TheHintOfAnObjectThatIsGoneLeavesTheScreen) {
+    qor::cVec2 over;
+    ASSERT_TRUE(h.PickPoint(a, &over));
+    h.host.cursor = over;
+    ASSERT_TRUE(h.StepUntil([&] { return h.host.hintShown == a; }, 1.0f));
+    h.host.talk = u"001";
+    h.Step();
+    a->SetState(kStateGone);
+    h.Step();
+    h.host.talk.clear();
+    h.StepSeconds(1.0f);
+    EXPECT_EQ(h.host.hintShown, nullptr);
+    EXPECT_EQ(h.level->hovered, nullptr);
+}
+
 }  // namespace
 }  // namespace level_test
