@@ -53,7 +53,7 @@ class cTestHost : public cLevelHost {
 
     std::vector<int> sounds;
     std::vector<cHint> hints;
-    const cObject* hintShown = nullptr;  // whose hint is on screen now
+    const cObject* hintShown = nullptr;   // whose hint is on screen now
     std::vector<std::u16string> talks;    // every talk started
     std::u16string talk;                  // the one running now
     std::vector<std::u16string> windows;  // every window shown
