@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/StringTable.h"
+#include "gui/CheckBoxCtrl.h"
 #include "level/LevelWidget.h"
 #include "level/tutorial/Train.h"
 #include "tests/LevelHarness.h"
@@ -79,6 +80,47 @@ TEST_F(TutorialShell, AWonLevelPlayedAgainShowsNoHint) {
     game.StepUnseen(5 * 30);
     EXPECT_EQ(level->trainStep, nullptr);
     EXPECT_FALSE(game.IsShown(u"train"));
+}
+
+// The pause menu's options switch the hints off at once: the hint that shows
+// closes as soon as the level runs on, no other step comes, and the next level
+// started shows none either.
+TEST_F(TutorialShell, HintsSwitchedOffInTheOptionsCloseTheHintForGood) {
+    PlayFirstLevel();
+    ASSERT_TRUE(WaitHint(u"Train00TakeField"));
+    game.Key(SDLK_ESCAPE);
+    ASSERT_TRUE(game.WaitShown(u"escape"));
+    ASSERT_TRUE(game.Click(u"escape", u"btOptions"));
+    ASSERT_TRUE(game.WaitShown(u"options"));
+    const auto* box = dynamic_cast<const cCheckBoxSysCtrl*>(game.Control(u"options", u"cbHints"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->IsChecked()) << "a new player has hints";
+    ASSERT_TRUE(game.Click(u"options", u"cbHints"));
+    game.Step(2);
+    EXPECT_FALSE(box->IsChecked());
+    ASSERT_TRUE(game.Click(u"options", u"btBack"));
+    ASSERT_TRUE(game.WaitShown(u"escape"));
+    ASSERT_TRUE(game.Click(u"escape", u"btResume"));
+    ASSERT_TRUE(game.WaitShown(u"level"));
+
+    // Closed within its fade, and it stays closed while the level plays on.
+    game.Step(20);
+    EXPECT_FALSE(game.IsShown(u"train"));
+    EXPECT_TRUE(level->trainStep == nullptr);
+    game.StepUnseen(20 * 30);
+    EXPECT_FALSE(game.IsShown(u"train"));
+    EXPECT_TRUE(level->trainStep == nullptr);
+
+    game.Key(SDLK_ESCAPE);
+    ASSERT_TRUE(game.WaitShown(u"escape"));
+    ASSERT_TRUE(game.Click(u"escape", u"btEnd"));
+    ASSERT_TRUE(game.WaitShown(u"main"));
+    PlayFirstLevel();
+    for (int second = 0; second < 10; ++second) {
+        game.StepUnseen(30);
+        ASSERT_FALSE(game.IsShown(u"train")) << "after " << second << " s";
+        ASSERT_TRUE(level->trainStep == nullptr) << "after " << second << " s";
+    }
 }
 
 }  // namespace
