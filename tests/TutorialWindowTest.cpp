@@ -124,13 +124,17 @@ TEST_F(TutorialWindow, TenSecondsDismissIt) {
     EXPECT_TRUE(WaitHint(u"Train00TakeTree"));
 }
 
-// The pause menu and back: the message still shows, and its ten seconds did
-// not run on behind the menu.
+// The pause menu, its options and back: the message still shows, and its ten
+// seconds did not run on behind the menu.
 TEST_F(TutorialWindow, APauseKeepsTheHint) {
     game.Step(20);
     game.Key(SDLK_ESCAPE);
     ASSERT_TRUE(game.WaitShown(u"escape"));
     game.Step(12 * 30);
+    ASSERT_TRUE(game.Click(u"escape", u"btOptions"));
+    ASSERT_TRUE(game.WaitShown(u"options"));
+    ASSERT_TRUE(game.Click(u"options", u"btBack"));
+    ASSERT_TRUE(game.WaitShown(u"escape"));
     ASSERT_TRUE(game.Click(u"escape", u"btResume"));
     ASSERT_TRUE(game.WaitShown(u"level"));
     game.Step(30);
