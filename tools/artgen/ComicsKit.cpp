@@ -129,6 +129,7 @@ void SunsetSky(cairo_t* cr, double w, double h) {
     cairo_pattern_add_color_stop_rgb(sky, 1, 1.0, 0.82, 0.5);
     cairo_set_source(cr, sky);
     cairo_fill(cr);
+    cairo_pattern_destroy(sky);
 }
 
 void Hills(cairo_t* cr, double w, double top, double bottom, Rgb light, Rgb dark, double phase) {
