@@ -147,7 +147,7 @@ TEST_F(FallingStones, LandWithAShakeOfSixAlternatingJumps) {
         xs.push_back(shake.x);
         EXPECT_LE(std::abs(shake.y), 10.0f);
     }
-    // Jumps of two frames each, right first, then left, six in all.
+    // Six jumps, right first, then left, each followed by the scene at rest.
     std::vector<float> jumps;
     for (float x : xs) {
         if (x != 0.0f && (jumps.empty() || jumps.back() != x))

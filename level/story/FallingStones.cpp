@@ -33,16 +33,19 @@ constexpr uint32_t kStruck = kBuildings | kBridge;
 constexpr int kShakeJumps = 6;
 constexpr float kShakeSeconds = 0.06f;
 
-// The fire behind a stone: a long faint glow and a short bright core, drawn
-// additively so that it burns over the smoke.
+// The fire behind a stone: a long glow of flame, laid over the ground as it
+// is, and a short white-hot core that brightens whatever lies beneath.
 struct cFlame {
     float length, width;
     uint32_t colour;
+    int blend;
 };
 constexpr cFlame kFlames[] = {
-    {260.0f, 46.0f, 0x90FF5010u},
-    {150.0f, 26.0f, 0xD0FFC040u},
+    {240.0f, 40.0f, 0xB0FF6A1Eu, qor::kBlendAlpha},
+    {130.0f, 22.0f, 0xC0FFE080u, qor::kBlendAlphaAdd},
 };
+// The flame starts at the stone's back, not over its face.
+constexpr float kFlameGap = 10.0f;
 
 bool Finite(qor::cVec2 p) {
     return std::isfinite(p.x) && std::isfinite(p.y);
@@ -268,26 +271,25 @@ void cFallingStones::DrawTrails(cLevelWidget& level) const {
         return;
     const qor::cTextureRef fire = qor::FindTexture(u"part09");
     const qor::cVec2 sky = SkyDirection();
-    bool drawn = false;
-    for (const cFlight& flight : m_flights) {
-        if (flight.landed)
-            continue;
-        const qor::cVec2 at = flight.stone->GetPosition();
-        for (const cFlame& flame : kFlames) {
-            // The flame is as long as the way flown so far, at most its own length.
+    for (const cFlame& flame : kFlames) {
+        bool drawn = false;
+        for (const cFlight& flight : m_flights) {
+            // As long as the way flown so far, at most the flame's own length.
             const float length = std::min(flame.length, flight.travelled);
-            if (length <= 0.0f)
+            if (flight.landed || length <= kFlameGap)
                 continue;
+            const qor::cVec2 at = flight.stone->GetPosition();
+            const qor::cVec2 head{at.x + sky.x * kFlameGap, at.y + sky.y * kFlameGap};
             const qor::cVec2 tail{at.x + sky.x * length, at.y + sky.y * length};
-            qor::DrawBand(batch, fire, tail, at, flame.width, {0.0f, 0.0f, 1.0f, 1.0f},
+            qor::DrawBand(batch, fire, tail, head, flame.width, {0.0f, 0.0f, 1.0f, 1.0f},
                           flame.colour);
             drawn = true;
         }
+        if (!drawn)
+            continue;
+        qor::g_render->SetBlend(flame.blend, 0.0f);
+        qor::FlushBatch(batch);
+        batch->Clear();
     }
-    if (!drawn)
-        return;
-    qor::g_render->SetBlend(qor::kBlendAlphaAdd, 0.0f);
-    qor::FlushBatch(batch);
-    batch->Clear();
     qor::g_render->SetBlend(qor::kBlendAlpha, 0.0f);
 }
