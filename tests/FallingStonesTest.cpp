@@ -254,5 +254,18 @@ stone00 cell 16 5 name s4 meteor
     EXPECT_NEAR(Stone(1)->y, -300.0f, 0.01f);
 }
 
+TEST_F(FallingStones, AStoneWithNoPlaceAtAllIsLeftOutAndTheOthersStillFall) {
+    Start(Edited(kThreeStones, [](cLevelHarness& m) {
+        MakeFall(m.Find(u"s1"), {std::nanf(""), 300.0f});
+    }));
+    // The file is read as far as the stone that is nowhere.
+    EXPECT_EQ(Stone(1), nullptr);
+    ASSERT_NE(Stone(0), nullptr);
+    h.level->meteorDelay = 0.0f;
+    ASSERT_TRUE(h.StepUntil([&] { return AllDown(); }, 6.0f)) << "the stones read still land";
+    EXPECT_EQ(h.host.Played(kSoundExplosion), Stone(2) ? 2 : 1);
+    EXPECT_EQ(Stone(0)->GetLayer(), 5);
+}
+
 }  // namespace
 }  // namespace level_test

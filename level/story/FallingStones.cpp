@@ -4,7 +4,6 @@
 #include <cmath>
 #include <utility>
 
-#include "engine/Log.h"
 #include "engine/Render.h"
 #include "engine/TextureCache.h"
 #include "level/LevelWidget.h"
@@ -17,7 +16,6 @@ namespace {
 
 using namespace scene_type;
 
-constexpr char16_t kSender[] = u"cFallingStones";
 // The stones come in from up and to the right, each further out than the one
 // before it, so that they land one after the other.
 constexpr float kSkyX = 140.0f, kSkyY = 200.0f;
@@ -46,10 +44,6 @@ constexpr cFlame kFlames[] = {
 };
 // The flame starts at the stone's back, not over its face.
 constexpr float kFlameGap = 10.0f;
-
-bool Finite(qor::cVec2 p) {
-    return std::isfinite(p.x) && std::isfinite(p.y);
-}
 
 qor::cVec2 SkyDirection() {
     const float length = std::hypot(kSkyX, kSkyY);
@@ -116,13 +110,6 @@ void cFallingStones::Prepare(cLevelWidget& level) {
         if ((stone->flags & kFlagMeteor) == 0 || cLevelWidget::IsDead(stone))
             continue;
         const qor::cVec2 to = stone->GetPosition();
-        if (!Finite(to)) {
-            // Nowhere to land: it stays an ordinary barrier where it is.
-            qor::LogEntry(qor::kLogWarning, kSender,
-                          u"A falling stone has no place to land: it does not fall");
-            stone->flags &= ~kFlagMeteor;
-            continue;
-        }
         const float length = kFirstDistance * (1.0f + kSpacing * static_cast<float>(k++));
         const qor::cVec2 from{to.x + sky.x * length, to.y + sky.y * length};
         cFlight flight;
