@@ -338,6 +338,12 @@ void cRender::Begin2D(float width, float height, bool keepAspect) {
     SetProjection(m);
 }
 
+void cRender::Shift2D(float dx, float dy) {
+    m_projection[12] += dx * m_projection[0];
+    m_projection[13] += dy * m_projection[5];
+    ++m_projectionSerial;
+}
+
 void cRender::End2D() {
     if (m_windowViewport.valid()) {
         m_viewport = m_windowViewport;

@@ -120,6 +120,9 @@ class cRender {
     const cViewport& viewport() const { return m_viewport; }
 
     void Begin2D(float width, float height, bool keepAspect);
+    // Moves everything drawn from now on by (dx, dy) virtual units (a shaken
+    // scene); the same call with the opposite offset undoes it.
+    void Shift2D(float dx, float dy);
     void End2D();
     // kind: eBlendKind. alphaRef ≠ 0: fragments pass when alpha × 255 > alphaRef × 255 (truncated).
     void SetBlend(int kind, float alphaRef);

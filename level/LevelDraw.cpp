@@ -90,6 +90,10 @@ void cLevelWidget::Draw() {
 }
 
 void cLevelWidget::DrawScene() {
+    const cScreenShake& shake = meteors.Shake();
+    const bool shaken = qor::g_render && (shake.x != 0.0f || shake.y != 0.0f);
+    if (shaken)
+        qor::g_render->Shift2D(shake.x, shake.y);
     if (!back || !back->GetSprite().texture)
         DrawMissingBack();
     DrawLayer(0);
@@ -117,7 +121,12 @@ void cLevelWidget::DrawScene() {
         if (layer == 9 && g_particles)
             g_particles->Draw(3);
     }
+    meteors.DrawTrails(*this);
     floatingTexts.Draw();
+    if (shaken) {
+        FlushBatch();
+        qor::g_render->Shift2D(-shake.x, -shake.y);
+    }
 }
 
 void cLevelWidget::DrawLayer(int layer) {

@@ -99,6 +99,7 @@ void cLevelWidget::Clear() {
     salutes.Clear();
     effects.Clear();
     floatingTexts.Clear();
+    meteors.Clear();
     meteorDelay = -1.0f;
     storyStep = -1;
     storyMark = -1.0f;

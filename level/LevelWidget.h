@@ -32,6 +32,7 @@
 #include "level/LevelView.h"
 #include "level/units/Man.h"
 #include "level/path/PathFinder.h"
+#include "level/story/FallingStones.h"
 #include "level/TaskPanel.h"
 #include "scene/AnimEffectList.h"
 #include "scene/BaseWidget.h"
@@ -238,9 +239,9 @@ class cLevelWidget : public cBaseWidget, public cLevelView, public cGoalCounter 
     // The step goes and its hint closes.
     void DropTutorial();
     // Falling stones and the screen shake, every frame.
-    virtual void UpdateFallingStones(float /*seconds*/) {}
-    // The bandits' road and the falling stones, after loading.
-    virtual void PrepareRoadAndStones() {}
+    virtual void UpdateFallingStones(float seconds) { meteors.Update(*this, seconds); }
+    // The falling stones wait off screen, after loading.
+    virtual void PrepareRoadAndStones() { meteors.Prepare(*this); }
 
     cLevelHost& Host() const { return *m_host; }
     const cGrid& Cells() const { return cells; }
@@ -291,6 +292,9 @@ class cLevelWidget : public cBaseWidget, public cLevelView, public cGoalCounter 
     std::vector<cObject*> bandits;
     // How often enemies come and how many; the story sets them per level.
     cEnemySettings enemySettings;
+    // The stones that fall when the story says so, and the shake they make.
+    cFallingStones meteors;
+    // Seconds until the stones fall; -1 while none are due, 0 once they may.
     float meteorDelay = -1.0f;
     float storyTimer = 0.0f;
     int32_t storyStep = -1;

@@ -55,13 +55,14 @@ TEST_F(EnemiesGolden, ARaidAndAWorkerInThePrison) {
     DrawFrame(level);
     EXPECT_TRUE(MatchesGolden("level_enemies_raid"));
 
-    // A worker strays onto the bandits' road and is taken.
+    // The worker who fled the spirits onto the bandits' road, right by the
+    // western bandit, is taken to the prison.
     auto* bandit = static_cast<cEnemyBandit*>(level.Find(u"bandit_west"));
-    auto* w = static_cast<cWorker*>(level.Find(u"w1"));
-    w->SetTarget(nullptr);
-    w->SetState(kWorkerIdle);
-    w->SetPosition(bandit->x + 40.0f, bandit->y + 10.0f);
-    ASSERT_TRUE(level.StepUntil([&] { return w->state == kWorkerHeld; }, 60.0f));
+    cWorker* taken = nullptr;
+    ASSERT_TRUE(level.StepUntil(
+        [&] { return (taken = taken ? taken : bandit->captive) != nullptr; }, 5.0f));
+    ASSERT_TRUE(level.StepUntil([&] { return taken->state == kWorkerHeld; }, 60.0f));
+    EXPECT_EQ(level.level->CountPrisoners(), 1);
     // The player sends the hero to open it.
     level.Step();
     EXPECT_TRUE(level.ClickOn(level.Find(u"prison")));

@@ -37,7 +37,8 @@ bool InZone(const cLevelWidget& level, cCell cell, int32_t danger) {
                 continue;
             cCellRect r = level.GetObjectCells(zone.get());
             if (danger == kDangerStones) {
-                if (!IsFalling(zone.get()))
+                // A stone still to fall waits off screen: its danger is where it lands.
+                if (!IsFalling(zone.get()) || !level.meteors.LandingCells(level, zone.get(), &r))
                     continue;
                 r = {r.firstI - 1, r.lastI + 1, r.firstJ - 1, r.lastJ + 1};
             }
