@@ -43,6 +43,14 @@ class cTestHost : public cLevelHost {
         return true;
     }
     void StartTalk(const std::u16string& name) override { talks.push_back(name); }
+    // The trader's offers by their opening text's key; one runs until a
+    // test says it is over.
+    void SetDeal(const ResourceSet&, const ResourceSet&, float, const std::u16string& introKey,
+                 const std::u16string&) override {
+        deals.push_back(introKey);
+        dealRunning = true;
+    }
+    bool IsDealRunning() const override { return dealRunning; }
     std::u16string RunningTalk() const override { return talk; }
     void ShowWindow(const std::u16string& name, int) override { windows.push_back(name); }
     bool IsWindowShown(const std::u16string& name) const override { return name == shownWindow; }
@@ -82,6 +90,8 @@ class cTestHost : public cLevelHost {
     std::vector<int> sounds;
     std::vector<cHint> hints;
     std::vector<std::u16string> talks;    // every talk started
+    std::vector<std::u16string> deals;    // every offer made
+    bool dealRunning = false;
     std::u16string talk;                  // the one running now
     std::vector<std::u16string> windows;  // every window shown
     std::u16string shownWindow;           // the one window that counts as open
