@@ -1,7 +1,16 @@
 #include "tests/TalkTestKit.h"
 
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
 
+#include <gtest/gtest.h>
+
+#include "engine/Strings.h"
+#include "level/LevelWidget.h"
+#include "level/replay/Replay.h"
+#include "level/replay/ReplayPlayer.h"
 #include "shell/Garden.h"
 #include "shell/GardenLevelHost.h"
 
@@ -36,6 +45,37 @@ bool ClickThroughTalk(cShellDriver& game, int lineLimit) {
     }
     game.Step(1);
     return Talk(game).Id().empty();
+}
+
+cReplay ReadReplay(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in),
+                                     std::istreambuf_iterator<char>()};
+    cReplay replay;
+    std::string error;
+    EXPECT_TRUE(ParseReplay(bytes, &replay, &error)) << file << ": " << error;
+    return replay;
+}
+
+void PlayFirstLevelByHand(cShellDriver& game, const cReplay& solution) {
+    cLevelWidget* level = game.garden()->GetLevelWidget();
+    for (int frame = 0; frame < 120 && (level->state != kLevelPlay || game.IsShown(u"start"));
+         ++frame)
+        game.Step(1);
+    ClickThroughTalk(game);
+    size_t next = 0;
+    for (int32_t step = 0; step < 30 * 200 && level->state != kLevelFinished; ++step) {
+        for (; next < solution.records.size() && solution.records[next].tick <= step; ++next) {
+            const cReplayRecord& r = solution.records[next];
+            if (r.action != eReplayAction::kClick)
+                continue;
+            cVec2 at;
+            if (!FindPickPoint(*level, level->FindObjectByName(FromUtf8(r.name)), &at))
+                break;
+            game.ClickAt(static_cast<int>(at.x), static_cast<int>(at.y));
+        }
+        game.StepUnseen(1);
+    }
 }
 
 }  // namespace qor::test
