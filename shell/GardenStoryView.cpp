@@ -50,9 +50,9 @@ void cGardenStoryView::ShowSpeakers(const std::u16string& left, const std::u16st
         talk->ShowSpeakers(left, right);
 }
 
-void cGardenStoryView::Say(const std::u16string& text, int slot, const std::u16string& speaker) {
-    if (cTalkWF* talk = FindTalkWindow())
-        talk->Say(text, slot, speaker);
+bool cGardenStoryView::Say(const std::u16string& text, int slot, const std::u16string& speaker) {
+    cTalkWF* talk = FindTalkWindow();
+    return talk && talk->Say(text, slot, speaker);
 }
 
 void cGardenStoryView::CloseTalk() {

@@ -12,7 +12,7 @@ class cGardenStoryView : public cStoryView {
 
     std::u16string Localize(const std::u16string& key) override;
     void ShowSpeakers(const std::u16string& left, const std::u16string& right) override;
-    void Say(const std::u16string& text, int slot, const std::u16string& speaker) override;
+    bool Say(const std::u16string& text, int slot, const std::u16string& speaker) override;
     void CloseTalk() override;
     void ShowDeal() override;
     bool IsDealShown() const override;

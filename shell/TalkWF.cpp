@@ -58,9 +58,9 @@ void cTalkWF::ShowSpeakers(const std::u16string& left, const std::u16string& rig
         SetFace(1, right);
 }
 
-void cTalkWF::Say(const std::u16string& text, int slot, const std::u16string& speaker) {
+bool cTalkWF::Say(const std::u16string& text, int slot, const std::u16string& speaker) {
     if (broken || slot < 0 || slot >= kSlots)
-        return;
+        return false;
     for (int i = 0; i < kSlots; ++i) {
         frames[i]->Show(false);
         texts[i]->Show(false);
@@ -77,8 +77,7 @@ void cTalkWF::Say(const std::u16string& text, int slot, const std::u16string& sp
         persons[2]->Show(false);
     }
     bubbleAlpha = 0.0f;
-    if (g_garden)
-        g_garden->ShowScreenWindow(u"talk", 2);
+    return g_garden && g_garden->ShowScreenWindow(u"talk", 2);
 }
 
 int cTalkWF::SpeakingSlot() const {

@@ -23,8 +23,9 @@ class cTalkWF : public cBaseWF {
     // same face again.
     virtual void ShowSpeakers(const std::u16string& left, const std::u16string& right);
     // Every bubble goes; `slot`'s shows the text and "click to continue", its
-    // face becomes the speaker's, and the window shows.
-    virtual void Say(const std::u16string& text, int slot, const std::u16string& speaker);
+    // face becomes the speaker's, and the window shows. False (nothing shown)
+    // when the window lacks its controls.
+    virtual bool Say(const std::u16string& text, int slot, const std::u16string& speaker);
     // The slot whose bubble speaks; -1 for none.
     int SpeakingSlot() const;
     // The slot whose shown bubble holds the point; -1 for none.

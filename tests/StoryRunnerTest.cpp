@@ -25,9 +25,10 @@ class cRecordingView : public cStoryView {
     void ShowSpeakers(const std::u16string& left, const std::u16string& right) override {
         faces.push_back(left + u"|" + right);
     }
-    void Say(const std::u16string& text, int slot, const std::u16string& speaker) override {
+    bool Say(const std::u16string& text, int slot, const std::u16string& speaker) override {
         lines.push_back({text, slot, speaker});
-        talkShown = true;
+        talkShown = canSay;
+        return canSay;
     }
     void CloseTalk() override { talkShown = false; }
     void ShowDeal() override {
@@ -58,6 +59,7 @@ class cRecordingView : public cStoryView {
     std::vector<std::u16string> flights;
     std::vector<int> sounds;
     bool talkShown = false;
+    bool canSay = true;  // false: no window to say a line in
     bool dealShown = false;
     int dealShows = 0;
     ResourceSet stock;
@@ -201,6 +203,27 @@ TEST_F(StoryRunnerTest, TheTraderWaitsForARunningTalkBeforeHeSpeaks) {
     story.Step();
     ASSERT_EQ(view.lines.size(), 3u);
     EXPECT_EQ(view.lines[2].text, u"<DealIntro016>");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(StoryRunnerTest, WithoutAWindowToSpeakInATalkRunsThroughAndNeverHoldsTheLevel) {
+    view.canSay = false;
+    story.StartTalk(u"001");
+    for (int i = 0; i < 10; ++i) {
+        story.Step();
+        EXPECT_FALSE(story.talk.IsSpeaking()) << "nobody to click a line away";
+    }
+    EXPECT_TRUE(story.talk.Id().empty());
+    EXPECT_EQ(view.lines.size(), 6u);
+
+    story.SetDeal({0, 0, 500, 0}, {200, 0, 0, 0}, 120.0f, u"DealIntro016", u"DealAfter016");
+    story.Step();
+    story.Step();
+    EXPECT_FALSE(story.talk.IsSpeaking());
+    EXPECT_TRUE(view.dealShown) << "the offer goes on without the trader's words";
 }
 
 }  // namespace

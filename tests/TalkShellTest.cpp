@@ -4,7 +4,11 @@
 // talk over level 001 and the trader's offer are golden pictures.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "engine/Console.h"
 #include "engine/FormatString.h"
+#include "engine/Log.h"
 #include "engine/StringTable.h"
 #include "gui/Ctrl.h"
 #include "level/LevelWidget.h"
@@ -15,6 +19,7 @@
 #include "tests/LeakCheck.h"
 #include "tests/ShellDriver.h"
 #include "tests/TalkTestKit.h"
+#include "tests/TestUtil.h"
 
 namespace qor::test {
 namespace {
@@ -116,6 +121,87 @@ TEST(TalkShell, TheTradersOfferShowsWhatHeAsksAndGivesAndCountsDown) {
     game.MovePointer(1000, 20);
     game.Step(2);
     EXPECT_TRUE(MatchesGolden("deal_level_001"));
+}
+
+}  // namespace
+}  // namespace qor::test
+
+namespace qor::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The shipped data with window scripts of the test's for the talk and the
+// offer.
+class cBrokenWindowsData {
+  public:
+    cBrokenWindowsData(const std::u16string& talk, const std::u16string& deal) {
+        const fs::path data = fs::absolute("data");
+        for (const auto& entry : fs::directory_iterator(data)) {
+            if (entry.path().filename() != "gui")
+                fs::create_directory_symlink(entry.path(), folder.path() / entry.path().filename());
+        }
+        fs::create_directories(folder.path() / "gui");
+        for (const auto& entry : fs::directory_iterator(data / "gui")) {
+            const fs::path name = entry.path().filename();
+            if (name != "talk.lua" && name != "deal.lua")
+                fs::create_symlink(entry.path(), folder.path() / "gui" / name);
+        }
+        WriteUtf16File(folder.path() / "gui/talk.lua", talk);
+        WriteUtf16File(folder.path() / "gui/deal.lua", deal);
+    }
+    cTempFolder folder;
+};
+
+int LogCount(std::u16string_view needle) {
+    int count = 0;
+    for (const auto& line : g_log->console()->lines())
+        count += line.find(needle) != line.npos ? 1 : 0;
+    return count;
+}
+
+TEST(TalkShell, WindowScriptsMissingAControlAreReportedOnceAndTheLevelStillPlays) {
+    MarkGLUsed();
+    // Every control but the second bubble; the offer without its clock.
+    const cBrokenWindowsData data(
+        u"function FillWindow(window)\n"
+        u"  for i = 0, 2 do\n"
+        u"    createImageCtrl(window, 'person' .. i)\n"
+        u"    if i ~= 1 then createFrameCtrl(window, 'frame' .. i) end\n"
+        u"    createTextBoxSysCtrl(window, 'text' .. i)\n"
+        u"  end\n"
+        u"end\n",
+        u"function FillWindow(window)\n"
+        u"  createImageCtrl(window, 'image_in')\n"
+        u"  createImageCtrl(window, 'image_out')\n"
+        u"  createLabelCtrl(window, 'label_in')\n"
+        u"  createLabelCtrl(window, 'label_out')\n"
+        u"end\n");
+    cShellDriver game;
+    if (!game.Start(data.folder.u16()))
+        GTEST_SKIP() << "no display here";
+    ASSERT_TRUE(game.ReachMainMenu("Broken"));
+    EXPECT_EQ(LogCount(u"[talk] some control not found"), 1);
+    EXPECT_EQ(LogCount(u"[deal] Some controls not found"), 1);
+    ASSERT_TRUE(OpenFirstLevel(game));
+    game.FollowInjectedPointer();
+    cGarden* garden = game.garden();
+    cLevelWidget* level = garden->GetLevelWidget();
+    game.Step(60);
+    EXPECT_TRUE(garden->levelHost->Story().talk.Id().empty())
+        << "a talk nobody can read does not hold the level";
+    EXPECT_EQ(level->state, kLevelPlay);
+    cObject* wood = level->FindObjectByName(u"wood00");
+    cVec2 at;
+    ASSERT_TRUE(wood && FindPickPoint(*level, wood, &at));
+    game.ClickAt(static_cast<int>(at.x), static_cast<int>(at.y));
+    game.Step(3);
+    EXPECT_TRUE(wood->jobMarkers > 0 || !wood->GetAssignedMen().empty());
+    level->OfferStoryDeal(u"A016");
+    game.Step(60);
+    EXPECT_TRUE(garden->levelHost->Story().deal.IsRunning()) << "the offer runs on";
+    EXPECT_EQ(LogCount(u"[talk] some control not found"), 1);
+    EXPECT_EQ(LogCount(u"[deal] Some controls not found"), 1);
 }
 
 }  // namespace

@@ -16,7 +16,8 @@ class cStoryView {
     // The two faces of a talk: slot 0 on the left, slot 1 on the right.
     virtual void ShowSpeakers(const std::u16string& left, const std::u16string& right) = 0;
     // A line in the bubble of `slot`, said by `speaker`; the talk window shows.
-    virtual void Say(const std::u16string& text, int slot, const std::u16string& speaker) = 0;
+    // False when there is no window to say it in: the line does not wait.
+    virtual bool Say(const std::u16string& text, int slot, const std::u16string& speaker) = 0;
     // The talk window goes (when it is shown).
     virtual void CloseTalk() = 0;
 

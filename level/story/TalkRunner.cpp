@@ -28,9 +28,12 @@ void cTalkRunner::Advance(cStoryView& view) {
     }
     const TalkPhrase& phrase = m_talk->phrases[phraseIndex];
     const int slot = PhraseSlot(*m_talk, phraseIndex);
-    view.Say(view.Localize(phrase.key), slot, phrase.speaker);
     side = slot;
-    activeSpeaker = slot;
+    // A line nobody can see is not waited for.
+    if (view.Say(view.Localize(phrase.key), slot, phrase.speaker))
+        activeSpeaker = slot;
+    else
+        ++phraseIndex;
 }
 
 bool cTalkRunner::Click(cStoryView& view) {
@@ -56,6 +59,6 @@ void cTalkRunner::End(cStoryView& view) {
 }
 
 void cTalkRunner::SayAsTrader(const std::u16string& text, cStoryView& view) {
-    view.Say(text, kTraderSlot, std::u16string(kTraderSpeaker));
-    activeSpeaker = kTraderSlot;
+    if (view.Say(text, kTraderSlot, std::u16string(kTraderSpeaker)))
+        activeSpeaker = kTraderSlot;
 }
