@@ -1,7 +1,8 @@
 // The player's requests for work and how they reach the workers. A click
 // counts a job marker on the object and queues it; every step the queued
 // objects go to the idle workers, nearest worker first, and the price is paid
-// the moment a worker is sent. Refusals are explained next to the object.
+// the moment a worker is sent; a worker who drops the job before reaching it
+// brings the payment back. Refusals are explained next to the object.
 #include <algorithm>
 #include <cmath>
 
@@ -178,9 +179,12 @@ void cLevelWidget::AssignJobs() {
         if (!SendWorker(c.worker, c.object, true))
             continue;
         m_host->PlaySound(kSoundWorkerOut);
-        if (!tunnel)
+        // A monument is paid while it is built, not when a worker sets out.
+        if (!tunnel) {
             m_host->Spend(price);
-        c.worker->jobPrice = price;
+            c.worker->jobPrice = price;
+            c.worker->paidJob = c.object;
+        }
         bool done;
         if (tunnel) {
             uint32_t walking = 0;
@@ -195,6 +199,37 @@ void cLevelWidget::AssignJobs() {
         ++sent;
     }
     std::erase_if(jobQueue, [](const cObject* object) { return object->jobMarkers == 0; });
+}
+
+void cLevelWidget::DropPaidJob(cWorker* worker) {
+    const ResourceSet paid = worker->jobPrice;
+    cObject* job = worker->paidJob;
+    worker->jobPrice = {};
+    worker->paidJob = nullptr;
+    if (paid.IsZero())
+        return;
+    if (job && !IsDead(job)) {
+        job->ReleaseMan(worker);
+        // Another worker who set out for the same step without paying
+        // carries the payment on: should he drop it too, it comes back then.
+        for (cObject* man : job->GetAssignedMen()) {
+            if (man->GetTypeId() != kWorker || man->GetTarget() != job)
+                continue;
+            auto* other = static_cast<cWorker*>(man);
+            if (other->state == kWorkerToTarget && other->jobPrice.IsZero()) {
+                other->jobPrice = paid;
+                other->paidJob = job;
+                return;
+            }
+        }
+        // Work under way (or done) owes nothing more: the payment bought it.
+        if (job->GetPrice().IsZero())
+            return;
+    }
+    // Nothing was done for the payment and the job asks its price again:
+    // the player has it back, so that the job is paid once when it is done.
+    // Handed back, it is no income: it is taken as a negative expense.
+    m_host->Spend(ResourceSet{} - paid);
 }
 
 bool cLevelWidget::SendWorker(cMan* man, cObject* target, bool smooth) {

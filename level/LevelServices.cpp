@@ -56,11 +56,18 @@ cCellRect cLevelWidget::GetObjectCells(const cObject* object) const {
 void cLevelWidget::MarkObjectCells(cObject* object, bool occupy) {
     if (!object)
         return;
-    const cCellRect rect = GetObjectCells(object);
-    if (occupy)
-        cells.Occupy(rect);
-    else
-        cells.Free(rect);
+    // An object stands on its cells once, wherever it was marked last; what
+    // never blocked (a marker over a house) gives nothing back, and a cell
+    // two objects stand on stays blocked until both have gone.
+    if (object->heldOn == cells.Generation())
+        cells.Free(object->heldCells);
+    object->heldCells = {};
+    object->heldOn = 0;
+    if (occupy && IsCellBlocker(object)) {
+        object->heldCells = GetObjectCells(object);
+        object->heldOn = cells.Generation();
+        cells.Occupy(object->heldCells);
+    }
 }
 
 void cLevelWidget::ForgetObject(cObject* object) {
@@ -70,8 +77,12 @@ void cLevelWidget::ForgetObject(cObject* object) {
                 other->occupant = nullptr;
         }
     }
-    if (hovered == object)
+    if (hovered == object) {
+        // The pointer may rest where it was: no new hover would take the
+        // hint of what is gone off the screen.
         hovered = nullptr;
+        m_host->HideHint();
+    }
     std::erase(jobQueue, object);
 }
 

@@ -26,7 +26,7 @@ class cLevelSetupTarget {
     virtual float GetSilverTime() const = 0;
     virtual void SetSilverTime(float seconds) = 0;
     virtual void SetMusic(const std::u16string& track) = 0;
-    // An empty kind limits every building but the tunnels.
+    // The kind "all" limits every building but the monuments.
     virtual void SetMaxLevel(const std::u16string& kind, int32_t level) = 0;
     virtual void AddSpell(int32_t spell) = 0;
     virtual cEnemySettings& EnemySettings() = 0;

@@ -19,8 +19,8 @@ struct cGoalRow {
     int32_t target;
 };
 
-// How far the buildings of a kind may be upgraded; an empty kind means every
-// building but the tunnels.
+// How far the buildings of a kind may be upgraded; the kind "all" means every
+// building but the monuments.
 struct cMaxLevelRow {
     std::u16string_view kind;
     int32_t level;

@@ -120,7 +120,7 @@ void cLevelWidget::RunCommands() {
 void cLevelWidget::ExecuteCommand(cObject* object, int32_t kind, int32_t value) {
     switch (kind) {
         case kCommandShowHint: {
-            if (!object)
+            if (!object || IsDead(object))
                 break;
             const std::u16string text = object->GetHintText();
             if (!text.empty() && (object->GetFreePlaces() != 0 || object->IsKind(kTunnelBuild)))
@@ -175,6 +175,10 @@ void cLevelWidget::WorkersGoOut() {
 }
 
 void cLevelWidget::WorkersCutOffGoHome(bool floodedOnly) {
+    // Without a camp there is no house to go to: a worker sent home would
+    // wait inside for ever.
+    if (!base)
+        return;
     cWalkPath way;
     for (cWorker* man : CollectMen()) {
         if (man->IsInHouse())
@@ -184,7 +188,7 @@ void cLevelWidget::WorkersCutOffGoHome(bool floodedOnly) {
             const cCell cell = man->GetCell();
             cutOff = std::find(floodCells.begin(), floodCells.end(), cell) != floodCells.end();
         } else {
-            cutOff = !base || !FindPath(way, man, base, {}, false);
+            cutOff = !FindPath(way, man, base, {}, false);
         }
         if (cutOff)
             man->goHomeLater = 1;

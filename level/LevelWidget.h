@@ -166,6 +166,8 @@ class cLevelWidget : public cBaseWidget, public cLevelView, public cGoalCounter 
     void RequestWork(cObject* object);
     void AssignJobs();
     bool SendWorker(cMan* man, cObject* target, bool smooth);
+    // The worker left the job it was paid out for before reaching it.
+    void DropPaidJob(cWorker* worker);
     // The right button: every queued request is dropped.
     void CancelRequests();
     // The level's workers (layer 6) that may take a job now, in list order.

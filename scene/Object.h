@@ -186,6 +186,10 @@ class cObject {
     std::vector<cNode*> workPlaces;
     std::vector<cNodeObj*> approachNodes;  // only the first is used
     cObject* occupant = nullptr;           // the man working here when there are no work places
+    // The cells the object blocks on its level's ground, and the ground's
+    // generation they were taken on: only these are given back when it goes.
+    cCellRect heldCells;
+    uint32_t heldOn = 0;
     uint32_t jobMarkers = 0;               // queued jobs aimed at the object
     uint32_t flags = 0;                    // kFlagReady, kFlagMeteor
     qor::cSpriteInfo markerSprite;

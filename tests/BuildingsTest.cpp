@@ -12,6 +12,7 @@
 #include "level/units/Worker.h"
 #include "scene/SoundNumbers.h"
 #include "tests/LevelHarness.h"
+#include "tests/SceneTestKit.h"
 
 namespace level_test {
 namespace {
@@ -112,6 +113,98 @@ TEST_F(Buildings, ABuildingStandingFromTheStartIsAtLevelZeroAndBringsNobody) {
     EXPECT_EQ(house->level, 1);
     EXPECT_EQ(h.host.resources, (ResourceSet{80, 100, 60, 0}));
     EXPECT_EQ(h.Workers().size(), 9u);
+}
+
+// The upgrade limits come from the level's row of the level table: "012"
+// lets every building up one level, "021" every building two, but its
+// towers only one.
+TEST(BuildingsLimit, TheLevelsRowLetsEveryBuildingUpToItsLimit) {
+    struct Case {
+        const char* level;
+        int32_t house;  // how far the house may be upgraded
+        int32_t tower;
+    };
+    const Case cases[] = {{"012", 1, 1}, {"021", 2, 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.level);
+        cLevelHarness p;
+        p.LoadBytes(TestLevelNamed("buildings", c.level));
+        p.Begin();
+        auto* house = static_cast<cBuild*>(p.Find(u"house"));
+        auto* tower = static_cast<cBuild*>(p.Find(u"tower"));
+        ASSERT_NE(house, nullptr);
+        ASSERT_NE(tower, nullptr);
+        EXPECT_EQ(house->maxLevel, c.house);
+        EXPECT_EQ(tower->maxLevel, c.tower);
+        EXPECT_EQ(static_cast<cBuild*>(p.Find(u"statue"))->maxLevel, 0) << "no monument";
+        // The player upgrades the standing house, level by level, as far as
+        // the row allows, and no further.
+        p.host.resources = {1000, 1000, 1000, 0};
+        for (int32_t level = 1; level <= c.house; ++level) {
+            ASSERT_TRUE(p.ClickOn(house)) << "level " << level;
+            ASSERT_TRUE(p.StepUntil(
+                [&] { return house->level == level && house->state == kStateReady; }, kLimit));
+            p.StepSeconds(1.0f);
+        }
+        EXPECT_EQ(house->level, c.house);
+        EXPECT_FALSE(p.ClickOn(house));
+    }
+}
+
+// The headless sprites with a marker of the size the game draws (the "!"
+// over a worker in the house: eight frames of 32 x 60), which the level's
+// own atlases leave out.
+class cMarkerServices : public cLevelTestServices {
+  public:
+    using cLevelTestServices::FindSprite;
+    qor::cSpriteInfo FindSprite(const std::u16string& area) override {
+        return area == u"exclamation" ? marker : cLevelTestServices::FindSprite(area);
+    }
+    qor::cSpriteInfo marker = scene_test::MakeSprite(8, 32.0f, 60.0f, 10.0f);
+};
+
+class cMarkerHarness : public cLevelHarness {
+  public:
+    explicit cMarkerHarness(cSceneServices* services) : cLevelHarness(services) {}
+};
+
+// What goes gives back only the cells it blocked: a worker's marker shown
+// and taken away over a house leaves no way through the house.
+TEST(BuildingsCells, AMarkerTakenAwayOpensNoWayThroughAHouse) {
+    cMarkerServices services;
+    cMarkerHarness h(&services);
+    ASSERT_TRUE(h.LoadScene(IslandScene("t", R"(
+base00  cell 14 10
+house00 cell 10 12 name house ready
+worker  cell 16 8  name w
+)")));
+    h.Begin();
+    const cObject* house = h.Find(u"house");
+    auto* w = static_cast<cWorker*>(h.Find(u"w"));
+    const cCellRect walls = h.level->GetObjectCells(house);
+    auto walled = [&] {
+        for (int i = walls.firstI; i <= walls.lastI; ++i) {
+            for (int j = walls.firstJ; j <= walls.lastJ; ++j) {
+                if (!h.level->Cells().IsOccupied({i, j}))
+                    return ::testing::AssertionFailure() << "cell " << i << " " << j << " is open";
+            }
+        }
+        return ::testing::AssertionSuccess();
+    };
+    ASSERT_TRUE(walled());
+    // The marker over a worker waiting in the house stands over its walls.
+    w->SetPosition(house->x, house->y - 80.0f);
+    w->ShowIndicator(true);
+    ASSERT_NE(w->indicator, nullptr);
+    ASSERT_TRUE(walls.Contains(w->indicator->GetCell()));
+    ASSERT_GT(w->indicator->GetBounds().w, 0.0f) << "the marker has its picture";
+    w->ShowIndicator(false);
+    h.Step();
+    EXPECT_TRUE(walled());
+    cWalkPath way;
+    EXPECT_TRUE(h.level->FindPath(way, w, nullptr, {walls.firstI - 1, walls.firstJ}, false));
+    for (const qor::cVec2 point : way)
+        EXPECT_FALSE(walls.Contains(CellOfPoint(point))) << "the way runs round the walls";
 }
 
 TEST_F(Buildings, EachPlantTurnsADeliveryIntoItsOutput) {

@@ -220,6 +220,8 @@ TEST(GridTest, FootprintsOccupyAndFreeOnlyTheirCellsInsideTheGrid) {
     grid.Occupy(freed);
     grid.Free(cCellRect{0, 0, 0, 1});
     grid.Free(cCellRect{1, 1, 0, 0});
+    EXPECT_TRUE(grid.IsOccupied({1, 1})) << "the other object still stands there";
+    grid.Free(cCellRect{1, 1, 1, 1});
     EXPECT_EQ(grid, before);
 
     // A rectangle wholly outside, or empty, touches nothing.
@@ -227,6 +229,39 @@ TEST(GridTest, FootprintsOccupyAndFreeOnlyTheirCellsInsideTheGrid) {
     grid.Occupy(cCellRect{40, 50, 3, 4});
     grid.Occupy(cCellRect{});
     EXPECT_EQ(grid, before);
+}
+
+// A house and a tree on one cell: the cell stays blocked until both have
+// gone, whichever goes first; lifting the occupation for a path search and
+// putting it back keeps both; new ground wipes it out for good.
+TEST(GridTest, ACellStaysBlockedUntilEveryObjectOnItHasGone) {
+    const cCellRect house{4, 6, 4, 5};
+    const cCellRect tree{6, 6, 5, 5};
+    for (const bool treeFirst : {true, false}) {
+        SCOPED_TRACE(treeFirst);
+        cGrid grid;
+        grid.Fill(kTerrainGrass);
+        const cGrid before = grid;
+        grid.Occupy(house);
+        grid.Occupy(tree);
+        cCellSet lifted;
+        grid.Free(house, lifted);
+        EXPECT_TRUE(grid.IsFree({6, 5}));
+        grid.Occupy(lifted);
+        grid.Free(treeFirst ? tree : house);
+        EXPECT_TRUE(grid.IsOccupied({6, 5}));
+        EXPECT_EQ(grid.IsOccupied({4, 4}), treeFirst);
+        grid.Free(treeFirst ? house : tree);
+        EXPECT_EQ(grid, before);
+    }
+    cGrid grid;
+    grid.Occupy(tree);
+    const uint32_t generation = grid.Generation();
+    grid.SetCellKind({6, 5}, kTerrainRough);
+    EXPECT_NE(grid.Generation(), generation);
+    EXPECT_EQ(grid.Cost({6, 5}), 3.0f);
+    grid.SetCellKind({7, 5}, kTerrainRough);
+    EXPECT_NE(grid.Generation(), generation + 2) << "a free cell's new kind wipes nothing";
 }
 
 TEST(GridTest, NearestFreeCellTriesTheCellThenItsNeighboursInOrder) {

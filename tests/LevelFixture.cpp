@@ -66,7 +66,7 @@ void cFixtureLevel::SetMusic(const std::u16string& track) {
 }
 
 void cFixtureLevel::SetMaxLevel(const std::u16string& kind, int32_t level) {
-    steps.push_back(Step("max " + (kind.empty() ? std::string("all") : ToUtf8(kind)), level));
+    steps.push_back(Step("max " + ToUtf8(kind), level));
 }
 
 void cFixtureLevel::AddSpell(int32_t spell) {

@@ -40,8 +40,10 @@ class cTestHost : public cLevelHost {
     void PlaySound(int number) override { sounds.push_back(number); }
     bool ShowHint(const std::u16string& text, const cObject* object, bool) override {
         hints.push_back({text, object});
+        hintShown = object;
         return true;
     }
+    void HideHint() override { hintShown = nullptr; }
     void StartTalk(const std::u16string& name) override { talks.push_back(name); }
     // The trader's offers by their opening text's key; one runs until a
     // test says it is over.
@@ -89,6 +91,7 @@ class cTestHost : public cLevelHost {
 
     std::vector<int> sounds;
     std::vector<cHint> hints;
+    const cObject* hintShown = nullptr;   // whose hint is on screen now
     std::vector<std::u16string> talks;    // every talk started
     std::vector<std::u16string> deals;    // every offer made
     bool dealRunning = false;

@@ -198,5 +198,47 @@ TEST_F(LevelRequests, ClickingAWorkingWorkerCallsItOffTheJobAndMakesNoJob) {
     EXPECT_TRUE(h.StepUntil([&] { return a->state == 0; }, 20.0f));
 }
 
+// A worker frightened off on his way to a tree has done nothing for its
+// price: the player has it back, the tree asks it again, and the felling is
+// paid once when a worker does it.
+TEST_F(LevelRequests, AJobDroppedBeforeTheWorkBeginsIsPaidOnceWhenItIsDone) {
+    const ResourceSet price = a->GetPrice();
+    ASSERT_FALSE(price.IsZero());
+    h.host.resources = price;
+    ASSERT_TRUE(h.ClickOn(a));
+    h.Step();
+    cWorker* worker = nullptr;
+    for (cWorker* w : h.Workers())
+        worker = w->target == a ? w : worker;
+    ASSERT_NE(worker, nullptr);
+    ASSERT_EQ(worker->state, kWorkerToTarget);
+    EXPECT_EQ(h.host.resources, ResourceSet{}) << "paid when the worker set out";
+    worker->Scare(b);
+    h.Step();
+    EXPECT_EQ(h.host.resources, price) << "handed back";
+    EXPECT_EQ(a->GetPrice(), price);
+    ASSERT_TRUE(h.StepUntil([&] { return worker->IsIdle(); }, 20.0f));
+    ASSERT_TRUE(h.ClickOn(a));
+    ASSERT_TRUE(h.StepUntil([&] { return a->state == 0; }, 30.0f)) << "felled";
+    EXPECT_EQ(h.host.resources, ResourceSet{}) << "paid once";
+}
+
+// The pointer rests on a tree while a talk runs and the tree goes: its hint
+// goes with it, and nothing shows it again.
+TEST_F(LevelRequests, TheHintOfAnObjectThatIsGoneLeavesTheScreen) {
+    qor::cVec2 over;
+    ASSERT_TRUE(h.PickPoint(a, &over));
+    h.host.cursor = over;
+    ASSERT_TRUE(h.StepUntil([&] { return h.host.hintShown == a; }, 1.0f));
+    h.host.talk = u"001";
+    h.Step();
+    a->SetState(kStateGone);
+    h.Step();
+    h.host.talk.clear();
+    h.StepSeconds(1.0f);
+    EXPECT_EQ(h.host.hintShown, nullptr);
+    EXPECT_EQ(h.level->hovered, nullptr);
+}
+
 }  // namespace
 }  // namespace level_test

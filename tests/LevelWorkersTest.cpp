@@ -163,6 +163,43 @@ TEST(LevelWorkerHouse, AWorkerCutOffStaysInsideUntilAWayOpens) {
     EXPECT_TRUE(h.StepUntil([&] { return w->IsIdle() && w->visible; }, 20.0f));
 }
 
+// A level without a camp has no house to go to: when a way closes (or the
+// water rises) its workers stay out and keep to their jobs.
+TEST(LevelWorkerHouse, WithoutACampNobodyIsSentHomeWhenAWayCloses) {
+    for (const int32_t command : {kCommandWaysClosed, kCommandFlooded}) {
+        SCOPED_TRACE(command);
+        cLevelHarness h;
+        ASSERT_TRUE(h.LoadScene(IslandScene("t", R"(
+worker cell 19 8 name w
+worker cell 12 12 name idle
+tree00 cell 23 8 name tree
+)")));
+        h.Begin();
+        ASSERT_EQ(h.level->base, nullptr);
+        h.level->floodCells = {{12, 12}, {19, 8}};
+        h.host.resources = {0, 10, 0, 0};
+        auto* w = static_cast<cWorker*>(h.Find(u"w"));
+        auto* idle = static_cast<cWorker*>(h.Find(u"idle"));
+        ASSERT_TRUE(h.ClickOn(h.Find(u"tree")));
+        h.Step(2);
+        ASSERT_EQ(w->state, kWorkerToTarget);
+        h.level->QueueCommand(nullptr, command, 0);
+        bool wentIn = false;
+        const bool worked = h.StepUntil(
+            [&] {
+                wentIn = wentIn || w->IsInHouse() || idle->IsInHouse();
+                return w->state == kWorkerWork;
+            },
+            10.0f);
+        EXPECT_TRUE(worked) << "the job goes on";
+        h.StepSeconds(5.0f);
+        wentIn = wentIn || w->IsInHouse() || idle->IsInHouse();
+        EXPECT_FALSE(wentIn);
+        EXPECT_EQ(w->goHomeLater, 0);
+        EXPECT_EQ(idle->goHomeLater, 0);
+    }
+}
+
 TEST(LevelWorkerSpell, TheSpeedSpellMakesTheWorkGoFaster) {
     auto fellingTicks = [](bool spell) {
         cLevelHarness h;

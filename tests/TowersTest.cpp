@@ -184,5 +184,53 @@ enemy_gold       cell 21 11 name goblin
     EXPECT_EQ(goblin->state, kStateGone) << "beaten by stones alone within half a minute";
 }
 
+// The headless sprites, drawn into a batch that a test reads back.
+class cBatchServices : public cLevelTestServices {
+  public:
+    qor::cSpriteBatch* Batch() override { return &batch; }
+    qor::cSpriteBatch batch;
+};
+
+class cBatchHarness : public cLevelHarness {
+  public:
+    explicit cBatchHarness(cSceneServices* services) : cLevelHarness(services) {}
+};
+
+// Whether drawing the object put the upgrade icon (either look) in the batch.
+bool DrawsUpgradeIcon(cObject* object, cBatchServices& services) {
+    const auto iconA = services.FindSprite(u"icon_build0").texture;
+    const auto iconB = services.FindSprite(u"icon_build1").texture;
+    services.batch.Clear();
+    object->Draw();
+    for (int k = 0; k < services.batch.runCount; ++k) {
+        const auto& texture = services.batch.runs[static_cast<size_t>(k)].texture;
+        if (texture && (texture == iconA || texture == iconB))
+            return true;
+    }
+    return false;
+}
+
+// A level that lets every building up a level offers the upgrade over the
+// player's tower, never over the enemies' own.
+TEST(TowersIcon, TheEnemiesTowerOffersNoUpgradeWhateverTheLevelAllows) {
+    cBatchServices services;
+    cBatchHarness h(&services);
+    h.LoadBytes(TestLevelNamed("buildings", "012"));
+    h.Begin();
+    auto* mine = static_cast<cTower*>(h.Find(u"tower"));
+    auto* theirs = static_cast<cTower*>(h.Find(u"enemy_tower"));
+    ASSERT_NE(mine, nullptr);
+    ASSERT_NE(theirs, nullptr);
+    ASSERT_EQ(theirs->GetTypeId(), kTowerEnemy);
+    h.Step();
+    EXPECT_TRUE(DrawsUpgradeIcon(mine, services));
+    EXPECT_FALSE(DrawsUpgradeIcon(theirs, services));
+    h.host.resources = {1000, 1000, 1000, 1000};
+    h.Step();
+    EXPECT_TRUE(DrawsUpgradeIcon(mine, services)) << "affordable";
+    EXPECT_FALSE(DrawsUpgradeIcon(theirs, services)) << "affordable";
+    EXPECT_FALSE(h.ClickOn(theirs));
+}
+
 }  // namespace
 }  // namespace level_test

@@ -6,105 +6,21 @@
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
-#include "app/Game.h"
-#include "engine/Path.h"
 #include "engine/StringTable.h"
-#include "engine/Strings.h"
-#include "gui/Ctrl.h"
+#include "gui/CheckBoxCtrl.h"
 #include "level/LevelWidget.h"
 #include "level/tutorial/Train.h"
-#include "shell/Garden.h"
-#include "tests/LeakCheck.h"
 #include "tests/LevelHarness.h"
-#include "tests/ShellDriver.h"
-#include "tests/TestUtil.h"
+#include "tests/TutorialShellKit.h"
 #include "world/MapMedals.h"
 #include "world/Point.h"
 
 namespace qor::test {
 namespace {
 
-namespace fs = std::filesystem;
-
-class TutorialShell : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        MarkGLUsed();
-        UseTestSystemPaths();
-        fs::remove_all(ToUtf8(GetSystemPaths().appPath) + "/profile");
-        if (!game.Start())
-            GTEST_SKIP() << "no display here";
-        ASSERT_TRUE(game.ReachMainMenu("Tutor"));
-        game.FollowInjectedPointer();
-        level = game.garden()->GetLevelWidget();
-        ASSERT_NE(level, nullptr);
-    }
-
-    void PlayFirstLevel() {
-        ASSERT_TRUE(game.StartToMap());
-        ASSERT_TRUE(game.Click(u"map", u"play"));
-        ASSERT_TRUE(game.WaitShown(u"start"));
-        ASSERT_EQ(level->levelName, u"001");
-        ASSERT_TRUE(game.Click(u"start", u"close"));
-        ASSERT_TRUE(game.WaitShown(u"level"));
-    }
-
-    // Plays until the hint of `key` shows in the window "train"; false when
-    // it never comes within `seconds`.
-    bool WaitHint(const char16_t* key, int seconds = 20) {
-        const std::u16string text = GetLocalizedText(key);
-        for (int frame = 0; frame < seconds * 30; ++frame) {
-            cTrain* step = level->trainStep.get();
-            if (step && step->phase == kTrainShown && game.IsShown(u"train") &&
-                game.Caption(u"train", u"text").starts_with(text))
-                return !text.empty();
-            game.StepUnseen(1);
-        }
-        cTrain* step = level->trainStep.get();
-        ADD_FAILURE() << "no hint " << ToUtf8(key) << ": step " << (step ? step->phase : -9)
-                      << ", window " << game.IsShown(u"train") << ", text '"
-                      << ToUtf8(game.Caption(u"train", u"text")) << "'";
-        return false;
-    }
-    // Plays until the shown hint closed and its window faded away.
-    bool WaitClosed(int seconds) {
-        for (int frame = 0; frame < seconds * 30; ++frame) {
-            cTrain* step = level->trainStep.get();
-            if ((!step || step->phase != kTrainShown) && !game.IsShown(u"train"))
-                return true;
-            game.StepUnseen(1);
-        }
-        return false;
-    }
-    void ClickTarget() {
-        qor::cVec2 at;
-        ASSERT_TRUE(level->trainStep &&
-                    level_test::PickPoint(*level, level->trainStep->target, &at));
-        game.ClickAt(static_cast<int>(at.x), static_cast<int>(at.y));
-        game.Step(2);
-    }
-
-    cShellDriver game;
-    cLevelWidget* level = nullptr;
-};
-
 TEST_F(TutorialShell, ANewPlayerFollowsTheFirstChainToItsEnd) {
     PlayFirstLevel();
-    ASSERT_TRUE(WaitHint(u"Train00TakeField"));
-    ClickTarget();
-    ASSERT_TRUE(WaitClosed(20));
-
-    ASSERT_TRUE(WaitHint(u"Train00PanelTask"));
-    const cCtrl* line = game.Control(u"level", u"frame_task0");
-    ASSERT_NE(line, nullptr);
-    const cRectF r = line->GetRect();
-    game.MovePointer(static_cast<int>(r.x + r.w / 2), static_cast<int>(r.y + r.h / 2));
-    ASSERT_TRUE(WaitClosed(10)) << "pointing at the goal line closes the hint";
-    game.MovePointer(400, 300);
-
-    ASSERT_TRUE(WaitHint(u"Train00LevelTime"));
+    ReachClockHint();
     EXPECT_NE(game.Caption(u"train", u"text").find(GetLocalizedText(u"ClickToContinue")),
               std::u16string::npos);
     game.ClickAt(300, 400);
@@ -164,6 +80,47 @@ TEST_F(TutorialShell, AWonLevelPlayedAgainShowsNoHint) {
     game.StepUnseen(5 * 30);
     EXPECT_EQ(level->trainStep, nullptr);
     EXPECT_FALSE(game.IsShown(u"train"));
+}
+
+// The pause menu's options switch the hints off at once: the hint that shows
+// closes as soon as the level runs on, no other step comes, and the next level
+// started shows none either.
+TEST_F(TutorialShell, HintsSwitchedOffInTheOptionsCloseTheHintForGood) {
+    PlayFirstLevel();
+    ASSERT_TRUE(WaitHint(u"Train00TakeField"));
+    game.Key(SDLK_ESCAPE);
+    ASSERT_TRUE(game.WaitShown(u"escape"));
+    ASSERT_TRUE(game.Click(u"escape", u"btOptions"));
+    ASSERT_TRUE(game.WaitShown(u"options"));
+    const auto* box = dynamic_cast<const cCheckBoxSysCtrl*>(game.Control(u"options", u"cbHints"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->IsChecked()) << "a new player has hints";
+    ASSERT_TRUE(game.Click(u"options", u"cbHints"));
+    game.Step(2);
+    EXPECT_FALSE(box->IsChecked());
+    ASSERT_TRUE(game.Click(u"options", u"btBack"));
+    ASSERT_TRUE(game.WaitShown(u"escape"));
+    ASSERT_TRUE(game.Click(u"escape", u"btResume"));
+    ASSERT_TRUE(game.WaitShown(u"level"));
+
+    // Closed within its fade, and it stays closed while the level plays on.
+    game.Step(20);
+    EXPECT_FALSE(game.IsShown(u"train"));
+    EXPECT_TRUE(level->trainStep == nullptr);
+    game.StepUnseen(20 * 30);
+    EXPECT_FALSE(game.IsShown(u"train"));
+    EXPECT_TRUE(level->trainStep == nullptr);
+
+    game.Key(SDLK_ESCAPE);
+    ASSERT_TRUE(game.WaitShown(u"escape"));
+    ASSERT_TRUE(game.Click(u"escape", u"btEnd"));
+    ASSERT_TRUE(game.WaitShown(u"main"));
+    PlayFirstLevel();
+    for (int second = 0; second < 10; ++second) {
+        game.StepUnseen(30);
+        ASSERT_FALSE(game.IsShown(u"train")) << "after " << second << " s";
+        ASSERT_TRUE(level->trainStep == nullptr) << "after " << second << " s";
+    }
 }
 
 }  // namespace

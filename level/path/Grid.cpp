@@ -1,6 +1,7 @@
 #include "level/path/Grid.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -60,11 +61,15 @@ void cGrid::SetCellKind(cCell cell, int32_t kind) {
         return;
     const int k = Index(cell);
     if (kind == kOccupied) {
-        OccupyAt(k);
+        if (values[k] <= kOccupiedAbove)
+            OccupyAt(k);
         return;
     }
     if (kind < kLowestKind || kind > kOccupiedAbove)
         kind = kTerrainBlocked;
+    if (occupants[k] != 0 || values[k] > kOccupiedAbove)
+        ++generation;
+    occupants[k] = 0;
     values[k] = kind;
     costs[k] = CostOfKind(kind);
 }
@@ -84,18 +89,29 @@ bool cGrid::IsFree(cCell cell) const {
     return Cost(cell) >= 0.0f;
 }
 
-void cGrid::OccupyAt(int k) {
-    if (values[k] > kOccupiedAbove)
+void cGrid::MarkAt(int k, bool occupied) {
+    if (occupied == (values[k] > kOccupiedAbove))
         return;
-    values[k] += kOccupation;
-    costs[k] = -1.0f;
+    if (occupied) {
+        values[k] += kOccupation;
+        costs[k] = -1.0f;
+    } else {
+        values[k] -= kOccupation;
+        costs[k] = CostOfKind(values[k]);
+    }
+}
+
+void cGrid::OccupyAt(int k) {
+    if (occupants[k] < std::numeric_limits<uint16_t>::max())
+        ++occupants[k];
+    MarkAt(k, true);
 }
 
 void cGrid::FreeAt(int k) {
-    if (values[k] <= kOccupiedAbove)
+    if (occupants[k] == 0)
         return;
-    values[k] -= kOccupation;
-    costs[k] = CostOfKind(values[k]);
+    if (--occupants[k] == 0)
+        MarkAt(k, false);
 }
 
 void cGrid::Occupy(const cCellRect& cells) {
@@ -109,7 +125,7 @@ void cGrid::Free(const cCellRect& cells) {
 void cGrid::Free(const cCellRect& cells, cCellSet& freed) {
     ForEachCell(cells, [&](int k) {
         if (values[k] > kOccupiedAbove) {
-            FreeAt(k);
+            MarkAt(k, false);
             freed.set(k);
         }
     });
@@ -118,7 +134,7 @@ void cGrid::Free(const cCellRect& cells, cCellSet& freed) {
 void cGrid::Occupy(const cCellSet& cells) {
     for (int k = 0; k < kGridCells; ++k) {
         if (cells.test(k))
-            OccupyAt(k);
+            MarkAt(k, true);
     }
 }
 

@@ -3,8 +3,8 @@
 // 32 × 24 grid, the terrain kind, plus 1000 while an object stands on the
 // cell. The value decides the cost of entering the cell: road 0.0, grass 0.7,
 // rough ground 3.0; every other kind and every occupied cell cannot be
-// entered (-1). Occupation is a flag, not a count: two objects standing on
-// one cell share the one +1000, and freeing either frees the cell.
+// entered (-1). The grid counts the objects standing on each cell: two of
+// them share the one +1000, and the cell is free again only once both left.
 #include <array>
 #include <bitset>
 #include <cstdint>
@@ -30,7 +30,7 @@ class cGrid {
     // -1 outside the grid, -2 while an object stands on the cell, otherwise the kind.
     int32_t CellState(cCell cell) const;
     // Kind -2 occupies the cell (unless it is occupied already); any other kind
-    // replaces the value, occupation included, and sets the cost from the
+    // replaces the value, occupation and its count included, and sets the cost from the
     // kind. Kinds beyond ±500 are stored as -1: they block like any unknown
     // kind, and a value above 500 must mean an object on the cell. Cells
     // outside the grid are ignored.
@@ -47,15 +47,19 @@ class cGrid {
     // Inside the grid, unoccupied and walkable.
     bool IsFree(cCell cell) const;
 
-    // Occupies every cell of the rectangle that lies in the grid and is not
-    // occupied yet.
+    // One more object stands on every cell of the rectangle that lies in the grid.
     void Occupy(const cCellRect& cells);
-    // Frees every occupied cell of the rectangle, giving it its kind's cost back.
+    // One object fewer stands on every cell of the rectangle; a cell nobody
+    // stands on any more gets its kind's cost back.
     void Free(const cCellRect& cells);
-    // The same, noting in `freed` each cell it freed.
+    // Lifts the occupation of the rectangle's cells for a while, whoever
+    // stands there, noting in `freed` each cell it lifted.
     void Free(const cCellRect& cells, cCellSet& freed);
-    // Occupies the noted cells again.
+    // Puts the lifted occupation of the noted cells back as it was.
     void Occupy(const cCellSet& cells);
+    // Changes whenever a new kind wipes out the occupation of a cell (a level
+    // read anew): what was taken on the grid before is nobody's to give back.
+    uint32_t Generation() const { return generation; }
 
     // The cell itself when it is free, else the first free one of its edge
     // neighbours, in the order the path search visits them ((i, j - 1),
@@ -74,7 +78,11 @@ class cGrid {
     static float CostOfKind(int32_t kind);
     void OccupyAt(int index);
     void FreeAt(int index);
+    // The +1000 of the cell, on or off, leaving the count alone.
+    void MarkAt(int index, bool occupied);
 
     std::array<int32_t, kGridCells> values;
     std::array<float, kGridCells> costs;
+    std::array<uint16_t, kGridCells> occupants{};  // objects standing on each cell
+    uint32_t generation = 1;
 };

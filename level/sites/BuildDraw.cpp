@@ -53,7 +53,7 @@ void cBuild::DrawBuilding() {
 }
 
 void cBuild::DrawUpgradeIcon() {
-    if (state == kBuildWorking || IsBase() || level >= maxLevel || !GetAssignedMen().empty())
+    if (state == kBuildWorking || !CanUpgrade() || level >= maxLevel || !GetAssignedMen().empty())
         return;
     const qor::cSpriteInfo& icon = affordable ? iconAffordable : iconTooDear;
     if (!icon.texture)

@@ -69,6 +69,9 @@ class cTowerEnemy : public cTower {
     void SetKind(const std::u16string& kindName) override;
     int HitTest(qor::cVec2 /*point*/) const override { return 0; }
     std::u16string GetHintText() const override { return {}; }
+    // Whatever limit the level sets its buildings, the enemies' tower stays
+    // as it is: no upgrade is offered over it.
+    bool CanUpgrade() const override { return false; }
 
     float GetRange() const override { return 230.0f; }
     float GetReloadTime() const override { return 1.0f; }

@@ -55,6 +55,15 @@ bool cWorker::OnStateChange(int32_t from, int32_t to) {
         level->QueueCommand(this, kCommandRecountGoals, kTaskPopulation);
     if (from == kWorkerStranded)
         PlayLevelSound(this, kSoundWorkerJoy);
+    if (from == kWorkerToTarget && !jobPrice.IsZero()) {
+        if (to == kWorkerWork && target == paidJob) {
+            // At the job: what was paid for it is spent for good.
+            jobPrice = {};
+            paidJob = nullptr;
+        } else if (level) {
+            level->DropPaidJob(this);
+        }
+    }
     if (from == kWorkerToTarget && to != kWorkerWork && !pendingIncome.IsZero()) {
         if (level)
             level->Host().Earn(pendingIncome);
@@ -126,8 +135,13 @@ void cWorker::Tick() {
     cWalkman::Tick();
     if (goHomeLater && state >= kWorkerToTarget && state <= kWorkerRest) {
         goHomeLater = 0;
-        SetState(kWorkerInHouse);
-        return;
+        // In a level without a camp there is no house to wait in; the worker
+        // stays out rather than vanish for good.
+        const cLevelWidget* level = Level();
+        if (!level || level->base) {
+            SetState(kWorkerInHouse);
+            return;
+        }
     }
     switch (state) {
         case kWorkerToTarget:

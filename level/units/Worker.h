@@ -106,8 +106,10 @@ class cWorker : public cWalkman {
     uint8_t forceHome = 0;
     uint8_t visible = 1;
     cObject* indicator = nullptr;  // not owned
-    // What the player paid for the job the worker is on.
+    // What the player paid for the job the worker is on, and that job, until
+    // the worker reaches it; dropped before, the job settles it (LevelJobs).
     ResourceSet jobPrice;
+    cObject* paidJob = nullptr;  // not owned
     // The last open spot the worker walked through: where it comes out of the
     // building it went into.
     qor::cVec2 door;
