@@ -132,7 +132,7 @@ tree01 cell 12 6 name tree01
     EXPECT_FLOAT_EQ(s.Enemies().spiritInterval, spirits * 0.8f);
     s.RunTo(first + 300.0f);
     EXPECT_FALSE(s.Offered(u"DealIntro020_1")) << "the first offer still runs";
-    s.h.host.dealRunning = false;
+    s.h.host.EndDeal();
     const float over = s.T();
     const float second = s.RunUntil([&] { return s.Offered(u"DealIntro020_1"); }, over + 60.0f);
     EXPECT_GE(second - over, 40.0f);
@@ -295,7 +295,7 @@ TEST(StoryTriggers, EveryOtherLevelFiresItsRowAtTheRightCheck) {
         {"039", withHouse,
          [](cStoryLevel& s) {
              s.SetState(u"house00", kStateReady);
-             s.h.host.dealRunning = false;
+             s.h.host.EndDeal();
              s.h.host.resources.mana = 49;
          },
          5.0f, [](cStoryLevel& s) { return s.Offered(u"DealIntro039_1"); }, 10.1f},
@@ -312,7 +312,7 @@ TEST(StoryTriggers, EveryOtherLevelFiresItsRowAtTheRightCheck) {
         // ends it as soon as it was made.
         if (std::string(c.level) == "039" && c.notBefore > 0.0f) {
             s.RunUntil([&] { return s.Offered(u"DealIntro039_0"); }, 10.0f);
-            s.h.host.dealRunning = false;
+            s.h.host.EndDeal();
         }
         s.RunTo(c.notBefore);
         EXPECT_FALSE(c.fired(s)) << "too early, at " << s.T();
