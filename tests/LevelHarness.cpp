@@ -129,6 +129,8 @@ void cLevelHarness::Step(int ticks) {
     for (int t = 0; t < ticks; ++t) {
         level->Tick();
         level->Update(kTickSeconds);
+        if (readsTalks && host.IsTalkSpeaking())
+            level->OnEvent(qor::kWidgetKeyDown, ' ');
     }
 }
 

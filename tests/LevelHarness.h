@@ -177,6 +177,11 @@ class cLevelHarness {
     std::vector<cWorker*> Workers() const;
     std::vector<cObject*> OfType(uint32_t type) const;
 
+    // A player who reads every line as it comes and presses a key: talks
+    // that start while the level plays (a level without workers says so)
+    // hold nothing for long.
+    bool readsTalks = false;
+
     cTestHost host;
     cObjectFactory factory;
     cLevelTestServices services;
