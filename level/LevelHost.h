@@ -61,9 +61,21 @@ class cLevelHost {
     virtual bool IsTalkSpeaking() const { return false; }
     // Starts the talk of that name, unless it runs already.
     virtual void StartTalk(const std::u16string& /*name*/) {}
+    // The talk stops and the trader's offer is off.
     virtual void EndTalk() {}
     // One step of the running talk and of the running trade offer.
     virtual void AdvanceTalkAndDeal() {}
+    // The player clicked the speaking bubble (or pressed a key while it
+    // speaks); false when no bubble speaks.
+    virtual bool ClickTalk() { return false; }
+    // A left press at `at`: the same, when it is on the speaking bubble.
+    virtual bool ClickTalkAt(qor::cVec2 /*at*/) { return false; }
+    // The trader offers `reward` for `cost` for `seconds`; he opens with the
+    // text of `introKey` and says that of `secondKey` once paid.
+    virtual void SetDeal(const ResourceSet& /*reward*/, const ResourceSet& /*cost*/,
+                         float /*seconds*/, const std::u16string& /*introKey*/,
+                         const std::u16string& /*secondKey*/) {}
+    virtual bool IsDealRunning() const { return false; }
     // Shows a text next to an object in the hint window; false when there is
     // no hint window to show it in.
     virtual bool ShowHint(const std::u16string& /*text*/, const cObject* /*object*/,

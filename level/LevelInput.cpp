@@ -34,10 +34,18 @@ void cLevelWidget::HandleEvent(int kind, int param) {
             m_host->ShowWindow(u"escape", 2);
         else if (state == kLevelIntro)
             SetState(kLevelPlay);
+        else if (m_host->ClickTalk())
+            return;
         AcknowledgeTutorial(false);
         return;
     }
-    if (kind != qor::kWidgetMouseDown || state == kLevelIntro || m_host->IsTalkSpeaking())
+    // A line of a talk takes only a press on its bubble, which moves it on.
+    if (kind == qor::kWidgetMouseDown && m_host->IsTalkSpeaking()) {
+        if (param == kButtonLeft)
+            m_host->ClickTalkAt(PointerPos());
+        return;
+    }
+    if (kind != qor::kWidgetMouseDown || state == kLevelIntro)
         return;
     if (param == kButtonLeft && state == kLevelPlay) {
         if (cObject* object = PickObject(PointerPos()))

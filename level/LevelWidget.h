@@ -226,12 +226,16 @@ class cLevelWidget : public cBaseWidget, public cLevelView, public cGoalCounter 
 
     // --- hooks of the later parts ---------------------------------------------
     // The prison whose prisoner the story asks to free: its text and price.
-    virtual void PreparePrison(const std::u16string& /*storyText*/, const ResourceSet& /*price*/) {}
+    virtual void PreparePrison(const std::u16string& storyText, const ResourceSet& price);
     // The tutorial step that guides this level ("train00::cTakeField"), on
     // the level's first play with hints wanted (level/tutorial/).
     virtual void CreateTutorial(const std::u16string& step);
-    // The story's timed triggers, every 5 s.
-    virtual void StoryTick() {}
+    // The story's timed triggers, every 5 s (level/story/StoryTick.cpp).
+    virtual void StoryTick();
+    // The trader's offer of that name ("A016"); nothing for an unknown name.
+    void OfferStoryDeal(std::u16string_view name);
+    // Stones fall `delay` seconds from now; everybody leaves their landing places.
+    void StartMeteors(float delay);
     // The tutorial step, every step while playing.
     virtual void TutorialTick();
     // The tutorial's hint waits for a key or a click inside its frame.

@@ -9,6 +9,7 @@
 #include "shell/Garden.h"
 #include "shell/HintWF.h"
 #include "shell/ReplayConsole.h"
+#include "shell/TalkWF.h"
 #include "shell/TrainWF.h"
 #include "world/MapMedals.h"
 #include "world/Point.h"
@@ -30,6 +31,14 @@ qor::cMusic* Track(const std::u16string& name) {
 }
 
 }  // namespace
+
+cGardenLevelHost::cGardenLevelHost(cGarden& garden)
+    : m_garden(garden), m_storyView(garden), m_story(garden.talks, m_storyView) {}
+
+bool cGardenLevelHost::ClickTalkAt(qor::cVec2 at) {
+    const cTalkWF* talk = FindTalkWindow();
+    return talk && talk->BubbleAt(at) >= 0 && m_story.Click();
+}
 
 bool cGardenLevelHost::CanAfford(const ResourceSet& cost) const {
     return m_garden.CanAfford(cost);

@@ -4,12 +4,14 @@
 // object hints among them), the pointer and the music, all through the
 // application object.
 #include "level/LevelHost.h"
+#include "level/story/StoryRunner.h"
+#include "shell/GardenStoryView.h"
 
 class cGarden;
 
 class cGardenLevelHost : public cLevelHost {
   public:
-    explicit cGardenLevelHost(cGarden& garden) : m_garden(garden) {}
+    explicit cGardenLevelHost(cGarden& garden);
 
     bool CanAfford(const ResourceSet& cost) const override;
     bool Spend(const ResourceSet& cost) override;
@@ -40,7 +42,24 @@ class cGardenLevelHost : public cLevelHost {
     void StartLevelMusic(const std::u16string& track) override;
     void StopLevelMusic() override;
 
+    // The level's talk and the trader's offer (level/story/StoryRunner).
+    std::u16string RunningTalk() const override { return m_story.talk.Id(); }
+    bool IsTalkSpeaking() const override { return m_story.talk.IsSpeaking(); }
+    void StartTalk(const std::u16string& name) override { m_story.StartTalk(name); }
+    void EndTalk() override { m_story.EndAll(); }
+    void AdvanceTalkAndDeal() override { m_story.Step(); }
+    bool ClickTalk() override { return m_story.Click(); }
+    bool ClickTalkAt(qor::cVec2 at) override;
+    void SetDeal(const ResourceSet& reward, const ResourceSet& cost, float seconds,
+                 const std::u16string& introKey, const std::u16string& secondKey) override {
+        m_story.SetDeal(reward, cost, seconds, introKey, secondKey);
+    }
+    bool IsDealRunning() const override { return m_story.deal.IsRunning(); }
+    cStoryRunner& Story() { return m_story; }
+
   private:
     cGarden& m_garden;
+    cGardenStoryView m_storyView;
+    cStoryRunner m_story;
     std::u16string m_track;  // the level's music while it plays
 };

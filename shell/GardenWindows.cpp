@@ -5,6 +5,7 @@
 #include "gui/MessageBoxWF.h"
 #include "gui/Window.h"
 #include "shell/ComicsWF.h"
+#include "shell/DealWF.h"
 #include "shell/EscapeWF.h"
 #include "shell/FinishWF.h"
 #include "shell/Garden.h"
@@ -17,6 +18,7 @@
 #include "shell/ProfileAddWF.h"
 #include "shell/ProfileSelectWF.h"
 #include "shell/StartWF.h"
+#include "shell/TalkWF.h"
 #include "shell/TrainWF.h"
 
 using namespace qor;
@@ -59,8 +61,8 @@ void cGarden::CreateWindows() {
         {u"start", u"start.lua", Make<cStartWF>()},
         {u"finish", u"finish.lua", Make<cFinishWF>()},
         {u"hint_task", u"hint_task.lua", Make<cHintTaskGDWF>()},  // the HUD's goal lines
-        {u"talk", u"talk.lua", nullptr},                          // TODO(merge): cTalkWF
-        {u"deal", u"deal.lua", nullptr},                          // TODO(merge): cDealWF
+        {u"talk", u"talk.lua", Make<cTalkWF>()},                  // the level's talks
+        {u"deal", u"deal.lua", Make<cDealWF>()},                  // the trader's offer
         {u"map", u"map.lua", Make<cMapWF>()},                     // the world map's panel
         {u"train", u"train.lua", Make<cTrainWF>()},               // the tutorial's hints
         {u"comics", u"comics.lua", Make<cComicsWF>()},

@@ -91,6 +91,7 @@ TEST(EnemyGold, AGoblinRobsANuggetAndTheHeroChasesItOffTheMoney) {
 
 TEST(EnemyGold, TwoGoblinsNeverDigAtOneNugget) {
     cLevelHarness h;
+    h.readsTalks = true;  // no workers: the level says so in a talk
     ASSERT_TRUE(h.LoadScene(IslandScene("t", R"(
 base00 cell 8 10
 nugget00 cell 20 8 name near
@@ -145,6 +146,7 @@ worker cell 12 10
 
 TEST(EnemyGold, AGoblinWithNoWayToANuggetVanishesAtItsBase) {
     cLevelHarness h;
+    h.readsTalks = true;  // no workers: the level says so in a talk
     // The only nugget stands on an islet in a ring of rock.
     std::string body =
         "base00 cell 8 10\nnugget00 cell 22 15 name islet\n"

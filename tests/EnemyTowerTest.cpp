@@ -83,6 +83,7 @@ TEST(EnemyTower, AnEnemyAimedAtDefendsItselfAndRecoversSlowlyAfterAStone) {
     };
     for (const auto& c : cases) {
         cLevelHarness h;
+        h.readsTalks = true;  // no workers: the level says so in a talk
         std::string body = "base00 cell 8 12\nnugget00 cell 20 6\ntower00 cell 16 10 name tower\n";
         if (c.heroAfterIt)
             body += "hero cell 9 17 name hero\n";

@@ -76,6 +76,7 @@ TEST(Hero, EachEnemyFallsToItsNumberOfBlows) {
 
 TEST(Hero, EnemiesThatComeNearHimStopWhileHeStandsThere) {
     cLevelHarness h;
+    h.readsTalks = true;  // no workers: the level says so in a talk
     ASSERT_TRUE(h.LoadScene(IslandScene("t", R"(
 base00 cell 8 12
 hero cell 18 8 name hero
@@ -100,6 +101,7 @@ nugget00 cell 14 8 name nugget
 
 TEST(Hero, IdleTenSecondsHeRestsInTheHouseAndComesOutWhenSent) {
     cLevelHarness h;
+    h.readsTalks = true;  // no workers: the level says so in a talk
     ASSERT_TRUE(h.LoadScene(IslandScene("t", kHeroScene)));
     h.Begin();
     auto* hero = static_cast<cHero*>(h.Find(u"hero"));

@@ -51,6 +51,7 @@ TEST(LevelBadInput, ClicksOnNothingOrOnGoodsAlreadyTakenDoNothing) {
 
 TEST(LevelBadInput, ALevelWithoutWorkersQueuesJobsAndSaysSoOnce) {
     cLevelHarness h;
+    h.readsTalks = true;  // no workers: the level says so in a talk
     ASSERT_TRUE(h.LoadScene(IslandScene("t", R"(
 base00  cell 14 10
 field00 cell 20 6 name field

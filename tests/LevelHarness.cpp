@@ -39,6 +39,15 @@ const std::map<std::u16string, qor::cSpriteInfo>& Sprites() {
 
 }  // namespace
 
+const cTalkTable& GameTalks() {
+    static const cTalkTable table = [] {
+        cTalkTable built;
+        built.Build();
+        return built;
+    }();
+    return table;
+}
+
 int cTestHost::Played(int number) const {
     return static_cast<int>(std::count(sounds.begin(), sounds.end(), number));
 }
@@ -101,12 +110,27 @@ void cLevelHarness::LoadBytes(const std::vector<uint8_t>& bytes) {
 
 void cLevelHarness::Begin() {
     level->OnEvent(qor::kWidgetKeyDown, ' ');
+    EXPECT_TRUE(ClickThroughTalk()) << "the opening talk never ends";
+}
+
+bool cLevelHarness::ClickThroughTalk(int stepLimit) {
+    for (int step = 0; step < stepLimit; ++step) {
+        if (host.RunningTalk().empty() && !host.IsTalkSpeaking())
+            return true;
+        if (host.IsTalkSpeaking())
+            level->OnEvent(qor::kWidgetKeyDown, ' ');
+        else
+            Step();
+    }
+    return host.RunningTalk().empty() && !host.IsTalkSpeaking();
 }
 
 void cLevelHarness::Step(int ticks) {
     for (int t = 0; t < ticks; ++t) {
         level->Tick();
         level->Update(kTickSeconds);
+        if (readsTalks && host.IsTalkSpeaking())
+            level->OnEvent(qor::kWidgetKeyDown, ' ');
     }
 }
 

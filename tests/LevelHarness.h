@@ -17,8 +17,11 @@
 
 #include "level/LevelHost.h"
 #include "level/LevelWidget.h"
+#include "level/story/StoryRunner.h"
+#include "level/tables/TalkTable.h"
 #include "scene/ObjectFactory.h"
 #include "scene/SceneServices.h"
+#include "tests/SilentStoryView.h"
 
 class cWorker;
 
@@ -28,6 +31,9 @@ inline void PrintTo(const ResourceSet& r, std::ostream* os) {
 }
 
 namespace level_test {
+
+// The game's talks, built once.
+const cTalkTable& GameTalks();
 
 // The headless game, listening.
 class cTestHost : public cLevelHost {
@@ -44,8 +50,26 @@ class cTestHost : public cLevelHost {
         return true;
     }
     void HideHint() override { hintShown = nullptr; }
-    void StartTalk(const std::u16string& name) override { talks.push_back(name); }
-    std::u16string RunningTalk() const override { return talk; }
+    // The level's talk and the trader's offers run as in the game; every
+    // talk started and every offer made (by its opening text's key) is
+    // remembered.
+    void StartTalk(const std::u16string& name) override {
+        talks.push_back(name);
+        story.StartTalk(name);
+    }
+    void SetDeal(const ResourceSet& reward, const ResourceSet& cost, float seconds,
+                 const std::u16string& introKey, const std::u16string& secondKey) override {
+        deals.push_back(introKey);
+        story.SetDeal(reward, cost, seconds, introKey, secondKey);
+    }
+    std::u16string RunningTalk() const override { return story.talk.Id(); }
+    bool IsTalkSpeaking() const override { return story.talk.IsSpeaking(); }
+    void EndTalk() override { story.EndAll(); }
+    void AdvanceTalkAndDeal() override { story.Step(); }
+    bool ClickTalk() override { return story.Click(); }
+    bool IsDealRunning() const override { return story.deal.IsRunning(); }
+    // The running offer is over, as when its time ran out.
+    void EndDeal() { story.deal.Close(storyView); }
     void ShowWindow(const std::u16string& name, int) override { windows.push_back(name); }
     bool IsWindowShown(const std::u16string& name) const override { return name == shownWindow; }
     // How often a sound was played.
@@ -85,9 +109,12 @@ class cTestHost : public cLevelHost {
     std::vector<cHint> hints;
     const cObject* hintShown = nullptr;   // whose hint is on screen now
     std::vector<std::u16string> talks;    // every talk started
-    std::u16string talk;                  // the one running now
+    std::vector<std::u16string> deals;    // every offer made
     std::vector<std::u16string> windows;  // every window shown
     std::u16string shownWindow;           // the one window that counts as open
+
+    cSilentStoryView storyView{*this};
+    cStoryRunner story{GameTalks(), storyView};
 };
 
 // Sprites by name from the generated data; texts as "<key>".
@@ -117,8 +144,12 @@ class cLevelHarness {
     // A scene description compiled here (the syntax of data-src/scenes/examples);
     // false with the compiler's first message when it does not compile.
     ::testing::AssertionResult LoadScene(const std::string& text);
-    // Steps the intro away with a key press.
+    // Steps the intro away with a key press and reads the level's opening
+    // talk through, as a player starts to play.
     void Begin();
+    // A key for each line of the running talk, as soon as it is said, until
+    // the talk is over; false when it still runs after `stepLimit` steps.
+    bool ClickThroughTalk(int stepLimit = 120);
 
     void Step(int ticks = 1);
     void StepSeconds(float seconds);
@@ -145,6 +176,11 @@ class cLevelHarness {
     cObject* Find(const std::u16string& name) const;
     std::vector<cWorker*> Workers() const;
     std::vector<cObject*> OfType(uint32_t type) const;
+
+    // A player who reads every line as it comes and presses a key: talks
+    // that start while the level plays (a level without workers says so)
+    // hold nothing for long.
+    bool readsTalks = false;
 
     cTestHost host;
     cObjectFactory factory;

@@ -230,11 +230,11 @@ TEST_F(LevelRequests, TheHintOfAnObjectThatIsGoneLeavesTheScreen) {
     ASSERT_TRUE(h.PickPoint(a, &over));
     h.host.cursor = over;
     ASSERT_TRUE(h.StepUntil([&] { return h.host.hintShown == a; }, 1.0f));
-    h.host.talk = u"001";
+    h.host.StartTalk(u"001");
     h.Step();
     a->SetState(kStateGone);
     h.Step();
-    h.host.talk.clear();
+    h.host.EndTalk();
     h.StepSeconds(1.0f);
     EXPECT_EQ(h.host.hintShown, nullptr);
     EXPECT_EQ(h.level->hovered, nullptr);

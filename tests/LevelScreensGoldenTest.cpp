@@ -35,6 +35,7 @@
 #include "shell/ClockText.h"
 #include "shell/Garden.h"
 #include "tests/GameDataFolder.h"
+#include "tests/TalkTestKit.h"
 #include "tests/GoldenImage.h"
 #include "tests/LeakCheck.h"
 #include "tests/LevelHarness.h"
@@ -86,9 +87,11 @@ class LevelScreensGolden : public ::testing::Test {
         ASSERT_EQ(g_game->GetFocusedWidgetName(), u"level");
         ASSERT_EQ(level->levelName, u"015");
     }
+    // The briefing goes, and the level's talk is clicked through.
     void CloseBriefing() {
         ASSERT_TRUE(game.Click(u"start", u"close"));
         ASSERT_TRUE(game.WaitShown(u"level"));
+        ASSERT_TRUE(ClickThroughTalk(game));
     }
 
     void PointAt(qor::cVec2 at) {

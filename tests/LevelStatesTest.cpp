@@ -43,10 +43,10 @@ TEST_F(LevelStates, TheClockCountsDownAndTheGoldLimitSoundsOnce) {
     EXPECT_NEAR(h.level->timeLeft, 80.0f, 0.05f);
     EXPECT_NEAR(h.host.levelTime, 10.0f, 0.05f);
     // A running talk holds the clock; the workers go on.
-    h.host.talk = u"000";
+    h.host.StartTalk(u"001");
     h.StepSeconds(5);
     EXPECT_NEAR(h.level->timeLeft, 80.0f, 0.05f);
-    h.host.talk.clear();
+    h.host.EndTalk();
     EXPECT_EQ(h.host.Played(kSoundAlarm), 0);
     h.StepSeconds(55);  // past the gold limit of 60 s
     EXPECT_EQ(h.host.Played(kSoundAlarm), 1);

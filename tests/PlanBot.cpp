@@ -112,7 +112,7 @@ class cPlanBot {
 
     // One step of the plan done (true), or not yet possible.
     bool TryStep(const cPlanStep& step) {
-        if (m_ticks < m_thinkingUntil && step.kind != eStepKind::kGather)
+        if ((m_ticks < m_thinkingUntil || Talking()) && step.kind != eStepKind::kGather)
             return false;
         switch (step.kind) {
             case eStepKind::kWait:
@@ -135,7 +135,7 @@ class cPlanBot {
     // the gathering list that is ready, unless it would spend what the
     // waiting step needs.
     void Gather(const cPlanStep& waiting) {
-        if (m_gather.empty() || m_ticks < m_thinkingUntil || FreeHands() <= 0)
+        if (m_gather.empty() || m_ticks < m_thinkingUntil || Talking() || FreeHands() <= 0)
             return;
         ResourceSet need;
         if (waiting.kind == eStepKind::kClick || waiting.kind == eStepKind::kQueue ||
@@ -169,13 +169,24 @@ class cPlanBot {
         }
     }
 
+    // A step of play; a line said in it is read and a key moves it on at
+    // once, as a player does, so that no click of the plan meets a talk.
     void Tick() {
         m_h.Step();
         ++m_ticks;
+        if (m_level.Host().IsTalkSpeaking()) {
+            m_replay.records.push_back(Record(m_ticks, eReplayAction::kKey, kKeySpace));
+            m_h.level->OnEvent(qor::kWidgetKeyDown, kKeySpace);
+        }
     }
     int32_t Ticks() const { return m_ticks; }
 
   private:
+    // A talk holds the player's hands until its last line is read.
+    bool Talking() const {
+        return !m_level.Host().RunningTalk().empty() || m_level.Host().IsTalkSpeaking();
+    }
+
     static bool Untouched(const cObject* object) {
         return object->jobMarkers == 0 && object->GetAssignedMen().empty();
     }

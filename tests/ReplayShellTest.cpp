@@ -29,6 +29,7 @@
 #include "shell/ReplayConsole.h"
 #include "tests/LeakCheck.h"
 #include "tests/ShellDriver.h"
+#include "tests/TalkTestKit.h"
 
 namespace qor::test {
 namespace {
@@ -51,16 +52,6 @@ struct cStartedWith {
     }
     ~cStartedWith() { g_commandLine = cCommandLine{}; }
 };
-
-cReplay ReadReplay(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in),
-                                     std::istreambuf_iterator<char>()};
-    cReplay replay;
-    std::string error;
-    EXPECT_TRUE(ParseReplay(bytes, &replay, &error)) << file << ": " << error;
-    return replay;
-}
 
 bool LogSays(std::u16string_view needle) {
     for (const auto& line : g_log->console()->lines()) {
@@ -157,29 +148,6 @@ TEST(ReplayShell, ThePauseMenuSavesTheLevelSoFarOneFileForEachGo) {
     const cCtrl* button = game.Control(u"escape", u"btReplay");
     ASSERT_NE(button, nullptr);
     EXPECT_FALSE(button->TakesPart());
-}
-
-// Plays level 001 with the clicks of its solution, made by hand through the
-// platform's pointer: each at its step, or as soon after as its object is
-// there to be clicked, as a player who waits for a house site to open.
-void PlayFirstLevelByHand(cShellDriver& game, const cReplay& solution) {
-    cLevelWidget* level = game.garden()->GetLevelWidget();
-    for (int frame = 0; frame < 120 && (level->state != kLevelPlay || game.IsShown(u"start"));
-         ++frame)
-        game.Step(1);
-    size_t next = 0;
-    for (int32_t step = 0; step < 30 * 200 && level->state != kLevelFinished; ++step) {
-        for (; next < solution.records.size() && solution.records[next].tick <= step; ++next) {
-            const cReplayRecord& r = solution.records[next];
-            if (r.action != eReplayAction::kClick)
-                continue;
-            cVec2 at;
-            if (!FindPickPoint(*level, level->FindObjectByName(FromUtf8(r.name)), &at))
-                break;
-            game.ClickAt(static_cast<int>(at.x), static_cast<int>(at.y));
-        }
-        game.StepUnseen(1);
-    }
 }
 
 TEST(ReplayShell, AWonLevelSavedFromTheResultsPlaysAndWinsWhenTheGameStartsWithIt) {

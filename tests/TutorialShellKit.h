@@ -22,6 +22,7 @@
 #include "tests/LeakCheck.h"
 #include "tests/LevelHarness.h"
 #include "tests/ShellDriver.h"
+#include "tests/TalkTestKit.h"
 #include "tests/TestUtil.h"
 
 namespace qor::test {
@@ -40,7 +41,8 @@ class TutorialShell : public ::testing::Test {
         ASSERT_NE(level, nullptr);
     }
 
-    // From the main menu through the map and the briefing into level 001.
+    // From the main menu through the map and the briefing into level 001,
+    // its opening talk clicked through.
     void PlayFirstLevel() {
         ASSERT_TRUE(game.StartToMap());
         ASSERT_TRUE(game.Click(u"map", u"play"));
@@ -48,6 +50,7 @@ class TutorialShell : public ::testing::Test {
         ASSERT_EQ(level->levelName, u"001");
         ASSERT_TRUE(game.Click(u"start", u"close"));
         ASSERT_TRUE(game.WaitShown(u"level"));
+        ASSERT_TRUE(ClickThroughTalk(game));
     }
 
     // Plays until the hint of `key` shows in the window "train"; false when

@@ -1,6 +1,9 @@
 -- English texts, by key. Keys used before any locale script has run default
 -- to their own name; this table gives them proper wording.
 
+-- The talks and the trader's offers live in their own file.
+--#include "locale_story_en.lua"
+
 -- Message box and common words.
 setLocale("Ok", "OK")
 setLocale("Cancel", "Cancel")
