@@ -52,6 +52,8 @@ enemy_gold    cell 16 14 name farther
 enemy_gold    cell 24 10 name out_of_range
 enemy_gold    cell 16 8  name hidden
 )")));
+    // A level without workers says so in a talk; the player reads it away.
+    h.readsTalks = true;
     h.Begin();
     auto* tower = static_cast<cTower*>(h.Find(u"tower"));
     cTargetGoblin* near = Goblin(u"near");
