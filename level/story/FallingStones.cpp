@@ -157,7 +157,7 @@ void cFallingStones::Update(cLevelWidget& level, float seconds) {
             }
         }
     }
-    shake.Step(seconds, level.Host().Random());
+    shake.Step(seconds, m_looks);
 }
 
 bool cFallingStones::ZonesOccupied(cLevelWidget& level) const {
@@ -207,7 +207,7 @@ void cFallingStones::Land(cLevelWidget& level, cFlight& flight) {
     cObject* stone = flight.stone;
     stone->SetPosition(flight.to);
     cLevelHost& host = level.Host();
-    level.effects.AddExplosion(host.Random().Range(1.0f, 2.0f), {flight.to.x, flight.to.y});
+    level.effects.AddExplosion(m_looks.Range(1.0f, 2.0f), {flight.to.x, flight.to.y});
     host.PlaySound(kSoundExplosion);
     level.PlaceOnDefaultLayer(stone);
     shake.Start();

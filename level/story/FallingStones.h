@@ -12,6 +12,7 @@
 #include "engine/SpriteBatch.h"
 #include "scene/EmitterStamp.h"
 #include "scene/LevelGrid.h"
+#include "scene/Random.h"
 
 class cLevelWidget;
 class cObject;
@@ -70,6 +71,10 @@ class cFallingStones {
     void Land(cLevelWidget& level, cFlight& flight);
 
     std::vector<cFlight> m_flights;
+    // The shake and the size of a blast only move pixels: they draw from a
+    // generator of their own, so that the one the game plays by is not
+    // advanced by how many frames the picture took.
+    cRandom m_looks{1};
     bool m_started = false;     // the stones have set off
     float m_checkTimer = 0.0f;  // until the landing places are looked at again
 };
