@@ -39,15 +39,21 @@ class cStoryLevel {
     float T() const { return h.host.levelTime; }
     // Plays on until the level's clock reads `seconds`.
     void RunTo(float seconds) {
-        while (T() < seconds)
-            h.Step();
+        RunUntil([] { return false; }, seconds);
     }
     // Plays on until `done` holds; the clock reading then, or -1 when it
-    // never held before `limit`.
+    // never held before `limit`. A clock that stands (a talk nobody reads, a
+    // level that ended) fails the test instead of hanging it.
     float RunUntil(const std::function<bool()>& done, float limit) {
-        while (T() < limit) {
+        const int most = static_cast<int>(2.0f * 30.0f * std::max(0.0f, limit - T())) + 300;
+        for (int steps = 0; T() < limit; ++steps) {
             if (done())
                 return T();
+            if (steps == most) {
+                ADD_FAILURE() << "the level's clock stood at " << T() << " s on the way to "
+                              << limit << " s";
+                return -1.0f;
+            }
             h.Step();
         }
         return done() ? T() : -1.0f;
