@@ -43,10 +43,10 @@ class cLevelHost {
     // A building of the level was finished: the results count it. Buildings
     // call this once each, when their construction or repair completes.
     virtual void CountBuild() { ++builds; }
-    // The player's switch for the tutorial's hints.
-    virtual bool HintsWanted() const { return true; }
-    // The level has a medal on the world map already: no tutorial on replays.
-    virtual bool LevelWonBefore() const { return false; }
+    // Whether the level's tutorial runs: the player wants hints and the level
+    // has no medal on the world map yet. A replay answers with what it
+    // recorded, since the first hint changes the level (it may ripen a field).
+    virtual bool TutorialWanted() const { return true; }
 
     // --- sounds and chance ---------------------------------------------------
     // A sound of the game's numbered table (scene/SoundNumbers.h).

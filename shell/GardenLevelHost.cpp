@@ -81,19 +81,11 @@ void cGardenLevelHost::CountBuild() {
         ++player->builds;
 }
 
-bool cGardenLevelHost::HintsWanted() const {
+bool cGardenLevelHost::TutorialWanted() const {
     if (bool recorded = false; m_garden.replays && m_garden.replays->PlayingHints(&recorded))
         return recorded;
     const cPlayer* player = m_garden.GetCurrentPlayer();
-    return player && player->showHints;
-}
-
-bool cGardenLevelHost::LevelWonBefore() const {
-    // A replay knows whether its tutorial ran (HintsWanted), whatever the
-    // watcher's map shows.
-    if (bool recorded = false; m_garden.replays && m_garden.replays->PlayingHints(&recorded))
-        return false;
-    return MapShowsMedal(m_garden.GetCurrentLevelIndex());
+    return player && player->showHints && !MapShowsMedal(m_garden.GetCurrentLevelIndex());
 }
 
 void cGardenLevelHost::PlaySound(int number) {

@@ -22,8 +22,7 @@ class cGardenLevelHost : public cLevelHost {
     void AddLevelTime(float seconds) override;
     void ResetLevelStats() override;
     void CountBuild() override;
-    bool HintsWanted() const override;
-    bool LevelWonBefore() const override;
+    bool TutorialWanted() const override;
     void PlaySound(int number) override;
     cRandom& Random() override;
 

@@ -14,7 +14,6 @@
 #include "level/replay/ReplayPlayer.h"
 #include "level/replay/ReplayRecorder.h"
 #include "shell/Garden.h"
-#include "world/MapMedals.h"
 
 using namespace qor;
 
@@ -102,14 +101,11 @@ void cReplayConsole::OnLevelLoaded(int index, uint32_t seed) {
         return;
     }
     StopPlaying();
-    const cPlayer* player = m_garden.GetCurrentPlayer();
     if (!m_recorder)
         m_recorder = std::make_unique<cReplayRecorder>();
-    // The tutorial changes the level it runs in (its first step may ripen a
-    // field), so the replay keeps whether it ran: wanted, and the level not
-    // won before.
-    m_recorder->Attach(*level, m_garden.levels[index], seed,
-                       (!player || player->showHints) && !MapShowsMedal(index));
+    // The tutorial changes the level it runs in, so the replay keeps whether
+    // it ran.
+    m_recorder->Attach(*level, m_garden.levels[index], seed, level->Host().TutorialWanted());
     m_recorder->onWon = [this](const cReplay& replay) { m_won = replay; };
 }
 

@@ -88,8 +88,7 @@ class cTestHost : public cLevelHost {
         trainShows.push_back({text, at, radius, clickToContinue, flags});
     }
     void CloseWindow(const std::u16string& name) override { closed.push_back(name); }
-    bool HintsWanted() const override { return hintsWanted; }
-    bool LevelWonBefore() const override { return wonBefore; }
+    bool TutorialWanted() const override { return hintsWanted && !wonBefore; }
     // Controls by "window/control".
     bool ControlRect(const std::u16string& window, const std::u16string& control,
                      qor::cRectF* rect) const override {

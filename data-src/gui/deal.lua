@@ -4,21 +4,21 @@
 -- so the level under it stays playable.
 --#include "skin.lua"
 
+-- One line of the offer: a goods icon and its amount, neither taking clicks.
+local function offerRow(window, side, font, y)
+    local icon = createImageCtrl(window, "image_" .. side)
+    setCtrlRect(icon, { x = 28, y = y, w = 40, h = 40 }, 0)
+    ignoreCtrl(icon, true)
+    local amount = skinLabel(window, "label_" .. side, font, 76, y, 176, 40,
+                             align.Left + align.Middle)
+    ignoreCtrl(amount, true)
+end
+
 function FillWindow(window)
     skinPanel(window, "panel", 8, 300, 256, 176)
     local title = skinLabel(window, "label_time", skin.bold, 24, 428, 224, 28,
                             align.Center + align.Middle)
     ignoreCtrl(title, true)
-    local asked = createImageCtrl(window, "image_in")
-    setCtrlRect(asked, { x = 28, y = 376, w = 40, h = 40 }, 0)
-    ignoreCtrl(asked, true)
-    local askedText = skinLabel(window, "label_in", skin.text, 76, 376, 176, 40,
-                                align.Left + align.Middle)
-    ignoreCtrl(askedText, true)
-    local given = createImageCtrl(window, "image_out")
-    setCtrlRect(given, { x = 28, y = 324, w = 40, h = 40 }, 0)
-    ignoreCtrl(given, true)
-    local givenText = skinLabel(window, "label_out", skin.bold, 76, 324, 176, 40,
-                                align.Left + align.Middle)
-    ignoreCtrl(givenText, true)
+    offerRow(window, "in", skin.text, 376)
+    offerRow(window, "out", skin.bold, 324)
 end

@@ -7,7 +7,7 @@
 
 void cLevelWidget::CreateTutorial(const std::u16string& step) {
     DropTutorial();
-    if (!m_host->HintsWanted() || m_host->LevelWonBefore())
+    if (!m_host->TutorialWanted())
         return;
     trainStep = CreateTrainStep(step, *this);
 }
@@ -23,7 +23,7 @@ void cLevelWidget::DropTutorial() {
 void cLevelWidget::TutorialTick() {
     if (!trainStep)
         return;
-    if (trainStep->finished != 0 || !m_host->HintsWanted() || m_host->LevelWonBefore()) {
+    if (trainStep->finished != 0 || !m_host->TutorialWanted()) {
         DropTutorial();
         return;
     }
